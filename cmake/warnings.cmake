@@ -1,0 +1,11 @@
+# Warnings for every target of ours; CI (CI=true) turns them into errors.
+function(pelgra_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(PELGRA_WERROR)
+      target_compile_options(${target} PRIVATE -Werror)
+    endif()
+  endif()
+endfunction()

@@ -1,0 +1,87 @@
+# Windows build (MinGW-w64, cross or native): the program, its resources, the Wine tests.
+enable_language(RC)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(PELGRA_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
+set(PELGRA_WIN_LIBS gdiplus comctl32 comdlg32 gdi32 user32 advapi32 shell32 shlwapi
+    ole32 winmm pdh msimg32 imm32)
+set(PELGRA_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+target_compile_definitions(pelgra_portable PUBLIC ${PELGRA_WIN_DEFINES})
+
+# Pixel-art text sources become .bmp/.ico/.cur files: res/images/NAME.EXT.txt -> NAME.EXT
+file(GLOB PELGRA_IMAGE_SOURCES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/res/images/*.txt")
+set(PELGRA_IMAGES)
+foreach(source IN LISTS PELGRA_IMAGE_SOURCES)
+  get_filename_component(file ${source} NAME)
+  string(REGEX REPLACE "\\.txt$" "" file ${file})
+  set(out "${CMAKE_BINARY_DIR}/res/images/${file}")
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${Python3_EXECUTABLE} "${CMAKE_SOURCE_DIR}/tools/pixelart.py" ${source} ${out}
+    DEPENDS ${source} "${CMAKE_SOURCE_DIR}/tools/pixelart.py"
+    COMMENT "Drawing ${file}")
+  list(APPEND PELGRA_IMAGES ${out})
+endforeach()
+add_custom_target(pelgra_images DEPENDS ${PELGRA_IMAGES})
+
+add_library(pelgra_res OBJECT "${CMAKE_SOURCE_DIR}/res/pelgra.rc")
+target_include_directories(pelgra_res PRIVATE "${CMAKE_BINARY_DIR}/res" "${CMAKE_SOURCE_DIR}/res")
+if(CMAKE_RC_COMPILER MATCHES "windres")
+  target_compile_options(pelgra_res PRIVATE -c 65001)
+endif()
+file(GLOB PELGRA_RES_HEADERS "${CMAKE_SOURCE_DIR}/res/*.h" "${CMAKE_SOURCE_DIR}/res/*.manifest")
+set_source_files_properties("${CMAKE_SOURCE_DIR}/res/pelgra.rc" PROPERTIES
+  OBJECT_DEPENDS "${PELGRA_IMAGES};${PELGRA_RES_HEADERS}")
+add_dependencies(pelgra_res pelgra_images)
+
+# Executables list both object libraries: objects do not pass through one object library to another.
+add_library(pelgra_win OBJECT ${PELGRA_WIN_SOURCES})
+target_link_libraries(pelgra_win PUBLIC pelgra_portable ${PELGRA_WIN_LIBS})
+target_compile_definitions(pelgra_win PUBLIC ${PELGRA_WIN_DEFINES})
+pelgra_warnings(pelgra_win)
+
+add_executable(pelgra WIN32 "${CMAKE_SOURCE_DIR}/app/main_win.cpp" $<TARGET_OBJECTS:pelgra_res>)
+target_link_libraries(pelgra PRIVATE pelgra_win pelgra_portable)
+target_link_options(pelgra PRIVATE -municode ${PELGRA_STATIC_LINK})
+pelgra_warnings(pelgra)
+
+# Small Windows-side tools used by the scripts (screenshots of the virtual display).
+file(GLOB PELGRA_WIN_TOOLS CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tools/*_win.cpp")
+foreach(source IN LISTS PELGRA_WIN_TOOLS)
+  get_filename_component(name ${source} NAME_WE)
+  string(REGEX REPLACE "_win$" "" name ${name})
+  add_executable(${name} ${source})
+  target_compile_definitions(${name} PRIVATE ${PELGRA_WIN_DEFINES})
+  target_link_libraries(${name} PRIVATE ${PELGRA_WIN_LIBS})
+  target_link_options(${name} PRIVATE -municode ${PELGRA_STATIC_LINK})
+  pelgra_warnings(${name})
+endforeach()
+
+# Under Wine the reports need a path Windows understands: drive Z: is the Unix root.
+if(CMAKE_CROSSCOMPILING)
+  set(PELGRA_REPORT_PATH "Z:${PELGRA_REPORT_DIR}")
+else()
+  set(PELGRA_REPORT_PATH "${PELGRA_REPORT_DIR}")
+endif()
+
+# Wine tests: one executable per tests/win/*_test.cpp, with the program's resources.
+set(GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest source tree for the Windows build")
+if(EXISTS "${GTEST_SOURCE_DIR}/CMakeLists.txt")
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${GTEST_SOURCE_DIR} "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+  file(GLOB PELGRA_WIN_TESTS CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp")
+  file(GLOB PELGRA_WIN_TEST_SUPPORT CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp")
+  foreach(source IN LISTS PELGRA_WIN_TESTS)
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} ${source} ${PELGRA_WIN_TEST_SUPPORT} $<TARGET_OBJECTS:pelgra_res>)
+    target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/tests/win")
+    target_link_libraries(${name} PRIVATE pelgra_win pelgra_portable gtest_main)
+    target_link_options(${name} PRIVATE ${PELGRA_STATIC_LINK})
+    pelgra_warnings(${name})
+    string(REGEX REPLACE "_test$" "" area ${name})
+    add_test(NAME win.${area} COMMAND ${name} "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
+  endforeach()
+else()
+  message(WARNING "GoogleTest sources not found in ${GTEST_SOURCE_DIR}: Windows tests are not built")
+endif()

@@ -1,0 +1,62 @@
+#include "core/factory_win.h"
+
+#include <cwchar>
+
+#include "core/records.h"
+#include "core/wide_win.h"
+#include "widgets/dget_win.h"
+
+namespace {
+
+template <class Base>
+struct KindClass {
+  const wchar_t* kind;
+  Base* (*make)(const wchar_t* caption, const wchar_t* name);
+};
+
+template <class Base, class Class>
+Base* Make(const wchar_t* caption, const wchar_t* name) {
+  return new Class(caption, name);
+}
+
+// Each widget or tidget module adds its row here, e.g.
+//   {L"Clock", Make<CWidget, CClock>},
+// The first exact, case-sensitive match wins.
+const KindClass<CWidget> kWidgetClasses[] = {
+    {nullptr, nullptr},
+};
+const KindClass<CTidget> kTidgetClasses[] = {
+    {nullptr, nullptr},
+};
+
+template <class Base, std::size_t N>
+Base* MakeOfKind(const KindClass<Base> (&classes)[N], const wchar_t* kind, const wchar_t* caption,
+                 const wchar_t* name) {
+  if (!kind) return nullptr;
+  for (const KindClass<Base>& row : classes)
+    if (row.kind && std::wcscmp(row.kind, kind) == 0) return row.make(caption, name);
+  return nullptr;
+}
+
+}  // namespace
+
+CWidget* CreateWidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
+  return MakeOfKind(kWidgetClasses, kind, caption, name);
+}
+
+CTidget* CreateTidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
+  return MakeOfKind(kTidgetClasses, kind, caption, name);
+}
+
+CWidget* CreateWidgetWindow(int index, HWND parent) {
+  if (index < 0 || index >= widgetList.count()) return nullptr;
+  WidgetInfo& record = widgetList[index];
+  CWidget* widget = CreateWidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
+  record.widget = widget;
+  if (!widget) return nullptr;
+  widget->height = record.vertHeight;
+  widget->width = record.horzWidth;
+  widget->bgBrush = gdi::SolidBrush(record.bgColor);
+  widget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE);
+  return widget;
+}

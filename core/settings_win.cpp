@@ -1,0 +1,151 @@
+#include "core/settings_win.h"
+
+#include <cwchar>
+
+#include "core/settings_path.h"
+#include "core/text.h"
+#include "core/wide_win.h"
+
+CSettings settings;
+
+namespace {
+
+class RegKey {
+ public:
+  RegKey() = default;
+  ~RegKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+
+  HKEY* put() { return &key_; }
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// Opens or creates regBase + section; *created tells whether it did not exist before.
+bool OpenSection(const CSettings& store, const wchar_t* section, REGSAM access, RegKey& key,
+                 bool* created) {
+  std::wstring path = store.regBase + (section ? section : L"");
+  DWORD disposition = 0;
+  if (RegCreateKeyExW(store.rootKey, path.c_str(), 0, nullptr, 0, access, nullptr, key.put(),
+                      &disposition) != ERROR_SUCCESS)
+    return false;
+  if (created) *created = disposition != REG_OPENED_EXISTING_KEY;
+  return true;
+}
+
+std::wstring ModuleFileName(HMODULE module) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    // A truncated result fills the whole buffer; the longest Win32 path is 32767.
+    if (length < path.size() || path.size() >= 32768) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+void CSettings::FillPaths() {
+  iniPath = ToWide(IniPathFor(AsU16View(ModuleFileName(nullptr).c_str())));
+  regBase = L"Software\\Tarvinex\\Pelgra\\";
+}
+
+// The profile API writes a file it creates in the ANSI code page, which turns Korean text
+// and the "§" of the stored lines into "?". A file that starts with the UTF-16LE mark is
+// kept in UTF-16, so a new file is created holding just that mark. CREATE_NEW leaves an
+// existing file, ANSI or not, exactly as it is.
+void CSettings::EnsureUnicodeIni() const {
+  HANDLE file = CreateFileW(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  static const unsigned char bom[2] = {0xFF, 0xFE};
+  DWORD written = 0;
+  bool ok = WriteFile(file, bom, sizeof bom, &written, nullptr) && written == sizeof bom;
+  CloseHandle(file);
+  if (!ok) DeleteFileW(iniPath.c_str());
+}
+
+int CSettings::GetInt(const wchar_t* section, const wchar_t* key, int def) {
+  if (useIni) {
+    if (iniPath.empty()) return def;
+    return static_cast<int>(GetPrivateProfileIntW(section, key, def, iniPath.c_str()));
+  }
+  RegKey subkey;
+  bool created = false;
+  if (!OpenSection(*this, section, KEY_READ, subkey, &created) || created) return def;
+  // Starts at 0 so that a value shorter than 4 bytes leaves no stray bytes.
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegQueryValueExW(subkey.get(), key, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                       &size) != ERROR_SUCCESS)
+    return def;
+  return static_cast<int>(value);
+}
+
+void CSettings::GetString(const wchar_t* section, const wchar_t* key, wchar_t* buffer,
+                          int capacity) {
+  if (!buffer || capacity <= 0) return;
+  if (useIni) {
+    if (iniPath.empty()) {
+      buffer[0] = L'\0';
+      return;
+    }
+    GetPrivateProfileStringW(section, key, L"", buffer, static_cast<DWORD>(capacity),
+                             iniPath.c_str());
+    return;
+  }
+  buffer[0] = L'\0';
+  RegKey subkey;
+  bool created = false;
+  if (!OpenSection(*this, section, KEY_READ, subkey, &created) || created) return;
+  DWORD size = static_cast<DWORD>(capacity) * sizeof(wchar_t);
+  if (RegQueryValueExW(subkey.get(), key, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
+                       &size) != ERROR_SUCCESS) {
+    buffer[0] = L'\0';
+    return;
+  }
+  // The registry returns a string as stored, possibly without its terminator; one that
+  // fills the buffer loses its last character to the terminator.
+  std::size_t length = size / sizeof(wchar_t);
+  if (length >= static_cast<std::size_t>(capacity)) length = static_cast<std::size_t>(capacity) - 1;
+  buffer[length] = L'\0';
+}
+
+bool CSettings::SetInt(const wchar_t* section, const wchar_t* key, int value) {
+  if (useIni) {
+    if (iniPath.empty()) return false;
+    EnsureUnicodeIni();
+    WritePrivateProfileStringW(section, key, ToWide(FormatInt(value)).c_str(), iniPath.c_str());
+    return true;
+  }
+  RegKey subkey;
+  if (!OpenSection(*this, section, KEY_WRITE, subkey, nullptr)) return false;
+  DWORD data = static_cast<DWORD>(value);
+  return RegSetValueExW(subkey.get(), key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                        sizeof data) == ERROR_SUCCESS;
+}
+
+bool CSettings::SetString(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
+  // A null value would make the profile API delete the key; store an empty string instead.
+  if (!value) value = L"";
+  if (useIni) {
+    if (iniPath.empty()) return false;
+    EnsureUnicodeIni();
+    WritePrivateProfileStringW(section, key, value, iniPath.c_str());
+    return true;
+  }
+  RegKey subkey;
+  if (!OpenSection(*this, section, KEY_WRITE, subkey, nullptr)) return false;
+  DWORD bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
+  return RegSetValueExW(subkey.get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                        bytes) == ERROR_SUCCESS;
+}

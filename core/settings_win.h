@@ -1,0 +1,29 @@
+// The one settings store: integers and strings by section and key, in the .ini file
+// beside the executable or, when useIni is false, under a registry key.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CSettings {
+ public:
+  bool useIni = true;
+  std::wstring iniPath;
+  std::wstring regBase = L"Software\\Tarvinex\\Pelgra\\";
+  HKEY rootKey = HKEY_CURRENT_USER;
+
+  // Sets iniPath from the executable's own path and regBase; called before the first read.
+  void FillPaths();
+
+  int GetInt(const wchar_t* section, const wchar_t* key, int def);
+  // Always leaves a terminated string in buffer ("" when missing); nothing for capacity <= 0.
+  void GetString(const wchar_t* section, const wchar_t* key, wchar_t* buffer, int capacity);
+  bool SetInt(const wchar_t* section, const wchar_t* key, int value);
+  bool SetString(const wchar_t* section, const wchar_t* key, const wchar_t* value);
+
+ private:
+  void EnsureUnicodeIni() const;
+};
+
+extern CSettings settings;

@@ -1,0 +1,112 @@
+#include "core/window_win.h"
+
+#include "core/window_table.h"
+
+HINSTANCE appInstance = GetModuleHandleW(nullptr);
+
+namespace {
+
+HandleTable<HWND, CWindow>& Table() {
+  static HandleTable<HWND, CWindow> table;
+  return table;
+}
+
+// The class must exist before any window, so it is registered by a static initialiser.
+const ATOM windowClass = [] {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = CWindowClassProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = kWindowClassName;
+  Table();
+  return RegisterClassExW(&wc);
+}();
+
+// Only the creation messages carry the owning object; anything else that reaches an
+// unknown window is not trusted to point at a CREATESTRUCT.
+CWindow* CreationObject(UINT msg, LPARAM lParam) {
+  if ((msg != WM_NCCREATE && msg != WM_CREATE) || lParam == 0) return nullptr;
+  return static_cast<CWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+}
+
+}  // namespace
+
+LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (CWindow* object = Table().Find(hwnd)) {
+    LRESULT result = object->WindowProc(msg, wParam, lParam);
+    // The system may hand this handle value to a later window: forget it now, so
+    // that window's messages never reach this (possibly freed) object.
+    if (msg == WM_NCDESTROY) {
+      Table().Remove(hwnd, object);
+      if (object->hwnd == hwnd) object->hwnd = nullptr;
+    }
+    return result;
+  }
+  CWindow* object = CreationObject(msg, lParam);
+  if (!object) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  Table().Add(hwnd, object);
+  object->hwnd = hwnd;
+  return object->WindowProc(msg, wParam, lParam);
+}
+
+HWND CWindow::Create(HWND parent, UINT childId, const wchar_t* title, DWORD style) {
+  return CreateWindowExW(0, kWindowClassName, title, style, 0, 0, 0, 0, parent,
+                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(childId)), appInstance, this);
+}
+
+LRESULT CWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE: return OnCreate(wParam, lParam);
+    case WM_DESTROY: return OnDestroy(wParam, lParam);
+    case WM_PAINT: return OnPaint(wParam, lParam);
+    case WM_TIMER: return OnTimer(wParam, lParam);
+    case WM_SIZE: return OnSize(wParam, lParam);
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_CONTEXTMENU: return OnContextMenu(wParam, lParam);
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_LBUTTONDOWN: return OnLButtonDown(wParam, lParam);
+    case WM_MOUSEMOVE: return OnMouseMove(wParam, lParam);
+    case WM_LBUTTONUP: return OnLButtonUp(wParam, lParam);
+    case WM_LBUTTONDBLCLK: return OnLButtonDblClk(wParam, lParam);
+    case WM_MOUSEWHEEL: return OnMouseWheel(wParam, lParam);
+    case WM_USER + 1: return OnUserMessage1(wParam, lParam);
+    case WM_USER + 2: return OnUserMessage2(wParam, lParam);
+    case WM_DROPFILES: return OnDropFiles(wParam, lParam);
+    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+}
+
+LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  gdi::PaintScope paint(hwnd);
+  if (client.right <= 0 || client.bottom <= 0) return 0;
+  if (!backBuffer) backBuffer = gdi::CompatibleBitmap(paint.dc(), client.right, client.bottom);
+  gdi::MemoryDC memory(paint.dc());
+  gdi::Selection selected(memory, backBuffer);
+  if (bgBrush) FillRect(memory, &client, bgBrush);
+  Draw(memory, client);
+  // The buffer's own size, not the client's: the two differ only until OnSize drops it.
+  BITMAP info{};
+  GetObjectW(backBuffer, sizeof info, &info);
+  BitBlt(paint.dc(), 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+  return 0;
+}
+
+LRESULT CWindow::OnSize(WPARAM, LPARAM) {
+  backBuffer.reset();
+  return 0;
+}
+
+CWindow::~CWindow() {
+  if (hwnd) Table().Remove(hwnd, this);
+}
+
+namespace window_table {
+int Count() { return static_cast<int>(Table().count()); }
+int Capacity() { return static_cast<int>(Table().capacity()); }
+CWindow* Find(HWND hwnd) { return Table().Find(hwnd); }
+}  // namespace window_table

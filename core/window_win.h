@@ -1,0 +1,67 @@
+// The base of every window object: one registered class "CWindow", a table from
+// window handle to object, message routing to fixed virtual operations, and a
+// double-buffered default paint.
+#pragma once
+
+#include <windows.h>
+
+#include "core/gdi_win.h"
+
+// The module instance, set at the start of the entry point; windows and resources use it.
+extern HINSTANCE appInstance;
+
+inline constexpr wchar_t kWindowClassName[] = L"CWindow";
+
+class CWindow {
+ public:
+  CWindow() = default;
+  CWindow(const CWindow&) = delete;
+  CWindow& operator=(const CWindow&) = delete;
+
+  // The operations, in their fixed order. Routed handlers return the window
+  // procedure's result; a routed message reaches DefWindowProcW only if the
+  // handler passes it on.
+  virtual HWND Create(HWND parent, UINT childId, const wchar_t* title, DWORD style);
+  virtual void LoadSettings() {}
+  virtual void SaveSettings() {}
+  virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  virtual LRESULT OnCreate(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnDestroy(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+  virtual void Draw(HDC, RECT) {}
+  virtual LRESULT OnTimer(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  virtual LRESULT OnCommand(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnContextMenu(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnKeyDown(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnLButtonDown(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnMouseMove(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnLButtonUp(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnLButtonDblClk(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnMouseWheel(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnUserMessage1(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnUserMessage2(WPARAM, LPARAM) { return 0; }
+  virtual LRESULT OnDropFiles(WPARAM, LPARAM) { return 0; }
+
+  // Releases the brush and back buffer and forgets the table entry; the owner
+  // destroys the window first.
+  virtual ~CWindow();
+
+  HWND hwnd = nullptr;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  gdi::Brush bgBrush;
+  gdi::Bitmap backBuffer;
+};
+
+// The window procedure of class "CWindow" (also for subclasses that register nothing of their own).
+LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Read-only views of the handle table, for tests and diagnostics.
+namespace window_table {
+int Count();
+int Capacity();
+CWindow* Find(HWND hwnd);
+}  // namespace window_table

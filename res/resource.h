@@ -1,0 +1,4 @@
+// Resource ids of the program.
+#pragma once
+
+#define IDI_PELGRA 129

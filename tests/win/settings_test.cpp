@@ -1,0 +1,242 @@
+// The settings store against the real profile and registry functions.
+#include "core/settings_win.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring UniqueName(const wchar_t* prefix) {
+  static int counter = 0;
+  return prefix + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount()) +
+         L"-" + std::to_wstring(++counter);
+}
+
+std::vector<unsigned char> ReadBytes(const std::wstring& path) {
+  std::vector<unsigned char> bytes;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  unsigned char chunk[4096];
+  DWORD read = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
+    bytes.insert(bytes.end(), chunk, chunk + read);
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  ASSERT_EQ(written, bytes.size());
+}
+
+// Bytes of a UTF-16LE file after its mark, as text.
+std::wstring Utf16Text(const std::vector<unsigned char>& bytes) {
+  std::wstring text;
+  for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
+    text.push_back(static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8)));
+  return text;
+}
+
+bool StartsWithBom(const std::vector<unsigned char>& bytes) {
+  return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
+}
+
+class IniSettings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    folder_ = temp + UniqueName(L"pelgra-settings-");
+    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+    store_.iniPath = folder_ + L"\\pelgra.ini";
+  }
+  void TearDown() override {
+    DeleteFileW(store_.iniPath.c_str());
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  std::wstring folder_;
+  CSettings store_;
+};
+
+TEST_F(IniSettings, MissingFileGivesDefaults) {
+  EXPECT_EQ(store_.GetInt(L"main", L"vertical", 7), 7);
+  EXPECT_EQ(store_.GetInt(L"main", L"left", -3), -3);
+  wchar_t buffer[32] = L"stale";
+  store_.GetString(L"main", L"widget_1", buffer, 32);
+  EXPECT_STREQ(buffer, L"");
+  EXPECT_EQ(GetFileAttributesW(store_.iniPath.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(IniSettings, NegativeIntIsWrittenAsSignedText) {
+  EXPECT_TRUE(store_.SetInt(L"main", L"left", -5));
+  std::vector<unsigned char> bytes = ReadBytes(store_.iniPath);
+  ASSERT_TRUE(StartsWithBom(bytes));
+  std::wstring text = Utf16Text(bytes);
+  EXPECT_NE(text.find(L"[main]"), std::wstring::npos) << text;
+  EXPECT_NE(text.find(L"left=-5"), std::wstring::npos) << text;
+  EXPECT_EQ(store_.GetInt(L"main", L"left", 0), -5);
+}
+
+TEST_F(IniSettings, KoreanLineSurvivesInUnicodeFile) {
+  const wchar_t* line = L"시계§Clock§Clock_1§1§80§120§14020607§0§100";
+  EXPECT_TRUE(store_.SetString(L"main", L"widget_0", line));
+  std::vector<unsigned char> bytes = ReadBytes(store_.iniPath);
+  ASSERT_TRUE(StartsWithBom(bytes));
+  EXPECT_NE(Utf16Text(bytes).find(line), std::wstring::npos);
+  wchar_t buffer[260] = {};
+  store_.GetString(L"MAIN", L"Widget_0", buffer, 260);
+  EXPECT_STREQ(buffer, line);
+}
+
+TEST_F(IniSettings, ExistingAnsiFileIsKeptAnsi) {
+  WriteBytes(store_.iniPath, "[main]\r\nvertical=0\r\nwnum=3\r\n");
+  EXPECT_EQ(store_.GetInt(L"main", L"vertical", 9), 0);
+  EXPECT_TRUE(store_.SetInt(L"main", L"vertical", 1));
+  std::vector<unsigned char> bytes = ReadBytes(store_.iniPath);
+  ASSERT_FALSE(bytes.empty());
+  EXPECT_EQ(bytes[0], '[');
+  std::string text(bytes.begin(), bytes.end());
+  EXPECT_NE(text.find("vertical=1"), std::string::npos) << text;
+  EXPECT_EQ(store_.GetInt(L"main", L"vertical", 9), 1);
+  EXPECT_EQ(store_.GetInt(L"main", L"wnum", 9), 3);
+}
+
+TEST_F(IniSettings, GetStringCutsToCapacityAndIgnoresNoRoom) {
+  ASSERT_TRUE(store_.SetString(L"Clock_1", L"format", L"abcdefgh"));
+  wchar_t buffer[8] = {L'x', L'x', L'x', L'x', L'x', L'x', L'x', L'x'};
+  store_.GetString(L"Clock_1", L"format", buffer, 4);
+  EXPECT_STREQ(buffer, L"abc");
+  EXPECT_EQ(buffer[4], L'x');
+  buffer[0] = L'q';
+  store_.GetString(L"Clock_1", L"format", buffer, 0);
+  store_.GetString(L"Clock_1", L"format", buffer, -1);
+  EXPECT_EQ(buffer[0], L'q');
+  store_.GetString(L"Clock_1", L"format", nullptr, 8);
+}
+
+class RegistrySettings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testKey_ = L"Software\\PelgraTest\\" + UniqueName(L"run-");
+    store_.useIni = false;
+    store_.regBase = testKey_ + L"\\";
+  }
+  void TearDown() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, testKey_.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, testKey_.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\PelgraTest");  // only if now empty
+  }
+
+  bool SectionExists(const wchar_t* section) {
+    HKEY key = nullptr;
+    std::wstring path = store_.regBase + section;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+      return false;
+    RegCloseKey(key);
+    return true;
+  }
+
+  void SetRaw(const wchar_t* section, const wchar_t* name, DWORD type, const void* data,
+              DWORD size) {
+    HKEY key = nullptr;
+    std::wstring path = store_.regBase + section;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+  }
+
+  std::wstring testKey_;
+  CSettings store_;
+};
+
+TEST_F(RegistrySettings, MissingSectionGivesDefaultAndLeavesEmptySubkey) {
+  EXPECT_FALSE(SectionExists(L"Clock_1"));
+  EXPECT_EQ(store_.GetInt(L"Clock_1", L"timerInterval", 42), 42);
+  EXPECT_TRUE(SectionExists(L"Clock_1"));
+  wchar_t buffer[16] = L"stale";
+  store_.GetString(L"Memo_1", L"caption", buffer, 16);
+  EXPECT_STREQ(buffer, L"");
+  EXPECT_TRUE(SectionExists(L"Memo_1"));
+  // The section exists now but the key does not.
+  EXPECT_EQ(store_.GetInt(L"Clock_1", L"timerInterval", 43), 43);
+}
+
+TEST_F(RegistrySettings, IntRoundTrip) {
+  EXPECT_TRUE(store_.SetInt(L"main", L"left", -1234));
+  EXPECT_EQ(store_.GetInt(L"MAIN", L"LEFT", 0), -1234);
+  EXPECT_TRUE(store_.SetInt(L"main", L"left", 2147483647));
+  EXPECT_EQ(store_.GetInt(L"main", L"left", 0), 2147483647);
+}
+
+TEST_F(RegistrySettings, StringRoundTripWithKorean) {
+  const wchar_t* line = L"시계§Clock§Clock_1§1§80§120§14020607§0§100";
+  EXPECT_TRUE(store_.SetString(L"main", L"widget_0", line));
+  wchar_t buffer[260];
+  store_.GetString(L"main", L"widget_0", buffer, 260);
+  EXPECT_STREQ(buffer, line);
+}
+
+TEST_F(RegistrySettings, UnterminatedStringFillingBufferComesBackTerminated) {
+  // RegSetValueExW adds a forgotten terminator when the next character is one, so the
+  // stored text is followed by a non-zero character here.
+  SetRaw(L"main", L"name", REG_SZ, L"abcdX", 4 * sizeof(wchar_t));
+  wchar_t buffer[8] = {L'x', L'x', L'x', L'x', L'x', L'x', L'x', L'x'};
+  store_.GetString(L"main", L"name", buffer, 4);
+  EXPECT_STREQ(buffer, L"abc");
+  EXPECT_EQ(buffer[4], L'x');
+  // With room for the terminator nothing is lost.
+  store_.GetString(L"main", L"name", buffer, 5);
+  EXPECT_STREQ(buffer, L"abcd");
+}
+
+TEST_F(RegistrySettings, StringLongerThanBufferGivesEmpty) {
+  ASSERT_TRUE(store_.SetString(L"main", L"name", L"abcdefgh"));
+  wchar_t buffer[4] = {L'x', L'x', L'x', L'x'};
+  store_.GetString(L"main", L"name", buffer, 4);
+  EXPECT_STREQ(buffer, L"");
+  buffer[0] = L'q';
+  store_.GetString(L"main", L"name", buffer, 0);
+  EXPECT_EQ(buffer[0], L'q');
+}
+
+TEST_F(RegistrySettings, ShortBinaryValueReadsWithoutStrayBytes) {
+  const unsigned char one = 7;
+  SetRaw(L"main", L"small", REG_BINARY, &one, 1);
+  EXPECT_EQ(store_.GetInt(L"main", L"small", -1), 7);
+  const unsigned char eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+  SetRaw(L"main", L"big", REG_BINARY, eight, 8);
+  EXPECT_EQ(store_.GetInt(L"main", L"big", -1), -1);
+}
+
+TEST(SettingsPaths, FillPathsPutsTheIniBesideTheExe) {
+  CSettings store;
+  store.iniPath = L"unset";
+  store.regBase = L"unset";
+  store.FillPaths();
+  wchar_t exe[MAX_PATH * 4];
+  DWORD length = GetModuleFileNameW(nullptr, exe, MAX_PATH * 4);
+  ASSERT_GT(length, 0u);
+  std::wstring exePath(exe, length);
+  std::wstring folder = exePath.substr(0, exePath.find_last_of(L'\\') + 1);
+  EXPECT_EQ(store.iniPath, folder + L"settings_test.ini");
+  EXPECT_EQ(store.regBase, L"Software\\Tarvinex\\Pelgra\\");
+  EXPECT_TRUE(store.useIni);
+  EXPECT_EQ(store.rootKey, HKEY_CURRENT_USER);
+  // The process-wide store starts in file mode under the current user.
+  EXPECT_TRUE(settings.useIni);
+  EXPECT_EQ(settings.rootKey, HKEY_CURRENT_USER);
+}
+
+}  // namespace

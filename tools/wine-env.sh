@@ -1,0 +1,59 @@
+# Sourced by ./run, ./test and ./bench: a Wine prefix of the project's own with the
+# Korean font replacements, and a private virtual display when there is none.
+#   pelgra_display_start [force]   start Xvfb unless DISPLAY is set (or always with "force")
+#   pelgra_prefix_init DIR [unmanaged]
+#                                  create the Wine prefix in DIR (once) and export WINEPREFIX;
+#                                  "unmanaged" is for displays without a window manager
+#   pelgra_wine_stop               stop the Wine server and the private display
+
+export WINEDEBUG=-all
+export WINEARCH=win64
+# No Mono or Gecko installer dialogs when a prefix is created.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=C.UTF-8
+
+PELGRA_XVFB_PID=""
+
+pelgra_display_start() {
+  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != force ]; then return 0; fi
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  PELGRA_XVFB_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$n"
+}
+
+pelgra_prefix_init() {
+  export WINEPREFIX="$1"
+  mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/.pelgra-ready" ]; then
+    wine wineboot -i >/dev/null 2>&1
+    wineserver -w
+    local key='HKCU\Software\Wine\Fonts\Replacements'
+    wine reg add "$key" /v "맑은 고딕" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
+    wine reg add "$key" /v "굴림" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
+    wine reg add "$key" /v "바탕" /t REG_SZ /d NanumMyeongjo /f >/dev/null 2>&1
+    wine reg add "$key" /v "궁서" /t REG_SZ /d NanumMyeongjo /f >/dev/null 2>&1
+    if [ "${2:-}" = unmanaged ]; then
+      # Without a window manager Wine waits two seconds for one at every unmap.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    fi
+    wineserver -w
+    touch "$WINEPREFIX/.pelgra-ready"
+  fi
+}
+
+pelgra_wine_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  if [ -n "$PELGRA_XVFB_PID" ]; then
+    kill "$PELGRA_XVFB_PID" 2>/dev/null
+    wait "$PELGRA_XVFB_PID" 2>/dev/null
+    PELGRA_XVFB_PID=""
+  fi
+  return 0
+}
