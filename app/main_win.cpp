@@ -1,33 +1,29 @@
-// Program entry: settings paths, then the window and the message loop.
+// Program entry: settings and record lists, the bar, the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
 
+#include "app/bar_store_win.h"
+#include "app/bar_win.h"
+#include "app/shell_win.h"
 #include "core/settings_win.h"
 #include "core/window_win.h"
+#include "res/resource.h"
 
 namespace {
 
-// Stands in for the bar until the bar window exists: one framework window that ends
-// the program when it is closed.
-class CStartWindow : public CWindow {
- public:
-  LRESULT OnDestroy(WPARAM, LPARAM) override {
-    PostQuitMessage(0);
-    return 0;
-  }
-};
-
-CStartWindow startWindow;
-
 int RunMessageLoop() {
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+  MSG msg{};
+  for (;;) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got == -1) return 1;
+    // The open settings popup, if any, gets its keyboard navigation first.
+    if (activeDialog && IsWindow(activeDialog) && IsDialogMessageW(activeDialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  return static_cast<int>(msg.wParam);
 }
 
 }  // namespace
@@ -37,12 +33,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   InitCommonControls();
   std::srand(GetTickCount());
   settings.FillPaths();
+  LoadBarSettings();
+  LoadRecordLists();
+  LoadBarPlacement();
 
-  startWindow.bgBrush = gdi::SolidBrush(RGB(0x4B, 0x00, 0x82));
-  CreateWindowExW(0, kWindowClassName, L"Pelgra", WS_OVERLAPPEDWINDOW, 100, 100, 200, 500, nullptr,
-                  nullptr, instance, &startWindow);
-  if (!startWindow.hwnd) return 1;
-  ShowWindow(startWindow.hwnd, showCommand);
-  UpdateWindow(startWindow.hwnd);
-  return RunMessageLoop();
+  HWND bar = CreateBarWindow();
+  if (!bar) return 1;
+  SetClassLongPtrW(bar, GCLP_HICON,
+                   reinterpret_cast<LONG_PTR>(LoadIconW(instance, MAKEINTRESOURCEW(IDI_PELGRA))));
+  ShowWindow(bar, showCommand);
+  const int exitCode = RunMessageLoop();
+  ReleaseRecordObjects();
+  return exitCode;
 }

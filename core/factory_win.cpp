@@ -4,7 +4,10 @@
 
 #include "core/records.h"
 #include "core/wide_win.h"
+#include "widgets/clock_win.h"
+#include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
+#include "widgets/gauges_win.h"
 
 namespace {
 
@@ -23,6 +26,11 @@ Base* Make(const wchar_t* caption, const wchar_t* name) {
 //   {L"Clock", Make<CWidget, CClock>},
 // The first exact, case-sensitive match wins.
 const KindClass<CWidget> kWidgetClasses[] = {
+    {L"Clock", Make<CWidget, CClock>},
+    {L"CpuUsage", Make<CWidget, CCpuUsage>},
+    {L"MemUsage", Make<CWidget, CMemUsage>},
+    {L"DiskUsage", Make<CWidget, CDiskUsage>},
+    {L"Battery", Make<CWidget, CBattery>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {

@@ -32,8 +32,16 @@ pelgra_prefix_init() {
   export WINEPREFIX="$1"
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/.pelgra-ready" ]; then
-    wine wineboot -i >/dev/null 2>&1
-    wineserver -w
+    # A prefix whose set-up was cut short has no system DLLs; try once more then.
+    local attempt
+    for attempt in 1 2; do
+      wine wineboot -i >/dev/null 2>&1
+      wineserver -w
+      [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
+      echo "Wine prefix set-up incomplete in $WINEPREFIX (attempt $attempt)" >&2
+      wineserver -k >/dev/null 2>&1
+      sleep 1
+    done
     local key='HKCU\Software\Wine\Fonts\Replacements'
     wine reg add "$key" /v "맑은 고딕" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
     wine reg add "$key" /v "굴림" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1

@@ -1,8 +1,54 @@
 #include "widgets/dget_win.h"
 
+#include <windowsx.h>
+
 #include "core/wide_win.h"
+#include "widgets/popup_win.h"
 
 CDget::CDget(const wchar_t* caption, const wchar_t* name) {
   CopyField(this->caption, AsU16View(caption));
   CopyField(instanceName, AsU16View(name));
 }
+
+CDget::~CDget() { DiscardSettingsPopupOf(*this); }
+
+const wchar_t* CDget::Section() const { return AsWide(instanceName); }
+
+LRESULT CTidget::OnLButtonDown(WPARAM, LPARAM) {
+  SetCapture(hwnd);
+  return 0;
+}
+
+LRESULT CTidget::OnLButtonUp(WPARAM, LPARAM lParam) {
+  if (!hwnd || GetCapture() != hwnd) return 0;
+  ReleaseCapture();
+  // Signed: a release left of or above the button arrives as a negative coordinate.
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  if (PtInRect(&client, at)) Activate();
+  return 0;
+}
+
+void DrawFaceBitmap(HDC dc, HBITMAP face) {
+  BITMAP info{};
+  if (!face || !GetObjectW(face, sizeof info, &info)) return;
+  gdi::MemoryDC source(dc);
+  gdi::Selection selected(source, face);
+  BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+}
+
+CIconTidget::CIconTidget(const wchar_t* caption, const wchar_t* name, int iconResource)
+    : CTidget(caption, name), iconResource_(iconResource) {}
+
+LRESULT CIconTidget::OnCreate(WPARAM, LPARAM) {
+  icon.reset(LoadBitmapW(appInstance, MAKEINTRESOURCEW(iconResource_)));
+  return 0;
+}
+
+LRESULT CIconTidget::OnDestroy(WPARAM, LPARAM) {
+  icon.reset();
+  return 0;
+}
+
+void CIconTidget::Draw(HDC dc, RECT) { DrawFaceBitmap(dc, icon); }

@@ -1,0 +1,16 @@
+// The bar's two record lists at start-up: the default set of a first run and the
+// bounds on what a stored count may ask for.
+#pragma once
+
+#include "core/records.h"
+
+// Stored lines read at most: a damaged count must not make the start-up read
+// billions of missing keys. No real bar holds this many panels.
+inline constexpr int kMaxStoredLines = 1000;
+
+// The number of "widget_%d" / "tidget_%d" keys to read for a stored count.
+int StoredLinesToRead(int storedCount);
+
+// Replaces both lists with the ten default widgets (the battery merged into the
+// memory widget's row) and the seven tidgets.
+void BuildDefaultSet(RecordList<WidgetInfo>& widgets, RecordList<TidgetInfo>& tidgets);

@@ -1,0 +1,3 @@
+#include "app/bar_settings.h"
+
+BarSettings barSettings;

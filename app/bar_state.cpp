@@ -1,0 +1,3 @@
+#include "app/bar_state.h"
+
+BarState barState;

@@ -1,0 +1,16 @@
+// The bar's run-time state besides its settings: the size the last layout pass gave
+// it, the depth of the tidget strip, and what its destruction has to write back.
+#pragma once
+
+struct BarState {
+  int barWidth = 0;
+  int barHeight = 0;
+  int stripExtent = 0;
+  // Set by a first run, either selection dialog and a splitter drag: write the lists.
+  bool listsChanged = false;
+  // Set by a first run, a move or resize while shown, and the menu's options:
+  // write the rectangle and options.
+  bool placementChanged = false;
+};
+
+extern BarState barState;

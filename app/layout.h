@@ -1,0 +1,78 @@
+// The bar's geometry as values: where every child goes, the tidget strip and its
+// flow, the splitter and edge hit tests, the drag clamp and the magnetic snap.
+// app/layout_win.cpp applies the results to the real windows.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "app/bar_settings.h"
+#include "core/colors.h"
+#include "core/geometry.h"
+
+inline constexpr int kBarButtonSize = 16;
+// Tracking limits of the bar's thickness when the user drags a long edge.
+inline constexpr int kMinBarThickness = 100;
+inline constexpr int kMaxBarThickness = 640;
+// How near (exclusive) an edge of the work area pulls the moved bar onto it.
+inline constexpr int kSnapDistance = 30;
+
+// What the layout needs of one widget record.
+struct LayoutWidget {
+  // The record has a live window; one whose kind has no class is left out entirely.
+  bool placeable = false;
+  bool visible = false;
+  bool merged = false;
+  int ratio = 0;
+  // The object's height on a vertical bar, its width on a horizontal one.
+  int thickness = 0;
+};
+
+struct BarLayout {
+  int barWidth = 0;
+  int barHeight = 0;
+  int stripExtent = 0;
+  Rect closeButton;
+  Rect menuButton;
+  // One entry per widget record, in bar client coordinates; empty when not placed.
+  std::vector<std::optional<Rect>> widgets;
+  Rect strip;
+  // One entry per tidget record, in strip coordinates; empty when not placed.
+  std::vector<std::optional<Point>> tidgets;
+};
+
+// Tidgets of size t with gap g that fit across an inner extent; at least 1, so a bar
+// too thin for even one still shows them, one per line.
+int TidgetsPerLine(int extent, int tidgetSize, int tidgetGap);
+// Depth of the strip along the bar for `count` placed tidgets.
+int StripExtent(int extent, int tidgetSize, int tidgetGap, int count);
+// Positions inside the strip of `count` tidgets flowed across `extent`: left to right
+// in rows on a vertical bar, top to bottom in columns on a horizontal one.
+std::vector<Point> FlowTidgets(bool vertical, int extent, int tidgetSize, int tidgetGap, int count);
+
+// The whole layout pass. tidgetPlaceable: per tidget record, visible and with a window.
+BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidget>& widgets,
+                           const std::vector<bool>& tidgetPlaceable);
+
+// The leader whose splitter covers client coordinate `along` (y on a vertical bar,
+// x on a horizontal one), as a record index, or -1.
+int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along);
+
+enum class BarHit { Client, Caption, Left, Right, Top, Bottom };
+// Which part of the bar a client point is on: the long edges resize, the caption
+// band (with the border before it) moves.
+BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p);
+
+// A dragged widget thickness kept within the two limits; the maximum wins if they cross.
+int ClampThickness(int thickness, int minThick, int maxThick);
+
+// Top-left of `window` after pulling each edge that is within kSnapDistance of the
+// work area onto it; right and bottom win over left and top.
+Point SnapToWorkArea(const Rect& work, const Rect& window);
+
+// The 3-D border lines: each channel of the border colour raised or lowered by 64.
+struct EdgeColors {
+  ColorRef light = 0;
+  ColorRef dark = 0;
+};
+EdgeColors BorderEdgeColors(ColorRef border);

@@ -1,0 +1,87 @@
+#include "app/select_dialogs.h"
+
+#include <climits>
+
+#include "app/layout.h"
+#include "core/text.h"
+
+SwatchList colorSwatches = {};
+
+namespace {
+
+constexpr const char16_t* kSwatchNames[kSwatchCount] = {
+    u"Pink",          u"Khaki",       u"LightYellow",  u"PapayaWhip", u"Moccasin",         u"PaleTurquoise",
+    u"LightBlue",     u"LightSkyBlue", u"SpringGreen", u"MediumAquaMarine", u"Turquoise", u"Lavender",
+    u"Thistle",       u"Violet",      u"HoneyDew",     u"Beige",      u"Ivory",            u"CornSilk",
+    u"Bisque",        u"Wheat",       u"Gainsboro",    u"LightGrey",  u"Silver",           u"DarkGray",
+};
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+}  // namespace
+
+std::u16string AvailableEntryText(const CatalogueEntry& row) {
+  std::u16string text(FieldView(row.caption));
+  if (!row.multi) text += kSingleInstanceMark;
+  return text;
+}
+
+std::u16string InUseEntryText(std::u16string_view caption, std::u16string_view name) {
+  std::u16string text(caption);
+  text += u'-';
+  text += name;
+  return text;
+}
+
+void ResolveSwatches(SwatchList& swatches) {
+  if (swatches[0] != 0) return;
+  for (int i = 0; i < kSwatchCount; ++i) swatches[i] = ColorFromName(kSwatchNames[i]);
+}
+
+int SwatchIndexOf(const SwatchList& swatches, ColorRef color) {
+  for (int i = 0; i < kSwatchCount; ++i)
+    if (swatches[i] == color) return i;
+  return 0;
+}
+
+std::optional<ColorRef> SwatchAt(const SwatchList& swatches, long long item) {
+  if (item < 0 || item >= kSwatchCount) return std::nullopt;
+  return swatches[static_cast<std::size_t>(item)];
+}
+
+int ParseUnsignedField(std::u16string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  long long value = 0;
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    value = value * 10 + (text[i] - u'0');
+    if (value > INT_MAX) value = INT_MAX;
+  }
+  return static_cast<int>(value);
+}
+
+int ThicknessFromField(std::u16string_view text, int minThick, int maxThick) {
+  return ClampThickness(ParseUnsignedField(text), minThick, maxThick);
+}
+
+int RatioFromField(std::u16string_view magnitude, bool relative) {
+  const int value = ParseUnsignedField(magnitude);
+  return relative ? value : -value;
+}
+
+std::u16string RatioMagnitudeText(int ratio) {
+  const long long value = ratio;
+  return FormatInt(value < 0 ? -value : value);
+}
+
+std::optional<int> MoveTarget(int selected, int count, bool up) {
+  if (selected < 0 || selected >= count) return std::nullopt;
+  const int target = up ? selected - 1 : selected + 1;
+  if (target < 0 || target >= count) return std::nullopt;
+  return target;
+}
+
+int SelectionAfterRemoval(int removed, int countAfter) {
+  if (removed < 0 || removed >= countAfter) return -1;
+  return removed;
+}

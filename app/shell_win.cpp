@@ -1,0 +1,7 @@
+#include "app/shell_win.h"
+
+HWND barHandle = nullptr;
+HWND activeDialog = nullptr;
+gdi::Font normalFont;
+gdi::Font smallFont;
+gdi::Font largeFont;

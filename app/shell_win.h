@@ -1,0 +1,23 @@
+// Process-wide pieces of the bar that widgets, tidgets and dialogs share.
+#pragma once
+
+#include <windows.h>
+
+#include "core/gdi_win.h"
+
+// The bar's window while it exists (set by the bar when it is created, null after).
+extern HWND barHandle;
+
+// The one modeless settings popup that is open (null when none); the message loop
+// gives it keyboard navigation.
+extern HWND activeDialog;
+
+// Shared fonts, made by the bar when it is created (heights 15, 12 and 28).
+extern gdi::Font normalFont;
+extern gdi::Font smallFont;
+extern gdi::Font largeFont;
+
+// Puts a top-level window 5 pixels beside the bar, lined up with the bar position
+// (offsetX, offsetY); only offsetY counts on a vertical bar, only offsetX on a
+// horizontal one.
+void PlaceNextToBar(HWND window, int offsetX, int offsetY);

@@ -1,0 +1,44 @@
+// The layout arithmetic alone: the default set of ten widgets and seven tidgets,
+// and a bar of 100 widgets with every third one merged into the one before it.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "app/bar_settings.h"
+#include "app/layout.h"
+
+namespace {
+
+std::vector<LayoutWidget> Widgets(int count) {
+  std::vector<LayoutWidget> widgets(count);
+  for (int i = 0; i < count; ++i) {
+    widgets[i].placeable = true;
+    widgets[i].visible = true;
+    widgets[i].merged = i % 3 == 2;
+    widgets[i].ratio = i % 2 ? 100 : -40;
+    widgets[i].thickness = 80;
+  }
+  return widgets;
+}
+
+void RunLayout(benchmark::State& state, int widgetCount, bool vertical) {
+  BarSettings bar;
+  bar.vertical = vertical;
+  const std::vector<LayoutWidget> widgets = Widgets(widgetCount);
+  const std::vector<bool> tidgets(7, true);
+  for (auto _ : state) {
+    BarLayout layout = ComputeBarLayout(bar, widgets, tidgets);
+    benchmark::DoNotOptimize(layout);
+  }
+}
+
+void DefaultSetVertical(benchmark::State& state) { RunLayout(state, 10, true); }
+void DefaultSetHorizontal(benchmark::State& state) { RunLayout(state, 10, false); }
+void HundredWidgetsVertical(benchmark::State& state) { RunLayout(state, 100, true); }
+
+}  // namespace
+
+BENCHMARK(DefaultSetVertical);
+BENCHMARK(DefaultSetHorizontal);
+BENCHMARK(HundredWidgetsVertical);
+BENCHMARK_MAIN();

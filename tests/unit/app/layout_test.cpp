@@ -1,0 +1,274 @@
+#include "app/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+LayoutWidget Panel(int thickness, bool merged = false, int ratio = 100, bool visible = true) {
+  return {true, visible, merged, ratio, thickness};
+}
+
+BarSettings Vertical() { return BarSettings{}; }
+
+BarSettings Horizontal() {
+  BarSettings bar;
+  bar.vertical = false;
+  return bar;
+}
+
+std::vector<bool> Tidgets(int count) { return std::vector<bool>(count, true); }
+
+// --- Widgets in a vertical bar --------------------------------------------------
+
+TEST(BarLayout, LoneClockSitsBelowTheCaptionAndTheNextStartsAfterTheSplitter) {
+  BarLayout layout = ComputeBarLayout(Vertical(), {Panel(80), Panel(100)}, {});
+  EXPECT_EQ(layout.widgets[0], (Rect{4, 28, 196, 108}));
+  EXPECT_EQ(layout.widgets[1]->top, 113);
+  EXPECT_EQ(layout.widgets[1]->Width(), 192);
+}
+
+TEST(BarLayout, MergedPairSharesTheRowAndTheLastTakesTheRest) {
+  BarLayout layout = ComputeBarLayout(Vertical(), {Panel(50), Panel(50, true)}, {});
+  EXPECT_EQ(layout.widgets[0], (Rect{4, 28, 97, 78}));
+  EXPECT_EQ(layout.widgets[1], (Rect{102, 28, 196, 78}));
+  // The row's thickness is the leader's: the follower's own is not looked at.
+  BarLayout tall = ComputeBarLayout(Vertical(), {Panel(50), Panel(90, true)}, {});
+  EXPECT_EQ(tall.widgets[1]->Height(), 50);
+}
+
+TEST(BarLayout, FixedShareKeepsItsPixelsUnlessLast) {
+  // 192 - 2 * 5 = 182, minus the fixed 40 leaves 142 for the two weighted members.
+  BarLayout middle = ComputeBarLayout(Vertical(), {Panel(50), Panel(50, true, -40), Panel(50, true, 100)}, {});
+  EXPECT_EQ(middle.widgets[0]->Width(), 71);
+  EXPECT_EQ(middle.widgets[1]->left, 80);
+  EXPECT_EQ(middle.widgets[1]->Width(), 40);
+  EXPECT_EQ(middle.widgets[2]->left, 125);
+  EXPECT_EQ(middle.widgets[2]->Width(), 71);
+
+  BarLayout last = ComputeBarLayout(Vertical(), {Panel(50), Panel(50, true, -40)}, {});
+  EXPECT_EQ(last.widgets[0]->Width(), 147);
+  EXPECT_EQ(last.widgets[1]->left, 156);
+  EXPECT_EQ(last.widgets[1]->Width(), 40);
+  // Last behind a fixed leader: it takes what remains, not its 40.
+  BarLayout lastRest = ComputeBarLayout(Vertical(), {Panel(50, false, -100), Panel(50, true, -40)}, {});
+  EXPECT_EQ(lastRest.widgets[0]->Width(), 100);
+  EXPECT_EQ(lastRest.widgets[1]->left, 109);
+  EXPECT_EQ(lastRest.widgets[1]->Width(), 87);
+}
+
+TEST(BarLayout, AllFixedGroupNeedsNoDivisionAndLastIsFlooredAtZero) {
+  BarLayout layout = ComputeBarLayout(Vertical(), {Panel(50, false, -150), Panel(50, true, -150)}, {});
+  EXPECT_EQ(layout.widgets[0]->Width(), 150);
+  EXPECT_EQ(layout.widgets[1]->left, 159);
+  EXPECT_EQ(layout.widgets[1]->Width(), 37);
+  BarLayout over = ComputeBarLayout(Vertical(), {Panel(50, false, -250), Panel(50, true, 0)}, {});
+  EXPECT_EQ(over.widgets[1]->left, 259);
+  EXPECT_EQ(over.widgets[1]->Width(), 0);
+}
+
+TEST(BarLayout, HiddenRecordsAndOrphanFollowersAreNotPlaced) {
+  // A hidden leader takes its followers with it; a hidden follower of a shown
+  // leader still takes its share.
+  BarLayout layout = ComputeBarLayout(
+      Vertical(), {Panel(50, true), Panel(60, false, 100, false), Panel(70, true), Panel(80),
+                   Panel(90, true, 100, false)},
+      {});
+  EXPECT_FALSE(layout.widgets[0]);
+  EXPECT_FALSE(layout.widgets[1]);
+  EXPECT_FALSE(layout.widgets[2]);
+  EXPECT_EQ(layout.widgets[3], (Rect{4, 28, 97, 108}));
+  EXPECT_EQ(layout.widgets[4], (Rect{102, 28, 196, 108}));
+  EXPECT_EQ(layout.strip.top, 113);
+}
+
+TEST(BarLayout, RecordsWithoutAWindowTakeNoRoom) {
+  LayoutWidget unknown = Panel(60);
+  unknown.placeable = false;
+  LayoutWidget unknownFollower = Panel(60, true);
+  unknownFollower.placeable = false;
+  BarLayout layout = ComputeBarLayout(
+      Vertical(), {unknown, Panel(80), unknownFollower, Panel(80, true), Panel(50)}, {});
+  EXPECT_FALSE(layout.widgets[0]);
+  EXPECT_FALSE(layout.widgets[2]);
+  EXPECT_EQ(layout.widgets[1], (Rect{4, 28, 97, 108}));
+  EXPECT_EQ(layout.widgets[3], (Rect{102, 28, 196, 108}));
+  EXPECT_EQ(layout.widgets[4]->top, 113);
+}
+
+TEST(BarLayout, HugeStoredRatiosDoNotOverflow) {
+  BarLayout layout = ComputeBarLayout(
+      Vertical(), {Panel(50, false, INT_MAX), Panel(50, true, INT_MAX), Panel(50, true, INT_MIN)}, {});
+  ASSERT_TRUE(layout.widgets[2]);
+  EXPECT_EQ(layout.widgets[2]->right, 196);
+}
+
+// --- Buttons, strip and bar size ------------------------------------------------
+
+TEST(BarLayout, ButtonsSitInTheCaptionBand) {
+  BarLayout vertical = ComputeBarLayout(Vertical(), {}, {});
+  EXPECT_EQ(vertical.closeButton, (Rect{178, 8, 194, 24}));
+  EXPECT_EQ(vertical.menuButton, (Rect{158, 8, 174, 24}));
+  BarLayout horizontal = ComputeBarLayout(Horizontal(), {}, {});
+  EXPECT_EQ(horizontal.closeButton, (Rect{8, 96, 24, 112}));
+  EXPECT_EQ(horizontal.menuButton, (Rect{8, 76, 24, 92}));
+}
+
+TEST(BarLayout, SevenTidgetsMakeTwoLinesAndTheBarEndsAfterTheStrip) {
+  BarLayout layout = ComputeBarLayout(Vertical(), {Panel(80)}, Tidgets(7));
+  EXPECT_EQ(layout.stripExtent, 60);
+  EXPECT_EQ(layout.strip, (Rect{4, 113, 196, 173}));
+  EXPECT_EQ(layout.tidgets[0], (Point{4, 4}));
+  EXPECT_EQ(layout.tidgets[5], (Point{144, 4}));
+  EXPECT_EQ(layout.tidgets[6], (Point{4, 32}));
+  EXPECT_EQ(layout.barWidth, 200);
+  EXPECT_EQ(layout.barHeight, 60 + 4 + 113);
+}
+
+TEST(BarLayout, HiddenTidgetsLeaveNoGap) {
+  BarLayout layout = ComputeBarLayout(Vertical(), {}, {true, false, true});
+  EXPECT_EQ(layout.tidgets[0], (Point{4, 4}));
+  EXPECT_FALSE(layout.tidgets[1]);
+  EXPECT_EQ(layout.tidgets[2], (Point{32, 4}));
+}
+
+TEST(StripExtent, EmptyStripIsOneLineDeepUnlessOnlyOneFits) {
+  EXPECT_EQ(StripExtent(192, 24, 4, 0), 32);
+  EXPECT_EQ(StripExtent(192, 24, 4, 6), 32);
+  // Exactly one fits across 52 - 4 = 48: no tidget gives just the gap.
+  EXPECT_EQ(StripExtent(52, 24, 4, 0), 4);
+  EXPECT_EQ(StripExtent(52, 24, 4, 3), 88);
+}
+
+TEST(StripExtent, TooThinForOneTidgetPlacesOnePerLine) {
+  EXPECT_EQ(TidgetsPerLine(20, 24, 4), 1);
+  EXPECT_EQ(StripExtent(20, 24, 4, 3), 3 * 28 + 4);
+  std::vector<Point> flow = FlowTidgets(true, 20, 24, 4, 3);
+  EXPECT_EQ(flow[0], (Point{4, 4}));
+  EXPECT_EQ(flow[1], (Point{4, 32}));
+  EXPECT_EQ(flow[2], (Point{4, 60}));
+  // Zero size and gap: no division by zero.
+  EXPECT_EQ(StripExtent(100, 0, 0, 5), 0);
+  EXPECT_EQ(TidgetsPerLine(-50, 24, 4), 1);
+}
+
+TEST(StripExtent, FlowWrapsExactlyWhenTheNextDoesNotFit) {
+  // The fourth tidget starts at 88 and needs its trailing gap too: 116. The strip
+  // extent must agree with the flow on both sides of that edge.
+  EXPECT_EQ(TidgetsPerLine(115, 24, 4), 3);
+  EXPECT_EQ(FlowTidgets(true, 115, 24, 4, 4)[3], (Point{4, 32}));
+  EXPECT_EQ(TidgetsPerLine(116, 24, 4), 4);
+  EXPECT_EQ(FlowTidgets(true, 116, 24, 4, 4)[3], (Point{88, 4}));
+}
+
+// --- The horizontal bar ---------------------------------------------------------
+
+TEST(BarLayout, HorizontalBarRunsLeftToRight) {
+  BarLayout layout = ComputeBarLayout(Horizontal(), {Panel(120), Panel(120), Panel(120, true)}, Tidgets(7));
+  EXPECT_EQ(layout.widgets[0], (Rect{28, 4, 148, 116}));
+  // Inner 112, avail 107: the first member gets 53, the second starts at 4 + 53 + 5.
+  EXPECT_EQ(layout.widgets[1], (Rect{153, 4, 273, 57}));
+  EXPECT_EQ(layout.widgets[2], (Rect{153, 62, 273, 116}));
+  // Inner 112 holds 3 tidgets a column: seven need three columns.
+  EXPECT_EQ(layout.stripExtent, 3 * 28 + 4);
+  EXPECT_EQ(layout.strip, (Rect{278, 4, 278 + 88, 116}));
+  EXPECT_EQ(layout.tidgets[3], (Point{32, 4}));
+  EXPECT_EQ(layout.tidgets[2], (Point{4, 60}));
+  EXPECT_EQ(layout.barHeight, 120);
+  EXPECT_EQ(layout.barWidth, 4 + 88 + 278);
+}
+
+// --- Hit tests ------------------------------------------------------------------
+
+TEST(SplitterAt, CoversTheGapAndOnePixelMore) {
+  const std::vector<LayoutWidget> widgets = {Panel(80), Panel(50), Panel(50, true)};
+  // The clock ends at 28 + 80 = 108.
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 107), -1);
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 108), 0);
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 113), 0);
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 114), -1);
+  // The gap after the last row (before the strip) is a splitter of its leader too.
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 163), 1);
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 168), 1);
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 169), -1);
+  EXPECT_EQ(SplitterAt(Vertical(), widgets, 5), -1);
+}
+
+TEST(SplitterAt, SkipsHiddenAndWindowlessRecordsAndUsesWidthWhenHorizontal) {
+  LayoutWidget unknown = Panel(500);
+  unknown.placeable = false;
+  const std::vector<LayoutWidget> widgets = {unknown, Panel(500, false, 100, false), Panel(120)};
+  EXPECT_EQ(SplitterAt(Horizontal(), widgets, 148), 2);
+  EXPECT_EQ(SplitterAt(Horizontal(), widgets, 153), 2);
+  EXPECT_EQ(SplitterAt(Horizontal(), widgets, 147), -1);
+}
+
+TEST(HitTestBar, VerticalBarResizesByItsSidesAndMovesByTheCaption) {
+  const Rect client{0, 0, 200, 500};
+  const BarSettings bar = Vertical();
+  EXPECT_EQ(HitTestBar(bar, client, {3, 300}), BarHit::Left);
+  EXPECT_EQ(HitTestBar(bar, client, {4, 300}), BarHit::Client);
+  EXPECT_EQ(HitTestBar(bar, client, {195, 300}), BarHit::Client);
+  EXPECT_EQ(HitTestBar(bar, client, {196, 300}), BarHit::Right);
+  EXPECT_EQ(HitTestBar(bar, client, {100, 0}), BarHit::Caption);
+  EXPECT_EQ(HitTestBar(bar, client, {100, 24}), BarHit::Caption);
+  EXPECT_EQ(HitTestBar(bar, client, {100, 25}), BarHit::Client);
+  EXPECT_EQ(HitTestBar(bar, client, {2, 10}), BarHit::Left);
+  EXPECT_EQ(HitTestBar(bar, client, {100, 499}), BarHit::Client);
+}
+
+TEST(HitTestBar, HorizontalBarResizesByTopAndBottom) {
+  const Rect client{0, 0, 600, 120};
+  const BarSettings bar = Horizontal();
+  EXPECT_EQ(HitTestBar(bar, client, {300, 3}), BarHit::Top);
+  EXPECT_EQ(HitTestBar(bar, client, {300, 116}), BarHit::Bottom);
+  EXPECT_EQ(HitTestBar(bar, client, {300, 115}), BarHit::Client);
+  EXPECT_EQ(HitTestBar(bar, client, {24, 60}), BarHit::Caption);
+  EXPECT_EQ(HitTestBar(bar, client, {25, 60}), BarHit::Client);
+  EXPECT_EQ(HitTestBar(bar, client, {599, 60}), BarHit::Client);
+}
+
+// --- Drag clamp, snap, border colours ------------------------------------------
+
+TEST(ClampThickness, StopsAtBothLimits) {
+  EXPECT_EQ(ClampThickness(80 + 500, 30, 300), 300);
+  EXPECT_EQ(ClampThickness(-20, 30, 300), 30);
+  EXPECT_EQ(ClampThickness(30, 30, 300), 30);
+  EXPECT_EQ(ClampThickness(31, 30, 300), 31);
+  EXPECT_EQ(ClampThickness(299, 30, 300), 299);
+  // Crossed limits: the maximum is applied last.
+  EXPECT_EQ(ClampThickness(10, 50, 40), 40);
+}
+
+TEST(SnapToWorkArea, PullsEdgesWithin29Pixels) {
+  const Rect work{0, 0, 1280, 994};
+  EXPECT_EQ(SnapToWorkArea(work, {29, 300, 229, 800}), (Point{0, 300}));
+  EXPECT_EQ(SnapToWorkArea(work, {30, 300, 230, 800}), (Point{30, 300}));
+  EXPECT_EQ(SnapToWorkArea(work, {-29, 300, 171, 800}), (Point{0, 300}));
+  EXPECT_EQ(SnapToWorkArea(work, {1060, 20, 1260, 520}), (Point{1080, 0}));
+  EXPECT_EQ(SnapToWorkArea(work, {500, 480, 700, 980}), (Point{500, 494}));
+  EXPECT_EQ(SnapToWorkArea(work, {500, 463, 700, 963}), (Point{500, 463}));
+}
+
+TEST(SnapToWorkArea, FarEdgeWinsWhenBothAreInReach) {
+  const Rect work{100, 0, 300, 994};
+  EXPECT_EQ(SnapToWorkArea(work, {110, 10, 290, 984}), (Point{120, 20}));
+  // Offset work area (a second monitor, a task bar at the top).
+  EXPECT_EQ(SnapToWorkArea({1280, 40, 2560, 1024}, {1300, 60, 1500, 500}), (Point{1280, 40}));
+}
+
+TEST(BorderEdgeColors, ChannelsMoveBy64AndClamp) {
+  EdgeColors grey = BorderEdgeColors(0xC8C8C8);  // 200 in every channel
+  EXPECT_EQ(grey.light, 0xFFFFFFu);
+  EXPECT_EQ(grey.dark, 0x888888u);
+  EdgeColors dark = BorderEdgeColors(0x282828);  // 40
+  EXPECT_EQ(dark.light, 0x686868u);
+  EXPECT_EQ(dark.dark, 0u);
+  // Channels move independently (COLORREF 0x00BBGGRR).
+  EdgeColors mixed = BorderEdgeColors(0x10C080);
+  EXPECT_EQ(mixed.light, 0x50FFC0u);
+  EXPECT_EQ(mixed.dark, 0x008040u);
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+#!/usr/bin/env python3
+"""Turns the raw ./bench measurements into one table on stdout and a CSV file.
+
+bench_table.py RAW_DIR EXE CSV_OUT
+RAW_DIR holds startup-pelgra.txt, startup-baseline.txt (one ms figure per line),
+idle.txt (key=value lines), paint.csv (name,unit,min,median,max,note) and
+layout.csv (Google Benchmark CSV).
+"""
+import csv
+import os
+import statistics
+import sys
+
+
+def numbers(path):
+    with open(path) as f:
+        return [float(line) for line in f if line.strip()]
+
+
+def spread(values):
+    return min(values), statistics.median(values), max(values)
+
+
+def fmt(value, digits=2):
+    if value is None:
+        return "-"
+    if isinstance(value, str):
+        return value
+    if value != 0 and abs(value) < 0.01:
+        return f"{value:.4f}"
+    return f"{value:.{digits}f}"
+
+
+class Table:
+    def __init__(self):
+        self.rows = []
+
+    def add(self, name, unit, pelgra, baseline=None, goal="", verdict=""):
+        self.rows.append((name, unit, pelgra, baseline, goal, verdict))
+
+    def print(self):
+        header = ("measure", "unit", "pelgra min/median/max", "baseline min/median/max", "goal", "")
+        lines = [header]
+        for name, unit, pelgra, baseline, goal, verdict in self.rows:
+            lines.append((name, unit, triple(pelgra), triple(baseline), goal, verdict))
+        widths = [max(len(line[i]) for line in lines) for i in range(len(header))]
+        for i, line in enumerate(lines):
+            print("  ".join(cell.ljust(widths[j]) for j, cell in enumerate(line)).rstrip())
+            if i == 0:
+                print("  ".join("-" * w for w in widths))
+
+    def write_csv(self, path):
+        with open(path, "w", newline="") as f:
+            out = csv.writer(f)
+            out.writerow(["measure", "unit", "pelgra_min", "pelgra_median", "pelgra_max",
+                          "baseline_min", "baseline_median", "baseline_max", "goal", "verdict"])
+            for name, unit, pelgra, baseline, goal, verdict in self.rows:
+                out.writerow([name, unit, *as3(pelgra), *as3(baseline), goal, verdict])
+
+
+def as3(value):
+    if value is None:
+        return ["", "", ""]
+    if isinstance(value, tuple):
+        return [fmt(v, 3) for v in value]
+    return ["", fmt(value, 3), ""]
+
+
+def triple(value):
+    if value is None:
+        return "-"
+    if isinstance(value, tuple):
+        return "/".join(fmt(v) for v in value)
+    return fmt(value)
+
+
+def ok(condition):
+    return "ok" if condition else "OVER"
+
+
+def read_idle(path):
+    values = {}
+    with open(path) as f:
+        for line in f:
+            key, _, value = line.strip().partition("=")
+            if key:
+                values[key] = float(value)
+    return values
+
+
+def main():
+    raw, exe, csv_out = sys.argv[1:4]
+    table = Table()
+
+    start_p = spread(numbers(os.path.join(raw, "startup-pelgra.txt")))
+    start_b = spread(numbers(os.path.join(raw, "startup-baseline.txt")))
+    ratio = start_p[1] / start_b[1]
+    table.add("start-up to first full paint", "ms", start_p, start_b, "<= 1.3 x baseline",
+              f"{ratio:.2f} x {ok(ratio <= 1.3)}")
+
+    idle = read_idle(os.path.join(raw, "idle.txt"))
+    seconds = idle["seconds"]
+    cpu_p = 100.0 * idle["pelgra_cpu"] / seconds
+    cpu_b = 100.0 * idle["baseline_cpu"] / seconds
+    table.add(f"idle CPU over {seconds:.0f} s", "% of a core", cpu_p, cpu_b, "<= 0.3 %",
+              ok(cpu_p <= 0.3))
+    table.add(f"wineserver CPU over {seconds:.0f} s (both)", "% of a core",
+              100.0 * idle["wineserver_cpu"] / seconds)
+    for moment in ("start", "end"):
+        rss_p = idle[f"pelgra_rss_{moment}"] / 1024
+        rss_b = idle[f"baseline_rss_{moment}"] / 1024
+        label = "after start-up" if moment == "start" else f"after {seconds:.0f} s"
+        table.add(f"resident memory {label}", "MB", rss_p, rss_b, "<= baseline + 8 MB",
+                  f"+{rss_p - rss_b:.1f} MB {ok(rss_p - rss_b <= 8)}")
+
+    paint_path = os.path.join(raw, "paint.csv")
+    if os.path.exists(paint_path):
+        with open(paint_path) as f:
+            for row in csv.reader(f):
+                if len(row) < 5:
+                    continue
+                name, unit = row[0], row[1]
+                values = tuple(float(v) for v in row[2:5])
+                goal, verdict = "", row[5] if len(row) > 5 else ""
+                if name == "full bar repaint":
+                    goal, verdict = "<= 2 ms", ok(values[1] <= 2)
+                elif name.startswith("GDI objects"):
+                    goal = "difference 0"
+                table.add(name, unit, values, None, goal, verdict)
+
+    layout_path = os.path.join(raw, "layout.csv")
+    if os.path.exists(layout_path):
+        with open(layout_path) as f:
+            lines = [line for line in f if line.startswith("name,") or line.startswith('"')]
+        runs = {}
+        for row in csv.DictReader(lines):
+            name = row["name"].strip('"')
+            if name.endswith(("_mean", "_median", "_stddev", "_cv")):
+                continue
+            scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0}[row["time_unit"]]
+            runs.setdefault(name, []).append(float(row["real_time"]) * scale)
+        for name, values in runs.items():
+            figures = spread(values)
+            limit = 2.0 if "Hundred" in name else 0.2
+            table.add(f"layout arithmetic, {name}", "ms", figures, None, f"<= {limit} ms",
+                      ok(figures[1] <= limit))
+
+    size_mb = os.path.getsize(exe) / (1024 * 1024)
+    table.add("pelgra.exe size", "MB", size_mb, None, "<= 2 MB", ok(size_mb <= 2))
+
+    table.print()
+    table.write_csv(csv_out)
+
+
+if __name__ == "__main__":
+    main()
