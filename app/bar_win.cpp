@@ -110,6 +110,18 @@ struct MenuOwner {
 
 }  // namespace
 
+void CreateSharedFonts() {
+  normalFont = MakeBarFont(15);
+  smallFont = MakeBarFont(12);
+  largeFont = MakeBarFont(28);
+}
+
+void ReleaseSharedFonts() {
+  normalFont.reset();
+  smallFont.reset();
+  largeFont.reset();
+}
+
 HWND CreateBarWindow() {
   const BarSettings& s = barSettings;
   return CreateWindowExW(s.alwaysontop ? WS_EX_TOPMOST : 0, kWindowClassName, kBarTitle,
@@ -164,9 +176,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
-  normalFont = MakeBarFont(15);
-  smallFont = MakeBarFont(12);
-  largeFont = MakeBarFont(28);
+  CreateSharedFonts();
   CreateChildren();
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -188,9 +198,7 @@ LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
   if (barState.placementChanged) SaveBarPlacement(hwnd);
   if (barState.listsChanged) SaveRecordLists();
-  normalFont.reset();
-  smallFont.reset();
-  largeFont.reset();
+  ReleaseSharedFonts();
   PostQuitMessage(0);
   return 0;
 }

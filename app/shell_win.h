@@ -16,6 +16,9 @@ extern HWND activeDialog;
 extern gdi::Font normalFont;
 extern gdi::Font smallFont;
 extern gdi::Font largeFont;
+// Makes and frees the three; the bar calls them from its creation and destruction.
+void CreateSharedFonts();
+void ReleaseSharedFonts();
 
 // Puts a top-level window 5 pixels beside the bar, lined up with the bar position
 // (offsetX, offsetY); only offsetY counts on a vertical bar, only offsetX on a

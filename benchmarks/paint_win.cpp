@@ -107,7 +107,7 @@ int wmain() {
   std::wstring slowestKind;
   for (size_t i = 0; i < widgets.size(); ++i) {
     const Spread s = Measure([&] { Repaint(widgets[i]); });
-    Print(L"widget repaint, " + kinds[i], L"ms", s);
+    Print(L"widget repaint: " + kinds[i], L"ms", s);
     if (s.median > slowest) slowest = s.median, slowestKind = kinds[i];
   }
   if (!slowestKind.empty())

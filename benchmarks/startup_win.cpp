@@ -1,8 +1,9 @@
-// startup.exe RUNS PROGRAM CLASS TITLE: starts PROGRAM RUNS times (plus one
-// warm-up run that is not counted) and prints, one per line, the milliseconds from
-// CreateProcess to the moment its window CLASS/TITLE and all of its children are
-// visible with nothing left to paint. Each run is closed with WM_CLOSE (killed after
-// 10 s) before the next one starts. Exit status 0 when every run was measured.
+// startup.exe RUNS PROGRAM CLASS TITLE [PROGRAM CLASS TITLE...]: starts each PROGRAM
+// RUNS times (after one warm-up run that is not counted) and prints lines "INDEX MS":
+// the program's index and the milliseconds from CreateProcess to the moment its
+// window CLASS/TITLE and all of its children are visible with nothing left to paint.
+// Each run is closed with WM_CLOSE (killed after 10 s) before the next one starts.
+// Exit status 0 when every run was measured.
 #include <windows.h>
 
 #include <cstdio>
@@ -93,20 +94,28 @@ double MeasureOnce(const std::wstring& program, const wchar_t* windowClass, cons
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 5) {
-    std::fwprintf(stderr, L"usage: startup.exe RUNS PROGRAM CLASS TITLE\n");
+  if (argc < 5 || (argc - 2) % 3 != 0) {
+    std::fwprintf(stderr, L"usage: startup.exe RUNS PROGRAM CLASS TITLE [PROGRAM CLASS TITLE...]\n");
     return 2;
   }
   const int runs = _wtoi(argv[1]);
-  if (MeasureOnce(argv[2], argv[3], argv[4]) < 0) {
-    std::fwprintf(stderr, L"startup: %ls never finished painting\n", argv[2]);
-    return 1;
+  const int programs = (argc - 2) / 3;
+  auto measure = [&](int p) { return MeasureOnce(argv[2 + 3 * p], argv[3 + 3 * p], argv[4 + 3 * p]); };
+  for (int p = 0; p < programs; ++p) {
+    if (measure(p) < 0) {
+      std::fwprintf(stderr, L"startup: %ls never finished painting\n", argv[2 + 3 * p]);
+      return 1;
+    }
   }
+  // Runs alternate between the programs, so a busy moment of the machine does not
+  // fall on one program only.
   for (int i = 0; i < runs; ++i) {
-    const double ms = MeasureOnce(argv[2], argv[3], argv[4]);
-    if (ms < 0) return 1;
-    std::wprintf(L"%.1f\n", ms);
-    std::fflush(stdout);
+    for (int p = 0; p < programs; ++p) {
+      const double ms = measure(p);
+      if (ms < 0) return 1;
+      std::wprintf(L"%d %.1f\n", p, ms);
+      std::fflush(stdout);
+    }
   }
   return 0;
 }

@@ -42,7 +42,7 @@ pelgra_warnings(pelgra_win)
 
 add_executable(pelgra WIN32 "${CMAKE_SOURCE_DIR}/app/main_win.cpp" $<TARGET_OBJECTS:pelgra_res>)
 target_link_libraries(pelgra PRIVATE pelgra_win pelgra_portable)
-target_link_options(pelgra PRIVATE -municode ${PELGRA_STATIC_LINK})
+target_link_options(pelgra PRIVATE -municode ${PELGRA_STATIC_LINK} $<$<CONFIG:Release>:-s>)
 pelgra_warnings(pelgra)
 
 # Small Windows-side tools used by the scripts (screenshots of the virtual display).

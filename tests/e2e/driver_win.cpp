@@ -1,7 +1,8 @@
 #include "e2e/driver_win.h"
 
-#include <cstdlib>
 #include <cwchar>
+#include <fstream>
+#include <iterator>
 
 namespace e2e {
 
@@ -9,37 +10,10 @@ namespace {
 
 constexpr DWORD kPollMs = 50;
 
-std::wstring FolderOf(const std::wstring& path) {
-  const std::size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-}
-
-std::wstring OwnExePath() {
+std::wstring DriverFolder() {
   std::wstring path(32768, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  path.resize(length);
-  return path;
-}
-
-std::u16string Trim(std::u16string_view text) {
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && (text[begin] == u' ' || text[begin] == u'\t')) ++begin;
-  while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t' || text[end - 1] == u'\r')) --end;
-  return std::u16string(text.substr(begin, end - begin));
-}
-
-std::u16string DecodeIni(const std::string& bytes) {
-  std::u16string text;
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
-      text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                    (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return text;
-  }
-  for (char c : bytes) text += static_cast<char16_t>(static_cast<unsigned char>(c));
-  return text;
+  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
 std::wstring ClassOf(HWND window) {
@@ -48,44 +22,14 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
-std::wstring TextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-  return text;
+std::wstring TitleOf(HWND window) {
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  return title;
 }
 
-struct WindowSearch {
-  DWORD processId;
-  HWND owner;  // null: the bar itself; else a dialog owned by it
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != search->processId || !IsWindowVisible(window)) return TRUE;
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  bool match = false;
-  if (search->owner) {
-    match = std::wcscmp(className, L"#32770") == 0 && GetWindow(window, GW_OWNER) == search->owner;
-  } else {
-    wchar_t title[16] = {};
-    GetWindowTextW(window, title, 16);
-    match = std::wcscmp(className, L"CWindow") == 0 && std::wcscmp(title, L"Pelgra") == 0;
-  }
-  if (!match) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND FindProcessWindow(DWORD processId, HWND owner) {
-  WindowSearch search{processId, owner, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+// Real input travels through the display to the program; there is nothing of ours to pump.
+void Settle(DWORD ms) { Sleep(ms); }
 
 void SendMouse(DWORD flags) {
   INPUT input{};
@@ -102,50 +46,12 @@ void MoveMouseTo(POINT screen) {
 
 }  // namespace
 
-// --- IniFile ------------------------------------------------------------------
-
-IniFile IniFile::Parse(const std::u16string& text) {
-  IniFile ini;
-  std::u16string section;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find(u'\n', start);
-    if (end == std::u16string::npos) end = text.size();
-    const std::u16string line = Trim(std::u16string_view(text).substr(start, end - start));
-    start = end + 1;
-    if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
-      section = line.substr(1, line.size() - 2);
-      ini.sections_[section];
-      continue;
-    }
-    const std::size_t equals = line.find(u'=');
-    if (equals == std::u16string::npos) continue;
-    ini.sections_[section].emplace_back(Trim(std::u16string_view(line).substr(0, equals)),
-                                        Trim(std::u16string_view(line).substr(equals + 1)));
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += kPollMs) {
+    if (done()) return true;
+    Sleep(kPollMs);
   }
-  return ini;
-}
-
-bool IniFile::HasSection(const std::u16string& section) const { return sections_.count(section) != 0; }
-
-std::optional<std::u16string> IniFile::Get(const std::u16string& section, const std::u16string& key) const {
-  auto found = sections_.find(section);
-  if (found == sections_.end()) return std::nullopt;
-  for (const auto& [name, value] : found->second)
-    if (name == key) return value;
-  return std::nullopt;
-}
-
-long long IniFile::GetInt(const std::u16string& section, const std::u16string& key, long long missing) const {
-  std::optional<std::u16string> value = Get(section, key);
-  if (!value) return missing;
-  std::string narrow(value->begin(), value->end());
-  return std::strtoll(narrow.c_str(), nullptr, 10);
-}
-
-std::vector<std::pair<std::u16string, std::u16string>> IniFile::Entries(const std::u16string& section) const {
-  auto found = sections_.find(section);
-  return found == sections_.end() ? std::vector<std::pair<std::u16string, std::u16string>>() : found->second;
+  return done();
 }
 
 // --- Sandbox ------------------------------------------------------------------
@@ -159,60 +65,57 @@ Sandbox::Sandbox() {
               std::to_wstring(++serial) + L"\\";
     ok_ = CreateDirectoryW(folder_.c_str(), nullptr) != 0;
   }
-  if (ok_) ok_ = CopyFileW((FolderOf(OwnExePath()) + L"pelgra.exe").c_str(), ExePath().c_str(), TRUE) != 0;
+  if (ok_) ok_ = CopyFileW((DriverFolder() + L"pelgra.exe").c_str(), Path(L"pelgra.exe").c_str(), TRUE) != 0;
 }
 
 Sandbox::~Sandbox() {
   if (folder_.empty()) return;
   WIN32_FIND_DATAW entry{};
-  HANDLE find = FindFirstFileW((folder_ + L"*").c_str(), &entry);
+  HANDLE find = FindFirstFileW(Path(L"*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder_ + entry.cFileName).c_str());
+      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW(Path(entry.cFileName).c_str());
     } while (FindNextFileW(find, &entry));
     FindClose(find);
   }
   RemoveDirectoryW(folder_.c_str());
 }
 
-std::wstring Sandbox::Path(const wchar_t* name) const { return folder_ + name; }
-
-bool Sandbox::Exists(const wchar_t* name) const {
-  return GetFileAttributesW(Path(name).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::string Sandbox::ReadBytes(const wchar_t* name) const {
-  HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-  CloseHandle(file);
-  return bytes;
+  std::ifstream file(Path(name).c_str(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-bool Sandbox::WriteBytes(const wchar_t* name, const std::string& bytes) const {
-  HANDLE file = CreateFileW(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  CloseHandle(file);
-  return ok;
+bool Sandbox::WriteIni(const std::wstring& text) const {
+  const std::wstring units = L"\xFEFF" + text;  // wchar_t is UTF-16LE here
+  std::ofstream file(Path(L"pelgra.ini").c_str(), std::ios::binary);
+  file.write(reinterpret_cast<const char*>(units.data()), static_cast<std::streamsize>(units.size() * sizeof(wchar_t)));
+  return file.good();
 }
 
-bool Sandbox::WriteIni(const std::u16string& text) const {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t c : text) {
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>(c >> 8);
-  }
-  return WriteBytes(L"pelgra.ini", bytes);
+// The system's own reader of .ini files understands the UTF-16 the program writes.
+std::optional<std::wstring> Sandbox::Ini(const wchar_t* section, const wchar_t* key) const {
+  constexpr wchar_t kAbsent[] = L"\x1F<absent>";
+  wchar_t value[1024] = {};
+  GetPrivateProfileStringW(section, key, kAbsent, value, 1024, Path(L"pelgra.ini").c_str());
+  if (std::wstring(value) == kAbsent) return std::nullopt;
+  return value;
 }
 
-IniFile Sandbox::ReadIni() const { return IniFile::Parse(DecodeIni(ReadBytes(L"pelgra.ini"))); }
+long long Sandbox::IniInt(const wchar_t* section, const wchar_t* key, long long missing) const {
+  const std::optional<std::wstring> value = Ini(section, key);
+  return value ? std::wcstoll(value->c_str(), nullptr, 10) : missing;
+}
+
+std::vector<std::wstring> Sandbox::IniSection(const wchar_t* section) const {
+  std::vector<wchar_t> buffer(65536);
+  const DWORD length = GetPrivateProfileSectionW(section, buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                 Path(L"pelgra.ini").c_str());
+  std::vector<std::wstring> lines;
+  for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line; line += lines.back().size() + 1)
+    lines.emplace_back(line);
+  return lines;
+}
 
 // --- Pelgra -------------------------------------------------------------------
 
@@ -220,16 +123,17 @@ Pelgra::Pelgra(const Sandbox& box, DWORD timeoutMs) {
   if (!box.ok()) return;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  std::wstring commandLine = L"\"" + box.ExePath() + L"\"";
-  if (!CreateProcessW(box.ExePath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      box.folder().c_str(), &startup, &process_))
+  const std::wstring exe = box.Path(L"pelgra.exe");
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, box.folder().c_str(),
+                      &startup, &process_))
     return;
-  for (DWORD waited = 0; waited < timeoutMs && running(); waited += kPollMs) {
-    bar_ = FindBar();
-    if (bar_) break;
-    Sleep(kPollMs);
-  }
-  Settle();
+  WaitUntil(timeoutMs, [&] {
+    bar_ = FindWindowOfProcess(L"CWindow", L"Pelgra");
+    return bar_ || !running();
+  });
+  // Until its message loop has gone idle once, the bar may still be laying itself out.
+  WaitForInputIdle(process_.hProcess, 5000);
 }
 
 Pelgra::~Pelgra() {
@@ -242,7 +146,26 @@ Pelgra::~Pelgra() {
   CloseHandle(process_.hProcess);
 }
 
-HWND Pelgra::FindBar() const { return FindProcessWindow(process_.dwProcessId, nullptr); }
+HWND Pelgra::FindWindowOfProcess(const wchar_t* className, const wchar_t* title) const {
+  struct Search {
+    DWORD processId;
+    const wchar_t* className;
+    const wchar_t* title;
+    HWND found;
+  } search{process_.dwProcessId, className, title, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid != s->processId || !IsWindowVisible(window) || TitleOf(window) != s->title) return TRUE;
+        if (s->className && ClassOf(window) != s->className) return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 bool Pelgra::running() const { return process_.hProcess && ExitCode() == STILL_ACTIVE; }
 
@@ -250,10 +173,6 @@ LRESULT Pelgra::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
   DWORD_PTR result = 0;
   SendMessageTimeoutW(bar_, msg, wParam, lParam, SMTO_NORMAL, 10000, &result);
   return static_cast<LRESULT>(result);
-}
-
-bool Pelgra::Post(UINT msg, WPARAM wParam, LPARAM lParam) const {
-  return PostMessageW(bar_, msg, wParam, lParam) != 0;
 }
 
 RECT Pelgra::WindowRect() const {
@@ -268,12 +187,27 @@ HWND Pelgra::Child(UINT id, const wchar_t* className) const {
   return nullptr;
 }
 
-void Pelgra::ClickAt(POINT screen) const {
-  MoveMouseTo(screen);
+int Pelgra::CountChildren(const wchar_t* className) const {
+  int count = 0;
+  for (HWND child = GetWindow(bar_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    count += ClassOf(child) == className ? 1 : 0;
+  return count;
+}
+
+HWND Pelgra::WaitForWindow(const wchar_t* title, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  WaitUntil(timeoutMs, [&] { return (found = FindWindowOfProcess(nullptr, title)) != nullptr; });
+  return found;
+}
+
+void Pelgra::ClickOn(HWND window) const {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MoveMouseTo({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
   SendMouse(MOUSEEVENTF_LEFTDOWN);
   Settle(50);
   SendMouse(MOUSEEVENTF_LEFTUP);
-  Settle();
+  Settle(300);
 }
 
 void Pelgra::DragFromTo(POINT from, POINT to, int steps) const {
@@ -283,13 +217,7 @@ void Pelgra::DragFromTo(POINT from, POINT to, int steps) const {
   for (int i = 1; i <= steps; ++i)
     MoveMouseTo({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   SendMouse(MOUSEEVENTF_LEFTUP);
-  Settle();
-}
-
-POINT Pelgra::CentreOf(HWND window) const {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  Settle(300);
 }
 
 POINT Pelgra::BarToScreen(POINT client) const {
@@ -297,25 +225,7 @@ POINT Pelgra::BarToScreen(POINT client) const {
   return client;
 }
 
-std::optional<std::wstring> Pelgra::DismissOwnedDialog(DWORD timeoutMs) const {
-  for (DWORD waited = 0; waited < timeoutMs; waited += kPollMs) {
-    if (HWND dialog = FindProcessWindow(process_.dwProcessId, bar_)) {
-      HWND text = GetDlgItem(dialog, 0xFFFF);
-      std::wstring shown = text ? TextOf(text) : std::wstring();
-      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-      // Gone before the next search, so it is never found twice.
-      for (DWORD closing = 0; closing < timeoutMs && IsWindow(dialog); closing += kPollMs) Sleep(kPollMs);
-      return shown;
-    }
-    Sleep(kPollMs);
-  }
-  return std::nullopt;
-}
-
-bool Pelgra::Close(DWORD timeoutMs) {
-  if (!Post(WM_CLOSE)) return false;
-  return WaitForExit(timeoutMs);
-}
+bool Pelgra::Close(DWORD timeoutMs) { return PostMessageW(bar_, WM_CLOSE, 0, 0) && WaitForExit(timeoutMs); }
 
 bool Pelgra::WaitForExit(DWORD timeoutMs) {
   return process_.hProcess && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
@@ -326,11 +236,5 @@ DWORD Pelgra::ExitCode() const {
   if (process_.hProcess) GetExitCodeProcess(process_.hProcess, &code);
   return code;
 }
-
-// --- Helpers ------------------------------------------------------------------
-
-std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-
-void Settle(DWORD ms) { Sleep(ms); }
 
 }  // namespace e2e

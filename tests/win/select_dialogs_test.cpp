@@ -24,110 +24,22 @@
 
 namespace {
 
-using test_support::PumpMessages;
-
-std::wstring TempFolder() {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  static int counter = 0;
-  std::wstring folder = std::wstring(temp) + L"pelgra-select-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(++counter);
-  CreateDirectoryW(folder.c_str(), nullptr);
-  return folder;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-struct WindowSearch {
-  const wchar_t* title;
-  HWND owner;
-  HWND found;
-};
-
-// A dialog or message box of this thread with this title (and this owner, if given).
-HWND FindThreadDialog(const wchar_t* title, HWND owner = nullptr) {
-  WindowSearch search{title, owner, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<WindowSearch*>(param);
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (std::wstring(className) != L"#32770" || TextOf(window) != s->title) return TRUE;
-        if (s->owner && GetWindow(window, GW_OWNER) != s->owner) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// --- Running a dialog from inside its own modal loop -------------------------------
-
-struct PendingScript {
-  const wchar_t* title;
-  std::function<void(HWND)> script;
-  bool ran = false;
-};
-PendingScript* pendingScript = nullptr;
-
-void CALLBACK RunScriptWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND dialog = pendingScript ? FindThreadDialog(pendingScript->title) : nullptr;
-  if (!dialog) return;
-  KillTimer(nullptr, timer);
-  pendingScript->ran = true;
-  pendingScript->script(dialog);
-  if (IsWindow(dialog)) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
-// A message box seen while a button was pressed, answered with `answer`.
-struct Box {
-  bool seen = false;
-  std::wstring caption;
-  std::wstring text;
-};
-struct PendingBox {
-  HWND owner;
-  int answer;
-  Box box;
-};
-PendingBox* pendingBox = nullptr;
-
-void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
-  if (!pendingBox || pendingBox->box.seen) return;
-  for (const wchar_t* caption : {L"확인", L"알림"}) {
-    HWND box = FindThreadDialog(caption, pendingBox->owner);
-    if (!box) continue;
-    pendingBox->box = {true, caption, TextOf(GetDlgItem(box, 0xFFFF))};
-    PostMessageW(box, WM_COMMAND, pendingBox->answer, 0);
-    return;
-  }
-}
+using test_support::Answered;
+using test_support::TextOf;
+using Entries = std::vector<std::wstring>;
 
 // Clicks a button of the dialog; a message box it opens is answered with `answer`.
-Box Press(HWND dialog, int id, int answer = IDOK) {
-  PendingBox pending{dialog, answer, {}};
-  pendingBox = &pending;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, AnswerBox);
-  SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-  KillTimer(nullptr, timer);
-  pendingBox = nullptr;
-  return pending.box;
+Answered Press(HWND dialog, int id, int answer = IDOK) {
+  return test_support::AnswerModal(dialog, answer, [&] { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); });
 }
-
-// --- Reading and driving controls -------------------------------------------------
 
 int Count(HWND dialog, int list) { return static_cast<int>(SendDlgItemMessageW(dialog, list, LB_GETCOUNT, 0, 0)); }
-int Selection(HWND dialog, int list) {
-  return static_cast<int>(SendDlgItemMessageW(dialog, list, LB_GETCURSEL, 0, 0));
+int Selection(HWND dialog, int id, UINT msg = LB_GETCURSEL) {
+  return static_cast<int>(SendDlgItemMessageW(dialog, id, msg, 0, 0));
 }
 
-std::vector<std::wstring> Entries(HWND dialog, int list) {
-  std::vector<std::wstring> entries;
+Entries ListOf(HWND dialog, int list) {
+  Entries entries;
   for (int i = 0; i < Count(dialog, list); ++i) {
     wchar_t text[128] = {};
     SendDlgItemMessageW(dialog, list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
@@ -136,17 +48,13 @@ std::vector<std::wstring> Entries(HWND dialog, int list) {
   return entries;
 }
 
-void Choose(HWND dialog, int list, int entry) {
-  HWND control = GetDlgItem(dialog, list);
-  SendMessageW(control, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(control));
+// Selects an entry of a list or drop-down and tells the dialog, as a click does.
+void Choose(HWND dialog, int id, int entry, UINT select = LB_SETCURSEL, WORD notice = LBN_SELCHANGE) {
+  HWND control = GetDlgItem(dialog, id);
+  SendMessageW(control, select, static_cast<WPARAM>(entry), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, notice), reinterpret_cast<LPARAM>(control));
 }
-
-void ChooseSwatch(HWND dialog, int item) {
-  HWND combo = GetDlgItem(dialog, IDC_WSEL_COLOR);
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_WSEL_COLOR, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
+void ChooseSwatch(HWND dialog, int item) { Choose(dialog, IDC_WSEL_COLOR, item, CB_SETCURSEL, CBN_SELCHANGE); }
 
 std::wstring Field(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
 void Type(HWND dialog, int id, const wchar_t* text) { SetDlgItemTextW(dialog, id, text); }
@@ -154,14 +62,6 @@ bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST
 
 // Whether the delayed layout is waiting; the check stops it.
 bool TakePendingLayout(HWND dialog) { return KillTimer(dialog, kDelayedLayoutTimer) != FALSE; }
-
-void PumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
-    PumpMessages();
-    Sleep(5);
-  }
-}
 
 int WindowHeight(const CWindow* object) {
   RECT r{};
@@ -171,12 +71,6 @@ int WindowHeight(const CWindow* object) {
 
 std::u16string Name(const WidgetInfo& record) { return std::u16string(FieldView(record.name)); }
 
-COLORREF BrushColor(HBRUSH brush) {
-  LOGBRUSH info{};
-  GetObjectW(brush, sizeof info, &info);
-  return info.lbColor;
-}
-
 // --- Fixture: the real bar over records set up by each test -------------------------
 
 class SelectionDialogs : public ::testing::Test {
@@ -184,9 +78,6 @@ class SelectionDialogs : public ::testing::Test {
   static void SetUpTestSuite() { InitCommonControls(); }
 
   void SetUp() override {
-    folder_ = TempFolder();
-    settings.useIni = true;
-    settings.iniPath = folder_ + L"\\pelgra.ini";
     barSettings = BarSettings{};
     barState = BarState{};
     widgetList.Clear();
@@ -195,54 +86,43 @@ class SelectionDialogs : public ::testing::Test {
 
   void TearDown() override {
     if (bar_ && IsWindow(bar_)) DestroyWindow(bar_);
-    PumpMessages();  // takes the bar's quit message too
+    test_support::PumpMessages();  // takes the bar's quit message too
     ReleaseRecordObjects();
     widgetList.Clear();
     tidgetList.Clear();
-    settings.useIni = true;
-    DeleteFileW(settings.iniPath.c_str());
-    RemoveDirectoryW(folder_.c_str());
   }
 
   void Seed(const char16_t* kind) { widgetList.Append(MakeWidgetInfo(kind, widgetList)); }
   void SeedLine(const char16_t* line) { widgetList.Append(ParseWidgetLine(line)); }
-  void SeedTidget(const char16_t* kind) { tidgetList.Append(MakeTidgetInfo(kind, tidgetList)); }
 
   void StartBar() {
     bar_ = CreateBarWindow();
     ASSERT_NE(bar_, nullptr);
     ShowWindow(bar_, SW_SHOWNOACTIVATE);
-    PumpMessages();
+    test_support::PumpMessages();
   }
 
-  // Opens a dialog through the bar's menu command, runs `script` on it from inside
-  // its modal loop and closes it with "닫기".
-  void WithDialog(UINT command, const wchar_t* title, std::function<void(HWND)> script) {
-    PendingScript pending{title, std::move(script)};
-    pendingScript = &pending;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunScriptWhenShown);
-    SendMessageW(bar_, WM_COMMAND, command, 0);
-    KillTimer(nullptr, timer);
-    pendingScript = nullptr;
-    EXPECT_TRUE(pending.ran) << "the dialog did not open";
+  // Calls `start`, which opens the dialog titled `title`, runs `script` on it from
+  // inside its modal loop and closes it with "닫기" unless the script did.
+  void WithDialog(const std::function<void()>& start, const wchar_t* title, const std::function<void(HWND)>& script) {
+    const bool ran = test_support::WhileModal(start, [&] {
+      HWND dialog = test_support::FindDialog(title, bar_);
+      if (!dialog) return false;
+      script(dialog);
+      if (IsWindow(dialog)) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      return true;
+    });
+    EXPECT_TRUE(ran) << "the dialog did not open";
   }
-  void WithWidgets(std::function<void(HWND)> script) {
-    WithDialog(ID_SELECT_WIDGETS, L"위젯 선택", std::move(script));
+  void Command(UINT id) { SendMessageW(bar_, WM_COMMAND, id, 0); }
+  void WithWidgets(const std::function<void(HWND)>& script) {
+    WithDialog([&] { Command(ID_SELECT_WIDGETS); }, L"위젯 선택", script);
   }
-  void WithTidgets(std::function<void(HWND)> script) {
-    WithDialog(ID_SELECT_TIDGETS, L"티젯 선택", std::move(script));
-  }
-
-  std::wstring Ini() const { return settings.iniPath; }
-  bool HasSection(const wchar_t* section) const {
-    wchar_t names[1024] = {};
-    const DWORD length = GetPrivateProfileSectionNamesW(names, 1024, Ini().c_str());
-    for (const wchar_t* name = names; name < names + length && *name; name += wcslen(name) + 1)
-      if (std::wstring(name) == section) return true;
-    return false;
+  void WithTidgets(const std::function<void(HWND)>& script) {
+    WithDialog([&] { Command(ID_SELECT_TIDGETS); }, L"티젯 선택", script);
   }
 
-  std::wstring folder_;
+  test_support::IniSandbox ini;
   HWND bar_ = nullptr;
 };
 
@@ -256,13 +136,13 @@ TEST_F(SelectionDialogs, WidgetDialogOpensBesideTheBarWithTheKindsAndTheFirstRec
   StartBar();
   ASSERT_FALSE(barState.listsChanged);
   WithWidgets([&](HWND dialog) {
-    const std::vector<std::wstring> kinds = Entries(dialog, IDC_WSEL_AVAILABLE);
+    const Entries kinds = ListOf(dialog, IDC_WSEL_AVAILABLE);
     ASSERT_EQ(kinds.size(), 10u);
     EXPECT_EQ(kinds[0], L"시계");
     EXPECT_EQ(kinds[5], L"음악 재생기(멀티안됨)");
     EXPECT_EQ(kinds[9], L"이미지슬라이더");
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_WSEL_AVAILABLE, LB_GETITEMDATA, 7, 0), 7);
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE), (std::vector<std::wstring>{L"시계-Clock_1", L"메모리 사용량-MemUsage_1"}));
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE), (Entries{L"시계-Clock_1", L"메모리 사용량-MemUsage_1"}));
     EXPECT_EQ(Selection(dialog, IDC_WSEL_AVAILABLE), 0);
     EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), 0);
 
@@ -274,19 +154,17 @@ TEST_F(SelectionDialogs, WidgetDialogOpensBesideTheBarWithTheKindsAndTheFirstRec
     EXPECT_TRUE(Checked(dialog, IDC_WSEL_RELATIVE));
     EXPECT_FALSE(Checked(dialog, IDC_WSEL_ABSOLUTE));
     EXPECT_EQ(Field(dialog, IDC_WSEL_RATIO), L"100");
-    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_WSEL_COLOR, CB_GETCURSEL, 0, 0), 3);
-    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_WSEL_COLOR, CB_GETCOUNT, 0, 0), kSwatchCount);
+    EXPECT_EQ(Selection(dialog, IDC_WSEL_COLOR, CB_GETCURSEL), 3);
+    EXPECT_EQ(Selection(dialog, IDC_WSEL_COLOR, CB_GETCOUNT), kSwatchCount);
 
     // The spinners follow the bar's thickness limits.
-    int low = 0, high = 0;
-    SendDlgItemMessageW(dialog, IDC_WSEL_HEIGHT_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                        reinterpret_cast<LPARAM>(&high));
-    EXPECT_EQ(low, 40);
-    EXPECT_EQ(high, 250);
-    SendDlgItemMessageW(dialog, IDC_WSEL_RATIO_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                        reinterpret_cast<LPARAM>(&high));
-    EXPECT_EQ(low, 1);
-    EXPECT_EQ(high, 250);
+    for (auto [spin, lowest] : {std::pair{IDC_WSEL_HEIGHT_SPIN, 40}, {IDC_WSEL_RATIO_SPIN, 1}}) {
+      int low = 0, high = 0;
+      SendDlgItemMessageW(dialog, spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                          reinterpret_cast<LPARAM>(&high));
+      EXPECT_EQ(low, lowest);
+      EXPECT_EQ(high, 250);
+    }
 
     RECT bar{}, own{};
     GetWindowRect(bar_, &bar);
@@ -294,31 +172,29 @@ TEST_F(SelectionDialogs, WidgetDialogOpensBesideTheBarWithTheKindsAndTheFirstRec
     EXPECT_TRUE(own.left == bar.right + 5 || own.right == bar.left - 5) << own.left << " " << bar.right;
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), bar_);
   });
-  // The lists will be written when the bar goes, whatever the dialog did.
+  // The lists will be written when the bar goes, whatever the dialogs did.
+  EXPECT_TRUE(barState.listsChanged);
+  barState.listsChanged = false;
+  WithTidgets([](HWND) {});
   EXPECT_TRUE(barState.listsChanged);
 }
 
 TEST_F(SelectionDialogs, EnterClosesWithCancelAndAnEmptyBarOpensWithNothingSelected) {
   StartBar();
-  PendingScript pending{L"위젯 선택", [](HWND dialog) {
-                          EXPECT_EQ(Count(dialog, IDC_WSEL_IN_USE), 0);
-                          EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), LB_ERR);
-                          // No record: the properties do nothing.
-                          EXPECT_FALSE(Press(dialog, IDC_WSEL_HIDE).seen);
-                          Type(dialog, IDC_WSEL_HEIGHT, L"90");
-                          EXPECT_FALSE(TakePendingLayout(dialog));
-                          EXPECT_FALSE(Press(dialog, IDC_WSEL_REMOVE).seen);
-                          EXPECT_FALSE(Press(dialog, IDC_WSEL_UP).seen);
-                          // Enter closes too, and still reports IDCANCEL.
-                          SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-                          EXPECT_FALSE(IsWindowVisible(dialog));
-                        }};
-  pendingScript = &pending;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunScriptWhenShown);
-  EXPECT_EQ(RunWidgetSelection(bar_), IDCANCEL);
-  KillTimer(nullptr, timer);
-  pendingScript = nullptr;
-  EXPECT_TRUE(pending.ran);
+  INT_PTR result = 0;
+  WithDialog([&] { result = RunWidgetSelection(bar_); }, L"위젯 선택", [](HWND dialog) {
+    EXPECT_EQ(Count(dialog, IDC_WSEL_IN_USE), 0);
+    EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), LB_ERR);
+    // No record: the properties do nothing.
+    EXPECT_FALSE(Press(dialog, IDC_WSEL_HIDE).seen);
+    Type(dialog, IDC_WSEL_HEIGHT, L"90");
+    EXPECT_FALSE(TakePendingLayout(dialog));
+    EXPECT_FALSE(Press(dialog, IDC_WSEL_REMOVE).seen);
+    EXPECT_FALSE(Press(dialog, IDC_WSEL_UP).seen);
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+  });
+  EXPECT_EQ(result, IDCANCEL);
   EXPECT_EQ(widgetList.count(), 0);
 }
 
@@ -333,7 +209,7 @@ TEST_F(SelectionDialogs, ClocksAreNumberedAndAFreedNameIsUsedAgain) {
     EXPECT_FALSE(Press(dialog, IDC_WSEL_ADD).seen);
     ASSERT_EQ(widgetList.count(), 2);
     EXPECT_EQ(Name(widgetList[1]), u"Clock_2");
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE)[1], L"시계-Clock_2");
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE)[1], L"시계-Clock_2");
     EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), 1);
     // Live at once: a child of the bar, laid out at its catalogue height.
     CWidget* added = widgetList[1].widget;
@@ -343,16 +219,15 @@ TEST_F(SelectionDialogs, ClocksAreNumberedAndAFreedNameIsUsedAgain) {
     EXPECT_GT(barState.barHeight, barHeightBefore);
 
     Choose(dialog, IDC_WSEL_IN_USE, 0);
-    const Box asked = Press(dialog, IDC_WSEL_REMOVE, IDYES);
-    EXPECT_TRUE(asked.seen);
+    const Answered asked = Press(dialog, IDC_WSEL_REMOVE, IDYES);
     EXPECT_EQ(asked.caption, L"확인");
     EXPECT_EQ(asked.text, L"위젯 제거시 모든 정보도 같이 삭제됩니다. 제거하시겠습니까?");
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE), std::vector<std::wstring>{L"시계-Clock_2"});
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE), Entries{L"시계-Clock_2"});
 
     EXPECT_FALSE(Press(dialog, IDC_WSEL_ADD).seen);
     ASSERT_EQ(widgetList.count(), 2);
     EXPECT_EQ(Name(widgetList[1]), u"Clock_1");
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE)[1], L"시계-Clock_1");
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE)[1], L"시계-Clock_1");
   });
 }
 
@@ -364,7 +239,7 @@ TEST_F(SelectionDialogs, ASingleInstanceKindIsRefusedUntilItsInstanceIsRemoved) 
     ASSERT_EQ(widgetList.count(), 1);
     EXPECT_EQ(Name(widgetList[0]), u"MusicPlayer");
 
-    const Box refused = Press(dialog, IDC_WSEL_ADD);
+    const Answered refused = Press(dialog, IDC_WSEL_ADD);
     EXPECT_EQ(refused.caption, L"알림");
     EXPECT_EQ(refused.text, L"이 위젯은 여러 개 사용할 수 없거나 그럴 필요가 없습니다.");
     EXPECT_EQ(widgetList.count(), 1);
@@ -390,7 +265,7 @@ TEST_F(SelectionDialogs, AnsweringNoKeepsTheInstanceAndItsSection) {
   ASSERT_EQ(widgetList.count(), 1);
   EXPECT_EQ(widgetList[0].widget, clock);
   EXPECT_TRUE(IsWindow(clock->hwnd));
-  EXPECT_TRUE(HasSection(L"Clock_1"));
+  EXPECT_TRUE(ini.HasSection(L"Clock_1"));
 }
 
 TEST_F(SelectionDialogs, RemovalSelectsTheNextEntryOrNoneAfterTheLast) {
@@ -398,7 +273,6 @@ TEST_F(SelectionDialogs, RemovalSelectsTheNextEntryOrNoneAfterTheLast) {
   Seed(u"MemUsage");
   Seed(u"Battery");
   widgetList[1].vertHeight = 61;
-  widgetList[2].vertHeight = 77;
   StartBar();
   WithWidgets([&](HWND dialog) {
     Choose(dialog, IDC_WSEL_IN_USE, 0);
@@ -409,7 +283,7 @@ TEST_F(SelectionDialogs, RemovalSelectsTheNextEntryOrNoneAfterTheLast) {
 
     Choose(dialog, IDC_WSEL_IN_USE, 1);
     ASSERT_TRUE(Press(dialog, IDC_WSEL_REMOVE, IDYES).seen);
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE), std::vector<std::wstring>{L"메모리 사용량-MemUsage_1"});
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE), Entries{L"메모리 사용량-MemUsage_1"});
     EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), LB_ERR);
 
     Choose(dialog, IDC_WSEL_IN_USE, 0);
@@ -424,7 +298,7 @@ TEST_F(SelectionDialogs, RemovalSelectsTheNextEntryOrNoneAfterTheLast) {
   EXPECT_EQ(children, 3);
 }
 
-TEST_F(SelectionDialogs, RemovingAnInstanceDeletesItsWholeSectionOnly) {
+TEST_F(SelectionDialogs, RemovingAnInstanceDeletesItsWholeSectionOnlyAndForGood) {
   Seed(u"Clock");
   Seed(u"Clock");
   StartBar();
@@ -432,19 +306,13 @@ TEST_F(SelectionDialogs, RemovingAnInstanceDeletesItsWholeSectionOnly) {
   settings.SetString(L"Clock_1", L"hour24", L"0");
   settings.SetString(L"Clock_2", L"faceType", L"1");
   WithWidgets([&](HWND dialog) { ASSERT_TRUE(Press(dialog, IDC_WSEL_REMOVE, IDYES).seen); });
-  EXPECT_FALSE(HasSection(L"Clock_1"));
-  EXPECT_TRUE(HasSection(L"Clock_2"));
-  EXPECT_EQ(GetPrivateProfileIntW(L"Clock_2", L"faceType", 0, Ini().c_str()), 1u);
-}
-
-TEST_F(SelectionDialogs, WithTheRegistryStoreTheFileIsLeftAlone) {
-  Seed(u"Clock");
-  StartBar();
-  settings.SetString(L"Clock_1", L"faceType", L"1");
-  settings.useIni = false;
-  WithWidgets([&](HWND dialog) { ASSERT_TRUE(Press(dialog, IDC_WSEL_REMOVE, IDYES).seen); });
-  EXPECT_EQ(widgetList.count(), 0);
-  EXPECT_TRUE(HasSection(L"Clock_1"));
+  EXPECT_FALSE(ini.HasSection(L"Clock_1"));
+  EXPECT_EQ(ini.Int(L"Clock_2", L"faceType"), 1);
+  // Closing the bar writes the lists and the other clock's options, but not the removed ones.
+  DestroyWindow(bar_);
+  EXPECT_EQ(ini.Int(L"main", L"wnum"), 1);
+  EXPECT_EQ(ini.String(L"main", L"widget_0"), L"시계§Clock§Clock_2§1§80§120§14020607§0§100");
+  EXPECT_FALSE(ini.HasSection(L"Clock_1"));
 }
 
 TEST_F(SelectionDialogs, TheRemovedSectionIsTheSelectedRecordsEvenWithADashInTheCaption) {
@@ -453,11 +321,11 @@ TEST_F(SelectionDialogs, TheRemovedSectionIsTheSelectedRecordsEvenWithADashInThe
   settings.SetString(L"Clock_1", L"faceType", L"1");
   settings.SetString(L"시계-Clock_1", L"keep", L"1");
   WithWidgets([&](HWND dialog) {
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE), std::vector<std::wstring>{L"탁상-시계-Clock_1"});
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE), Entries{L"탁상-시계-Clock_1"});
     ASSERT_TRUE(Press(dialog, IDC_WSEL_REMOVE, IDYES).seen);
   });
-  EXPECT_FALSE(HasSection(L"Clock_1"));
-  EXPECT_TRUE(HasSection(L"시계-Clock_1"));
+  EXPECT_FALSE(ini.HasSection(L"Clock_1"));
+  EXPECT_TRUE(ini.HasSection(L"시계-Clock_1"));
 }
 
 TEST_F(SelectionDialogs, ARecordOfAnUnknownKindIsListedEditedAndRemoved) {
@@ -467,10 +335,9 @@ TEST_F(SelectionDialogs, ARecordOfAnUnknownKindIsListedEditedAndRemoved) {
   StartBar();
   ASSERT_EQ(widgetList[0].widget, nullptr);
   WithWidgets([&](HWND dialog) {
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE)[0], L"미래 위젯-FutureKind_1");
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE)[0], L"미래 위젯-FutureKind_1");
     EXPECT_EQ(Field(dialog, IDC_WSEL_HEIGHT), L"70");
-    // Red is no swatch: Pink is shown.
-    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_WSEL_COLOR, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(Selection(dialog, IDC_WSEL_COLOR, CB_GETCURSEL), 0);  // red is no swatch: Pink is shown
 
     // Moved without an edit, the second keeps its line as it was read.
     Choose(dialog, IDC_WSEL_IN_USE, 1);
@@ -501,17 +368,17 @@ TEST_F(SelectionDialogs, MovingPastEitherEndChangesNothingAndAMoveReordersTheBar
   CWidget* clock = widgetList[0].widget;
   CWidget* memory = widgetList[1].widget;
   WithWidgets([&](HWND dialog) {
-    const std::vector<std::wstring> before = Entries(dialog, IDC_WSEL_IN_USE);
+    const Entries before = ListOf(dialog, IDC_WSEL_IN_USE);
     Press(dialog, IDC_WSEL_UP);
     Choose(dialog, IDC_WSEL_IN_USE, 2);
     Press(dialog, IDC_WSEL_DOWN);
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE), before);
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE), before);
     EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), 2);
     EXPECT_EQ(widgetList[0].widget, clock);
 
     Choose(dialog, IDC_WSEL_IN_USE, 0);
     Press(dialog, IDC_WSEL_DOWN);
-    EXPECT_EQ(Entries(dialog, IDC_WSEL_IN_USE)[1], L"시계-Clock_1");
+    EXPECT_EQ(ListOf(dialog, IDC_WSEL_IN_USE)[1], L"시계-Clock_1");
     EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), 1);
     EXPECT_EQ(widgetList[0].widget, memory);
     EXPECT_EQ(widgetList[1].widget, clock);
@@ -531,13 +398,14 @@ TEST_F(SelectionDialogs, AColourOutsideTheSwatchesShowsPinkUntilOneIsPicked) {
   StartBar();
   CWidget* clock = widgetList[0].widget;
   WithWidgets([&](HWND dialog) {
-    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_WSEL_COLOR, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(Selection(dialog, IDC_WSEL_COLOR, CB_GETCURSEL), 0);
     EXPECT_EQ(widgetList[0].bgColor, RGB(1, 2, 3));
     ChooseSwatch(dialog, 13);
     EXPECT_EQ(widgetList[0].bgColor, colorSwatches[13]);
-    EXPECT_EQ(BrushColor(clock->bgBrush), colorSwatches[13]);
-    // A pick that is no swatch changes nothing.
-    ChooseSwatch(dialog, -1);
+    LOGBRUSH brush{};
+    GetObjectW(clock->bgBrush, sizeof brush, &brush);
+    EXPECT_EQ(brush.lbColor, colorSwatches[13]);
+    ChooseSwatch(dialog, -1);  // a pick that is no swatch changes nothing
     EXPECT_EQ(widgetList[0].bgColor, colorSwatches[13]);
   });
   EXPECT_EQ(colorSwatches[13], RGB(0xEE, 0x82, 0xEE));  // Violet
@@ -557,8 +425,7 @@ TEST_F(SelectionDialogs, HidingAMergedWidgetClearsMergingAndShowingDoesNotRestor
     EXPECT_FALSE(widgetList[1].merged);
     EXPECT_FALSE(Checked(dialog, IDC_WSEL_MERGE));
     EXPECT_FALSE(IsWindowVisible(memory->hwnd));
-    // Hiding lays out at once, with no timer.
-    EXPECT_FALSE(TakePendingLayout(dialog));
+    EXPECT_FALSE(TakePendingLayout(dialog));  // hiding lays out at once, with no timer
 
     Press(dialog, IDC_WSEL_HIDE);
     EXPECT_TRUE(widgetList[1].visible);
@@ -580,10 +447,10 @@ TEST_F(SelectionDialogs, RatioSignFollowsTheRadioButtonsAndZeroIsFixed) {
   WithWidgets([&](HWND dialog) {
     Choose(dialog, IDC_WSEL_IN_USE, 1);
     EXPECT_TRUE(Checked(dialog, IDC_WSEL_ABSOLUTE));
+    EXPECT_EQ(Field(dialog, IDC_WSEL_ABSOLUTE), L"절대 픽셀");
     EXPECT_FALSE(Checked(dialog, IDC_WSEL_RELATIVE));
     EXPECT_EQ(Field(dialog, IDC_WSEL_RATIO), L"0");
-    // Shown, not stored: the record keeps its value.
-    EXPECT_EQ(widgetList[1].ratio, 0);
+    EXPECT_EQ(widgetList[1].ratio, 0);  // shown, not stored: the record keeps its value
     EXPECT_FALSE(TakePendingLayout(dialog));
 
     Type(dialog, IDC_WSEL_RATIO, L"40");
@@ -597,8 +464,7 @@ TEST_F(SelectionDialogs, RatioSignFollowsTheRadioButtonsAndZeroIsFixed) {
     EXPECT_EQ(widgetList[1].ratio, -25);
     EXPECT_TRUE(TakePendingLayout(dialog));
 
-    // Back on the first record: its own ratio is shown.
-    Choose(dialog, IDC_WSEL_IN_USE, 0);
+    Choose(dialog, IDC_WSEL_IN_USE, 0);  // back on the first record: its own ratio
     EXPECT_TRUE(Checked(dialog, IDC_WSEL_RELATIVE));
     EXPECT_EQ(Field(dialog, IDC_WSEL_RATIO), L"100");
   });
@@ -633,7 +499,7 @@ TEST_F(SelectionDialogs, ThicknessIsClampedAndOnlyTheCurrentDirectionWaitsForALa
   });
 }
 
-TEST_F(SelectionDialogs, TheNewHeightIsLaidOutWhenTheDelayHasPassed) {
+TEST_F(SelectionDialogs, TheNewHeightIsLaidOutWhenTheDelayHasPassedOrAtOnceOnClosing) {
   Seed(u"Clock");
   StartBar();
   CWidget* clock = widgetList[0].widget;
@@ -641,17 +507,10 @@ TEST_F(SelectionDialogs, TheNewHeightIsLaidOutWhenTheDelayHasPassed) {
     const DWORD typed = GetTickCount();
     Type(dialog, IDC_WSEL_HEIGHT, L"150");
     EXPECT_EQ(WindowHeight(clock), 80);
-    while (WindowHeight(clock) == 80 && GetTickCount() - typed < 3000) PumpFor(20);
-    EXPECT_EQ(WindowHeight(clock), 150);
+    EXPECT_TRUE(test_support::PumpUntil([&] { return WindowHeight(clock) == 150; }, 3000));
     EXPECT_GE(GetTickCount() - typed, 700u);
     EXPECT_FALSE(TakePendingLayout(dialog));
   });
-}
-
-TEST_F(SelectionDialogs, ClosingBeforeTheDelayLaysOutAtOnce) {
-  Seed(u"Clock");
-  StartBar();
-  CWidget* clock = widgetList[0].widget;
   WithWidgets([&](HWND dialog) { Type(dialog, IDC_WSEL_HEIGHT, L"140"); });
   EXPECT_EQ(WindowHeight(clock), 140);
 }
@@ -664,23 +523,13 @@ TEST_F(SelectionDialogs, SwatchItemsAreDrawnAndAMissingItemOnlyClearsItsBox) {
   WithWidgets([&](HWND dialog) {
     HWND combo = GetDlgItem(dialog, IDC_WSEL_COLOR);
     EXPECT_EQ(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0), kSwatchItemHeight);
-
-    HDC screen = GetDC(nullptr);
-    gdi::MemoryDC dc(screen);
-    gdi::Bitmap canvas = gdi::CompatibleBitmap(screen, 60, kSwatchItemHeight);
-    ReleaseDC(nullptr, screen);
+    gdi::MemoryDC dc(nullptr);
+    gdi::Bitmap canvas = gdi::CompatibleBitmap(gdi::WindowDC(nullptr), 60, kSwatchItemHeight);
     gdi::Selection selected(dc, canvas);
     const int liveBefore = gdi::LiveObjects();
     auto draw = [&](UINT item, UINT state) {
-      DRAWITEMSTRUCT info{};
-      info.CtlType = ODT_COMBOBOX;
-      info.CtlID = IDC_WSEL_COLOR;
-      info.itemID = item;
-      info.itemAction = ODA_DRAWENTIRE;
-      info.itemState = state;
-      info.hwndItem = combo;
-      info.hDC = dc;
-      info.rcItem = {0, 0, 60, kSwatchItemHeight};
+      DRAWITEMSTRUCT info{ODT_COMBOBOX, IDC_WSEL_COLOR, item, ODA_DRAWENTIRE, state, combo, dc,
+                          {0, 0, 60, kSwatchItemHeight}, 0};
       SendMessageW(dialog, WM_DRAWITEM, IDC_WSEL_COLOR, reinterpret_cast<LPARAM>(&info));
     };
     draw(3, ODS_SELECTED);
@@ -701,18 +550,18 @@ TEST_F(SelectionDialogs, SwatchItemsAreDrawnAndAMissingItemOnlyClearsItsBox) {
 // --- The tidget dialog ----------------------------------------------------------------
 
 TEST_F(SelectionDialogs, TidgetDialogAddsNumbersRefusesRemovesAndHides) {
-  SeedTidget(u"LCDTest");
+  tidgetList.Append(MakeTidgetInfo(u"LCDTest", tidgetList));
   StartBar();
   WithTidgets([&](HWND dialog) {
-    const std::vector<std::wstring> kinds = Entries(dialog, IDC_TSEL_AVAILABLE);
+    const Entries kinds = ListOf(dialog, IDC_TSEL_AVAILABLE);
     ASSERT_EQ(kinds.size(), 7u);
     EXPECT_EQ(kinds[0], L"LCD 테스트(멀티안됨)");
     EXPECT_EQ(kinds[4], L"참조 이미지");
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_TSEL_AVAILABLE, LB_GETITEMDATA, 4, 0), 14);
-    EXPECT_EQ(Entries(dialog, IDC_TSEL_IN_USE), std::vector<std::wstring>{L"LCD 테스트-LCDTest"});
+    EXPECT_EQ(ListOf(dialog, IDC_TSEL_IN_USE), Entries{L"LCD 테스트-LCDTest"});
     EXPECT_FALSE(Checked(dialog, IDC_TSEL_HIDE));
 
-    const Box refused = Press(dialog, IDC_TSEL_ADD);
+    const Answered refused = Press(dialog, IDC_TSEL_ADD);
     EXPECT_EQ(refused.caption, L"알림");
     EXPECT_EQ(refused.text, L"이 티젯은 여러 개 사용할 수 없거나 그럴 필요가 없습니다.");
     EXPECT_EQ(tidgetList.count(), 1);
@@ -720,8 +569,8 @@ TEST_F(SelectionDialogs, TidgetDialogAddsNumbersRefusesRemovesAndHides) {
     Choose(dialog, IDC_TSEL_AVAILABLE, 4);
     EXPECT_FALSE(Press(dialog, IDC_TSEL_ADD).seen);
     EXPECT_FALSE(Press(dialog, IDC_TSEL_ADD).seen);
-    EXPECT_EQ(Entries(dialog, IDC_TSEL_IN_USE),
-              (std::vector<std::wstring>{L"LCD 테스트-LCDTest", L"참조 이미지-OneImage_1", L"참조 이미지-OneImage_2"}));
+    EXPECT_EQ(ListOf(dialog, IDC_TSEL_IN_USE),
+              (Entries{L"LCD 테스트-LCDTest", L"참조 이미지-OneImage_1", L"참조 이미지-OneImage_2"}));
     EXPECT_EQ(Selection(dialog, IDC_TSEL_IN_USE), 2);
 
     Press(dialog, IDC_TSEL_HIDE);
@@ -733,11 +582,10 @@ TEST_F(SelectionDialogs, TidgetDialogAddsNumbersRefusesRemovesAndHides) {
     Choose(dialog, IDC_TSEL_IN_USE, 1);
     EXPECT_TRUE(Checked(dialog, IDC_TSEL_HIDE));
 
-    const Box asked = Press(dialog, IDC_TSEL_REMOVE, IDYES);
+    const Answered asked = Press(dialog, IDC_TSEL_REMOVE, IDYES);
     EXPECT_EQ(asked.caption, L"확인");
     EXPECT_EQ(asked.text, L"티젯 제거시 모든 정보도 같이 삭제됩니다. 제거하시겠습니까?");
-    EXPECT_EQ(Entries(dialog, IDC_TSEL_IN_USE),
-              (std::vector<std::wstring>{L"LCD 테스트-LCDTest", L"참조 이미지-OneImage_1"}));
+    EXPECT_EQ(ListOf(dialog, IDC_TSEL_IN_USE), (Entries{L"LCD 테스트-LCDTest", L"참조 이미지-OneImage_1"}));
   });
   EXPECT_EQ(tidgetList.count(), 2);
 }
@@ -746,7 +594,7 @@ TEST_F(SelectionDialogs, TidgetDialogAddsNumbersRefusesRemovesAndHides) {
 
 TEST_F(SelectionDialogs, TemplatesHaveTheirSizesFontsAndControlKinds) {
   StartBar();
-  auto checkFrame = [](HWND dialog, int widthUnits, int heightUnits, const wchar_t* face) {
+  auto checkFrame = [](HWND dialog, int widthUnits, int heightUnits, const wchar_t* face, int lists[2]) {
     RECT expected{0, 0, widthUnits, heightUnits};
     MapDialogRect(dialog, &expected);
     RECT client{};
@@ -756,48 +604,31 @@ TEST_F(SelectionDialogs, TemplatesHaveTheirSizesFontsAndControlKinds) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, face);
-    const LONG style = GetWindowLongW(dialog, GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_POPUP), WS_CAPTION | WS_SYSMENU | WS_POPUP);
+    const LONG frame = WS_CAPTION | WS_SYSMENU | WS_POPUP;
+    EXPECT_EQ(GetWindowLongW(dialog, GWL_STYLE) & frame, frame);
     EXPECT_EQ(Field(dialog, IDCANCEL), L"닫기");
-  };
-  auto checkList = [](HWND dialog, int id) {
-    const LONG style = GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE);
-    EXPECT_TRUE(style & LBS_NOTIFY) << id;
-    EXPECT_FALSE(style & LBS_SORT) << id;
+    for (int i = 0; i < 2; ++i) {
+      const LONG style = GetWindowLongW(GetDlgItem(dialog, lists[i]), GWL_STYLE);
+      EXPECT_TRUE(style & LBS_NOTIFY) << lists[i];
+      EXPECT_FALSE(style & LBS_SORT) << lists[i];
+    }
   };
   WithWidgets([&](HWND dialog) {
-    checkFrame(dialog, 427, 204, L"맑은 고딕");
-    checkList(dialog, IDC_WSEL_AVAILABLE);
-    checkList(dialog, IDC_WSEL_IN_USE);
+    int lists[2] = {IDC_WSEL_AVAILABLE, IDC_WSEL_IN_USE};
+    checkFrame(dialog, 427, 204, L"맑은 고딕", lists);
     const LONG combo = GetWindowLongW(GetDlgItem(dialog, IDC_WSEL_COLOR), GWL_STYLE);
     EXPECT_EQ(combo & 0xF, CBS_DROPDOWNLIST);
     EXPECT_TRUE(combo & CBS_OWNERDRAWFIXED);
     EXPECT_FALSE(combo & CBS_HASSTRINGS);
     EXPECT_TRUE(GetWindowLongW(GetDlgItem(dialog, IDC_WSEL_HEIGHT), GWL_STYLE) & ES_NUMBER);
     // Each spinner takes the edit just before it.
-    const std::pair<int, int> spinners[] = {{IDC_WSEL_HEIGHT_SPIN, IDC_WSEL_HEIGHT},
-                                            {IDC_WSEL_WIDTH_SPIN, IDC_WSEL_WIDTH},
-                                            {IDC_WSEL_RATIO_SPIN, IDC_WSEL_RATIO}};
-    for (const auto& [spin, buddy] : spinners)
-      EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageW(dialog, spin, UDM_GETBUDDY, 0, 0)),
-                GetDlgItem(dialog, buddy));
+    EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageW(dialog, IDC_WSEL_RATIO_SPIN, UDM_GETBUDDY, 0, 0)),
+              GetDlgItem(dialog, IDC_WSEL_RATIO));
     EXPECT_EQ(Field(dialog, IDC_WSEL_HIDE), L"잠시 숨기기(모든 설정은 그대로 유지됨)");
-    EXPECT_EQ(Field(dialog, IDC_WSEL_ADD), L"->");
-    // Position and size are mapped from dialog units one by one.
-    RECT down{144, 126, 19, 14};
-    MapDialogRect(dialog, &down);
-    RECT shown{};
-    GetWindowRect(GetDlgItem(dialog, IDC_WSEL_DOWN), &shown);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&shown), 2);
-    EXPECT_EQ(shown.left, down.left);
-    EXPECT_EQ(shown.top, down.top);
-    EXPECT_EQ(shown.right - shown.left, down.right);
-    EXPECT_EQ(shown.bottom - shown.top, down.bottom);
   });
   WithTidgets([&](HWND dialog) {
-    checkFrame(dialog, 438, 252, L"굴림");
-    checkList(dialog, IDC_TSEL_AVAILABLE);
-    checkList(dialog, IDC_TSEL_IN_USE);
+    int lists[2] = {IDC_TSEL_AVAILABLE, IDC_TSEL_IN_USE};
+    checkFrame(dialog, 438, 252, L"굴림", lists);
     EXPECT_EQ(Field(dialog, IDC_TSEL_DOWN), L"v");
   });
 }
