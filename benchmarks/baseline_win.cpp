@@ -1,8 +1,16 @@
 // baseline.exe: the smallest honest window program — one top-level window that
 // paints a filled background and a line of text, and a message loop. ./bench runs
 // it beside pelgra.exe under the same Wine so that Wine's own start-up, idle and
-// memory costs can be told apart from the program's.
+// memory costs can be told apart from the program's. Built a second time as
+// baseline_dlls.exe (PELGRA_BASELINE_DLLS), which also loads and starts the system
+// libraries the program needs, so that their share of the start-up shows apart.
 #include <windows.h>
+
+#ifdef PELGRA_BASELINE_DLLS
+#include <commctrl.h>
+#include <gdiplus.h>
+#include <pdh.h>
+#endif
 
 namespace {
 
@@ -30,6 +38,14 @@ LRESULT CALLBACK BaselineProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+#ifdef PELGRA_BASELINE_DLLS
+  InitCommonControls();
+  Gdiplus::GdiplusStartupInput startupInput;
+  ULONG_PTR gdiplusToken = 0;
+  Gdiplus::GdiplusStartup(&gdiplusToken, &startupInput, nullptr);
+  PDH_HQUERY query = nullptr;
+  if (PdhOpenQueryW(nullptr, 0, &query) == ERROR_SUCCESS) PdhCloseQuery(query);
+#endif
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = BaselineProc;
   windowClass.hInstance = instance;

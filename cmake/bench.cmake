@@ -3,7 +3,12 @@ if(WIN32)
   # The baseline links nothing of the program, so it shows what Wine alone costs.
   add_executable(baseline WIN32 "${CMAKE_SOURCE_DIR}/benchmarks/baseline_win.cpp")
   add_executable(startup "${CMAKE_SOURCE_DIR}/benchmarks/startup_win.cpp")
-  foreach(target baseline startup)
+  add_executable(baseline_dlls WIN32 "${CMAKE_SOURCE_DIR}/benchmarks/baseline_win.cpp"
+                 "${CMAKE_SOURCE_DIR}/benchmarks/baseline_dlls.rc")
+  target_compile_definitions(baseline_dlls PRIVATE PELGRA_BASELINE_DLLS)
+  target_include_directories(baseline_dlls PRIVATE "${CMAKE_SOURCE_DIR}/res")
+  target_link_libraries(baseline_dlls PRIVATE ${PELGRA_WIN_LIBS})
+  foreach(target baseline baseline_dlls startup)
     target_compile_definitions(${target} PRIVATE ${PELGRA_WIN_DEFINES})
     target_link_libraries(${target} PRIVATE user32 gdi32)
     target_link_options(${target} PRIVATE -municode ${PELGRA_STATIC_LINK})
