@@ -1,5 +1,7 @@
 #include "e2e/driver_win.h"
 
+#include "common/remove_folder_win.h"
+
 #include <cwchar>
 #include <fstream>
 #include <iterator>
@@ -68,18 +70,7 @@ Sandbox::Sandbox() {
   if (ok_) ok_ = CopyFileW((DriverFolder() + L"pelgra.exe").c_str(), Path(L"pelgra.exe").c_str(), TRUE) != 0;
 }
 
-Sandbox::~Sandbox() {
-  if (folder_.empty()) return;
-  WIN32_FIND_DATAW entry{};
-  HANDLE find = FindFirstFileW(Path(L"*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW(Path(entry.cFileName).c_str());
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryW(folder_.c_str());
-}
+Sandbox::~Sandbox() { RemoveTestFolder(folder_); }
 
 std::string Sandbox::ReadBytes(const wchar_t* name) const {
   std::ifstream file(Path(name).c_str(), std::ios::binary);

@@ -1,5 +1,7 @@
 #include "support/win_test_support.h"
 
+#include "common/remove_folder_win.h"
+
 #include <gtest/gtest.h>
 
 #include <cwchar>
@@ -212,17 +214,7 @@ TempFolder::TempFolder() {
   } while (!CreateDirectoryW(folder_.c_str(), nullptr) && serial < 1000);
 }
 
-TempFolder::~TempFolder() {
-  WIN32_FIND_DATAW entry{};
-  HANDLE find = FindFirstFileW(Path(L"*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW(Path(entry.cFileName).c_str());
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryW(folder_.c_str());
-}
+TempFolder::~TempFolder() { RemoveTestFolder(folder_); }
 
 IniSandbox::IniSandbox()
     : path_(folder_.Path(L"pelgra.ini")), savedPath_(settings.iniPath), savedUseIni_(settings.useIni) {
