@@ -14,7 +14,6 @@
 #include "core/factory_win.h"
 #include "core/geometry_win.h"
 #include "core/records.h"
-#include "core/wide_win.h"
 #include "res/resource.h"
 #include "res/version.h"
 #include "widgets/dget_win.h"
@@ -188,10 +187,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
 void CMainWindow::CreateChildren() {
   for (int i = 0; i < widgetList.count(); ++i) CreateWidgetWindow(i, hwnd);
   trayWindow.Create(hwnd, kTrayChildId, L"", WS_CHILD | WS_VISIBLE);
-  for (TidgetInfo& record : tidgetList) {
-    record.tidget = CreateTidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
-    if (record.tidget) record.tidget->Create(trayWindow.hwnd, 0, L"", WS_CHILD | WS_VISIBLE);
-  }
+  for (int i = 0; i < tidgetList.count(); ++i) CreateTidgetWindow(i, trayWindow.hwnd);
 }
 
 LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {

@@ -1,7 +1,5 @@
 #include "app/select_dialogs.h"
 
-#include <climits>
-
 #include "app/layout.h"
 #include "core/text.h"
 
@@ -15,8 +13,6 @@ constexpr const char16_t* kSwatchNames[kSwatchCount] = {
     u"Thistle",       u"Violet",      u"HoneyDew",     u"Beige",      u"Ivory",            u"CornSilk",
     u"Bisque",        u"Wheat",       u"Gainsboro",    u"LightGrey",  u"Silver",           u"DarkGray",
 };
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 }  // namespace
 
@@ -50,14 +46,10 @@ std::optional<ColorRef> SwatchAt(const SwatchList& swatches, long long item) {
 }
 
 int ParseUnsignedField(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = value * 10 + (text[i] - u'0');
-    if (value > INT_MAX) value = INT_MAX;
-  }
-  return static_cast<int>(value);
+  const std::size_t first = text.find_first_not_of(u" \t");
+  // A sign (or anything but a digit) makes the field not a number.
+  if (first == std::u16string_view::npos || text[first] < u'0' || text[first] > u'9') return 0;
+  return ParseIntPrefix(text.substr(first));
 }
 
 int ThicknessFromField(std::u16string_view text, int minThick, int maxThick) {

@@ -10,6 +10,7 @@
 #include "app/select_dialogs.h"
 #include "app/shell_win.h"
 #include "app/tray_win.h"
+#include "core/dialog_win.h"
 #include "core/factory_win.h"
 #include "core/records.h"
 #include "core/settings_win.h"
@@ -55,8 +56,6 @@ void SetControlText(HWND dialog, int id, std::u16string_view text) {
   SetDlgItemTextW(dialog, id, ToWide(text).c_str());
 }
 
-bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-void SetCheck(HWND dialog, int id, bool checked) { CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED); }
 
 void AddListEntry(HWND list, std::u16string_view text, LPARAM data) {
   const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
@@ -451,9 +450,7 @@ class TidgetSelection final : public SelectionDialog {
 
   void AppendInstance(std::u16string_view kind) override {
     tidgetList.Append(MakeTidgetInfo(kind, tidgetList));
-    TidgetInfo& record = tidgetList[tidgetList.count() - 1];
-    record.tidget = CreateTidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
-    if (record.tidget) record.tidget->Create(trayWindow.hwnd, 0, L"", WS_CHILD | WS_VISIBLE);
+    CreateTidgetWindow(tidgetList.count() - 1, trayWindow.hwnd);
   }
 
   std::u16string RemoveInstance(int index) override {

@@ -68,3 +68,13 @@ CWidget* CreateWidgetWindow(int index, HWND parent) {
   widget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE);
   return widget;
 }
+
+CTidget* CreateTidgetWindow(int index, HWND parent) {
+  if (index < 0 || index >= tidgetList.count()) return nullptr;
+  TidgetInfo& record = tidgetList[index];
+  CTidget* tidget = CreateTidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
+  record.tidget = tidget;
+  if (!tidget) return nullptr;
+  tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE);
+  return tidget;
+}

@@ -13,3 +13,6 @@ CTidget* CreateTidgetObject(const wchar_t* kind, const wchar_t* caption, const w
 // Makes the object and the child window of widget record `index` under `parent`;
 // returns the object, or null (and no window) when the kind is unknown.
 CWidget* CreateWidgetWindow(int index, HWND parent);
+
+// The same for tidget record `index`, its window a child of the tidget strip `parent`.
+CTidget* CreateTidgetWindow(int index, HWND parent);

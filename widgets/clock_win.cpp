@@ -1,11 +1,13 @@
 #include "widgets/clock_win.h"
 
 #include "app/shell_win.h"
+#include "core/dialog_win.h"
 #include "core/settings_win.h"
 #include "core/text.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 #include "widgets/popup_win.h"
+#include "widgets/text_draw_win.h"
 
 namespace {
 
@@ -24,21 +26,7 @@ gdi::Font DateFont() {
                                CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH, L"맑은 고딕"));
 }
 
-gdi::Font TimeFont(int height) {
-  return gdi::Font(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                               OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY,
-                               FF_SWISS | VARIABLE_PITCH, L"Arial"));
-}
-
-void TextAt(HDC dc, Point at, std::u16string_view text) {
-  TextOutW(dc, at.x, at.y, AsWide(text.data()), static_cast<int>(text.size()));
-}
-
-SIZE TextSize(HDC dc, std::u16string_view text) {
-  SIZE size{};
-  GetTextExtentPoint32W(dc, AsWide(text.data()), static_cast<int>(text.size()), &size);
-  return size;
-}
+void TextAt(HDC dc, Point at, std::u16string_view text) { TextOut16(dc, at.x, at.y, text); }
 
 void DrawHand(HDC dc, const Dial& dial, double angle, int length, int penWidth, COLORREF color) {
   gdi::Pen pen = gdi::SolidPen(penWidth, color);
@@ -47,9 +35,6 @@ void DrawHand(HDC dc, const Dial& dial, double angle, int length, int penWidth, 
   MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
   LineTo(dc, tip.x, tip.y);
 }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
 
 struct ClockPopup {
   using Owner = CClock;
@@ -60,16 +45,16 @@ struct ClockPopup {
     SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"디지털"));
     SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"아날로그"));
     SendMessageW(faces, LB_SETCURSEL, static_cast<WPARAM>(clock.faceType), 0);
-    Check(dialog, IDC_CLOCK_HOUR24, clock.hour24);
-    Check(dialog, IDC_CLOCK_SECONDS, clock.outSec);
-    Check(dialog, IDC_CLOCK_DIGIT2, clock.digit2);
+    SetCheck(dialog, IDC_CLOCK_HOUR24, clock.hour24);
+    SetCheck(dialog, IDC_CLOCK_SECONDS, clock.outSec);
+    SetCheck(dialog, IDC_CLOCK_DIGIT2, clock.digit2);
     SetDlgItemTextW(dialog, IDC_CLOCK_STARTUP, AsWide(CurrentStartupLine().c_str()));
   }
 
   static void Apply(HWND dialog, CClock& clock) {
-    clock.hour24 = Checked(dialog, IDC_CLOCK_HOUR24);
-    clock.outSec = Checked(dialog, IDC_CLOCK_SECONDS);
-    clock.digit2 = Checked(dialog, IDC_CLOCK_DIGIT2);
+    clock.hour24 = IsChecked(dialog, IDC_CLOCK_HOUR24);
+    clock.outSec = IsChecked(dialog, IDC_CLOCK_SECONDS);
+    clock.digit2 = IsChecked(dialog, IDC_CLOCK_DIGIT2);
     // No selection (a face number from an edited file that the list does not have)
     // keeps the face the clock has.
     const LRESULT face = SendDlgItemMessageW(dialog, IDC_CLOCK_FACE, LB_GETCURSEL, 0, 0);
@@ -133,7 +118,7 @@ void CClock::DrawDigital(HDC dc, int width, int height) const {
   SetTextAlign(dc, TA_CENTER | TA_TOP);
 
   gdi::Font dateFont = DateFont();
-  gdi::Font timeFont = TimeFont(TimeFontHeight());
+  gdi::Font timeFont = ArialFont(TimeFontHeight());
   gdi::Selection dateSelected(dc, dateFont);
   TextAt(dc, layout.date, DateLine());
 
@@ -142,7 +127,7 @@ void CClock::DrawDigital(HDC dc, int width, int height) const {
   TextAt(dc, layout.time, time);
   if (hour24) return;
 
-  const SIZE timeSize = TextSize(dc, time);
+  const SIZE timeSize = TextExtent16(dc, time);
   SetTextAlign(dc, TA_LEFT | TA_BASELINE);
   gdi::Selection labelSelected(dc, smallFont);
   SetTextColor(dc, kGrey);
@@ -161,8 +146,8 @@ void CClock::DrawAnalogue(HDC dc, int width, int height) const {
     const std::u16string monthText = FormatInt(month);
     const std::u16string dayText = FormatInt(day);
     const std::u16string_view nameText(dayName);
-    const DialDate at = DialDatePositions(dial, TextSize(dc, monthText).cy, TextSize(dc, dayText).cy,
-                                          TextSize(dc, nameText).cy);
+    const DialDate at = DialDatePositions(dial, TextExtent16(dc, monthText).cy, TextExtent16(dc, dayText).cy,
+                                          TextExtent16(dc, nameText).cy);
     TextAt(dc, at.month, monthText);
     TextAt(dc, at.day, dayText);
     TextAt(dc, at.dayName, nameText);

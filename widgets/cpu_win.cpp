@@ -5,9 +5,10 @@
 #include <string>
 
 #include "app/shell_win.h"
-#include "core/wide_win.h"
+#include "core/dialog_win.h"
 #include "res/resource.h"
 #include "widgets/popup_win.h"
+#include "widgets/text_draw_win.h"
 
 namespace {
 
@@ -26,19 +27,9 @@ bool ReadProcessorTimes(ProcessorTimes& times) {
   return true;
 }
 
-SIZE TextSize(HDC dc, const std::u16string& text) {
-  SIZE size{};
-  GetTextExtentPoint32W(dc, AsWide(text.c_str()), static_cast<int>(text.size()), &size);
-  return size;
-}
-
-void Text(HDC dc, int x, int y, const std::u16string& text) {
-  TextOutW(dc, x, y, AsWide(text.c_str()), static_cast<int>(text.size()));
-}
-
 // A text whose right edge is at x and whose middle is at y.
-void RightTextCentredOn(HDC dc, int x, int y, const std::u16string& text) {
-  Text(dc, x, y - TextSize(dc, text).cy / 2, text);
+void RightTextCentredOn(HDC dc, int x, int y, std::u16string_view text) {
+  TextOut16(dc, x, y - TextExtent16(dc, text).cy / 2, text);
 }
 
 struct CpuPopup {
@@ -50,16 +41,16 @@ struct CpuPopup {
     for (int i = 0; i < 4; ++i)
       if (owner.period == kPeriods[i]) button = kPeriodButtons[i];
     CheckRadioButton(dialog, IDC_CPU_PERIOD_1S, IDC_CPU_PERIOD_10S, button);
-    CheckDlgButton(dialog, IDC_CPU_VARIABLE_Y, owner.variableY ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_CPU_PER_THREAD, owner.perThread ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(dialog, IDC_CPU_VARIABLE_Y, owner.variableY);
+    SetCheck(dialog, IDC_CPU_PER_THREAD, owner.perThread);
   }
 
   static void Apply(HWND dialog, CCpuUsage& owner) {
     for (int i = 0; i < 4; ++i)
-      if (IsDlgButtonChecked(dialog, kPeriodButtons[i]) == BST_CHECKED) owner.period = kPeriods[i];
+      if (IsChecked(dialog, kPeriodButtons[i])) owner.period = kPeriods[i];
     owner.RestartTimer();
-    owner.variableY = IsDlgButtonChecked(dialog, IDC_CPU_VARIABLE_Y) == BST_CHECKED;
-    owner.perThread = IsDlgButtonChecked(dialog, IDC_CPU_PER_THREAD) == BST_CHECKED;
+    owner.variableY = IsChecked(dialog, IDC_CPU_VARIABLE_Y);
+    owner.perThread = IsChecked(dialog, IDC_CPU_PER_THREAD);
     InvalidateRect(owner.hwnd, nullptr, TRUE);
   }
 };
@@ -187,21 +178,19 @@ void CCpuUsage::DrawTexts(HDC dc, const Rect& client, const Rect& plot, const Cp
                           const CpuScale& scale) const {
   {
     gdi::Selection font(dc, smallFont);
-    const UINT align = SetTextAlign(dc, TA_RIGHT | TA_TOP);
+    TextAlignScope align(dc, TA_RIGHT | TA_TOP);
     RightTextCentredOn(dc, client.left + 16, plot.bottom, u"0");
     RightTextCentredOn(dc, client.left + 16, plot.top, scale.label);
-    SetTextAlign(dc, align);
   }
   {
     gdi::Selection font(dc, normalFont);
     const int x = TextColumnX(client, plot);
-    Text(dc, x, plot.bottom + 2, RangeText(stats));
-    Text(dc, x, plot.bottom + 18, AverageText(stats));
+    TextOut16(dc, x, plot.bottom + 2, RangeText(stats));
+    TextOut16(dc, x, plot.bottom + 18, AverageText(stats));
   }
   gdi::Selection font(dc, largeFont);
-  const UINT align = SetTextAlign(dc, TA_RIGHT | TA_TOP);
+  TextAlignScope align(dc, TA_RIGHT | TA_TOP);
   const COLORREF color = SetTextColor(dc, RGB(0, 128, 0));
-  Text(dc, client.right, plot.bottom + 5, PercentText(samples.back()));
+  TextOut16(dc, client.right, plot.bottom + 5, PercentText(samples.back()));
   SetTextColor(dc, color);
-  SetTextAlign(dc, align);
 }

@@ -4,41 +4,16 @@
 
 #include "app/bar_settings.h"
 #include "app/shell_win.h"
-#include "core/wide_win.h"
+#include "core/dialog_win.h"
 #include "res/resource.h"
 #include "widgets/popup_win.h"
+#include "widgets/text_draw_win.h"
 
 namespace {
 
-int TextHeight(HDC dc, const std::u16string& text) {
-  SIZE size{};
-  GetTextExtentPoint32W(dc, AsWide(text.c_str()), static_cast<int>(text.size()), &size);
-  return size.cy;
-}
-
-void Text(HDC dc, int x, int y, const std::u16string& text) {
-  if (!text.empty()) TextOutW(dc, x, y, AsWide(text.c_str()), static_cast<int>(text.size()));
-}
+int TextHeight(HDC dc, std::u16string_view text) { return TextExtent16(dc, text).cy; }
 
 void Box(HDC dc, const Rect& r) { Rectangle(dc, r.left, r.top, r.right, r.bottom); }
-
-// Puts the text alignment back at the end of a scope.
-class AlignScope {
- public:
-  AlignScope(HDC dc, UINT align) : dc_(dc), previous_(SetTextAlign(dc, align)) {}
-  ~AlignScope() { SetTextAlign(dc_, previous_); }
-  AlignScope(const AlignScope&) = delete;
-  AlignScope& operator=(const AlignScope&) = delete;
-
- private:
-  HDC dc_;
-  UINT previous_;
-};
-
-gdi::Font ArialOfHeight(int height) {
-  return gdi::Font(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STROKE_PRECIS,
-                               CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_SWISS | VARIABLE_PITCH, L"Arial"));
-}
 
 DriveType DriveTypeOf(const wchar_t* root) {
   switch (GetDriveTypeW(root)) {
@@ -67,15 +42,15 @@ struct DiskPopup {
   static constexpr int kDialogId = IDD_DISKUSAGE;
 
   static void Init(HWND dialog, CDiskUsage& owner) {
-    CheckDlgButton(dialog, IDC_DISK_PROPORTIONAL, owner.proportional ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_DISK_REMOVABLE, owner.removable ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_DISK_NETWORK, owner.network ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(dialog, IDC_DISK_PROPORTIONAL, owner.proportional);
+    SetCheck(dialog, IDC_DISK_REMOVABLE, owner.removable);
+    SetCheck(dialog, IDC_DISK_NETWORK, owner.network);
   }
 
   static void Apply(HWND dialog, CDiskUsage& owner) {
-    owner.removable = IsDlgButtonChecked(dialog, IDC_DISK_REMOVABLE) == BST_CHECKED;
-    owner.network = IsDlgButtonChecked(dialog, IDC_DISK_NETWORK) == BST_CHECKED;
-    owner.proportional = IsDlgButtonChecked(dialog, IDC_DISK_PROPORTIONAL) == BST_CHECKED;
+    owner.removable = IsChecked(dialog, IDC_DISK_REMOVABLE);
+    owner.network = IsChecked(dialog, IDC_DISK_NETWORK);
+    owner.proportional = IsChecked(dialog, IDC_DISK_PROPORTIONAL);
     // The new filter shows at once, not at the next minute's poll.
     SendMessageW(owner.hwnd, WM_TIMER, kGaugeTimerId, 0);
     InvalidateRect(owner.hwnd, nullptr, TRUE);
@@ -114,18 +89,18 @@ void CMemUsage::Draw(HDC dc, RECT client) {
   const MemoryFigures figures{memStatus.dwMemoryLoad, memStatus.ullTotalPhys, memStatus.ullAvailPhys};
   const MemoryFace face = MemoryFaceFor(figures, client.right, client.bottom);
   SetBkMode(dc, TRANSPARENT);
-  AlignScope restoreAlign(dc, GetTextAlign(dc));
+  TextAlignScope restoreAlign(dc, GetTextAlign(dc));
   {
     gdi::Selection font(dc, face.smallText ? smallFont : normalFont);
     SetTextAlign(dc, TA_LEFT | TA_BASELINE);
-    Text(dc, face.totalAt.x, face.totalAt.y, face.totalLine);
+    TextOut16(dc, face.totalAt.x, face.totalAt.y, face.totalLine);
     SetTextAlign(dc, TA_LEFT | TA_TOP);
-    Text(dc, face.usedAt.x, face.usedAt.y, face.usedLine);
+    TextOut16(dc, face.usedAt.x, face.usedAt.y, face.usedLine);
   }
   gdi::Selection font(dc, largeFont);
   const COLORREF color = SetTextColor(dc, RGB(0, 0, 255));
   SetTextAlign(dc, TA_RIGHT | TA_TOP);
-  Text(dc, face.loadRight, face.middle - TextHeight(dc, face.loadText) / 2, face.loadText);
+  TextOut16(dc, face.loadRight, face.middle - TextHeight(dc, face.loadText) / 2, face.loadText);
   SetTextColor(dc, color);
 }
 
@@ -166,14 +141,14 @@ void CDiskUsage::Draw(HDC dc, RECT client) {
   gdi::Pen grey = gdi::SolidPen(1, RGB(192, 192, 192));
   gdi::Selection pen(dc, grey);
   gdi::Selection white(dc, GetStockObject(WHITE_BRUSH));
-  AlignScope align(dc, TA_LEFT | TA_TOP);
+  TextAlignScope align(dc, TA_LEFT | TA_TOP);
   for (const DiskRow& row : DiskRows(drives, client.right, proportional)) {
     const std::u16string letter(1, row.letter);
-    Text(dc, 2, row.y - TextHeight(dc, letter) / 2, letter);
+    TextOut16(dc, 2, row.y - TextHeight(dc, letter) / 2, letter);
     Box(dc, row.box);
     const RECT used{row.used.left, row.used.top, row.used.right, row.used.bottom};
     FillRect(dc, &used, green);
-    Text(dc, 2, row.y + 15 - TextHeight(dc, row.text) / 2, row.text);
+    TextOut16(dc, 2, row.y + 15 - TextHeight(dc, row.text) / 2, row.text);
   }
 }
 
@@ -197,10 +172,10 @@ void CBattery::Draw(HDC dc, RECT client) {
   const BatteryFace face = BatteryFaceFor(power, barSettings.vertical, client.right, client.bottom);
   gdi::Brush red = gdi::SolidBrush(RGB(255, 0, 0));
   SetBkMode(dc, TRANSPARENT);
-  AlignScope align(dc, TA_LEFT | TA_TOP);
+  TextAlignScope align(dc, TA_LEFT | TA_TOP);
   {
     gdi::Selection font(dc, normalFont);
-    Text(dc, face.statusAt.x, face.statusAt.y - (face.strip ? TextHeight(dc, status) / 2 : 0), status);
+    TextOut16(dc, face.statusAt.x, face.statusAt.y - (face.strip ? TextHeight(dc, status) / 2 : 0), status);
   }
   {
     gdi::Selection pen(dc, GetStockObject(BLACK_PEN));
@@ -211,12 +186,12 @@ void CBattery::Draw(HDC dc, RECT client) {
       Box(dc, *face.level);
     }
   }
-  gdi::Font arial = ArialOfHeight(face.percentFontHeight);
+  gdi::Font arial = ArialFont(face.percentFontHeight);
   gdi::Selection font(dc, arial);
   if (face.strip) {
-    AlignScope right(dc, TA_RIGHT | TA_TOP);
-    Text(dc, face.percentAt.x, face.percentAt.y - TextHeight(dc, percent) / 2, percent);
+    TextAlignScope right(dc, TA_RIGHT | TA_TOP);
+    TextOut16(dc, face.percentAt.x, face.percentAt.y - TextHeight(dc, percent) / 2, percent);
   } else {
-    Text(dc, face.percentAt.x, face.percentAt.y, percent);
+    TextOut16(dc, face.percentAt.x, face.percentAt.y, percent);
   }
 }
