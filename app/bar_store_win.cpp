@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/bar_lists.h"
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "core/colors.h"
 #include "core/records.h"

@@ -4,14 +4,14 @@
 
 #include <climits>
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "app/bar_store_win.h"
 #include "app/layout_win.h"
 #include "app/select_dialogs_win.h"
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "app/tray_win.h"
-#include "core/factory_win.h"
+#include "app/factory_win.h"
 #include "core/geometry_win.h"
 #include "core/records.h"
 #include "res/resource.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "core/colors.h"
 #include "core/geometry.h"
 

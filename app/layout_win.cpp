@@ -1,6 +1,6 @@
 #include "app/layout_win.h"
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "app/bar_win.h"
 #include "app/tray_win.h"

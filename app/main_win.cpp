@@ -6,7 +6,7 @@
 
 #include "app/bar_store_win.h"
 #include "app/bar_win.h"
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "core/settings_win.h"
 #include "core/window_win.h"
 #include "res/resource.h"

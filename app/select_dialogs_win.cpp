@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/bar_win.h"
 #include "app/layout_win.h"
 #include "app/select_dialogs.h"
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "app/tray_win.h"
 #include "core/dialog_win.h"
-#include "core/factory_win.h"
+#include "app/factory_win.h"
 #include "core/records.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"

@@ -1,6 +1,6 @@
 #include "app/tray_win.h"
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 
 CTrayWindow trayWindow;
 

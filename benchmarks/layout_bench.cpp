@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/layout.h"
 
 namespace {

@@ -29,7 +29,10 @@ target_include_directories(pelgra_res PRIVATE "${CMAKE_BINARY_DIR}/res" "${CMAKE
 if(CMAKE_RC_COMPILER MATCHES "windres")
   target_compile_options(pelgra_res PRIVATE -c 65001)
 endif()
-file(GLOB PELGRA_RES_HEADERS "${CMAKE_SOURCE_DIR}/res/*.h" "${CMAKE_SOURCE_DIR}/res/*.manifest")
+# pelgra.rc includes one fragment per module (res/*.rc) and the id headers.
+file(GLOB PELGRA_RES_HEADERS CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/res/*.h" "${CMAKE_SOURCE_DIR}/res/*.manifest"
+     "${CMAKE_SOURCE_DIR}/res/*.rc")
+list(REMOVE_ITEM PELGRA_RES_HEADERS "${CMAKE_SOURCE_DIR}/res/pelgra.rc")
 set_source_files_properties("${CMAKE_SOURCE_DIR}/res/pelgra.rc" PROPERTIES
   OBJECT_DEPENDS "${PELGRA_IMAGES};${PELGRA_RES_HEADERS}")
 add_dependencies(pelgra_res pelgra_images)

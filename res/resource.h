@@ -77,3 +77,5 @@
 #define IDC_TSEL_UP 1057
 #define IDC_TSEL_DOWN 1058
 #define IDC_TSEL_HIDE 1059
+
+// Later modules keep their ids in headers of their own (res/NAME_ids.h).

@@ -1,6 +1,6 @@
 #include "widgets/clock_win.h"
 
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "core/dialog_win.h"
 #include "core/settings_win.h"
 #include "core/text.h"

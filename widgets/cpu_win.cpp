@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "core/dialog_win.h"
 #include "res/resource.h"
 #include "widgets/popup_win.h"

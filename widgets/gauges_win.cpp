@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/bar_settings.h"
-#include "app/shell_win.h"
+#include "core/bar_settings.h"
+#include "core/shell_win.h"
 #include "core/dialog_win.h"
 #include "res/resource.h"
 #include "widgets/popup_win.h"

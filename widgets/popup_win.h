@@ -22,7 +22,7 @@
 
 #include <windows.h>
 
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 
 class CDget;
 

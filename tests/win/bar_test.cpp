@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "app/layout_win.h"
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "app/tray_win.h"
 #include "core/geometry_win.h"
 #include "core/records.h"

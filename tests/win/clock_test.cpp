@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
 #include "widgets/clock_win.h"

@@ -2,8 +2,8 @@
 // them, ticked, painted into their own back buffers, and their settings popups.
 #include <gtest/gtest.h>
 
-#include "app/bar_settings.h"
-#include "app/shell_win.h"
+#include "core/bar_settings.h"
+#include "core/shell_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
 #include "widgets/cpu_win.h"

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/bar_settings.h"
+#include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "app/bar_win.h"
 #include "app/select_dialogs.h"

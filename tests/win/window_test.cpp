@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/factory_win.h"
+#include "app/factory_win.h"
 #include "core/gdiplus_win.h"
 #include "core/records.h"
 #include "support/win_test_support.h"

@@ -1,8 +1,8 @@
 #include "support/widget_bench.h"
 
-#include "app/bar_settings.h"
-#include "app/shell_win.h"
-#include "core/factory_win.h"
+#include "core/bar_settings.h"
+#include "core/shell_win.h"
+#include "app/factory_win.h"
 
 namespace test_support {
 

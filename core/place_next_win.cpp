@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "app/bar_settings.h"
-#include "app/place_next.h"
-#include "app/shell_win.h"
+#include "core/bar_settings.h"
+#include "core/place_next.h"
+#include "core/shell_win.h"
 #include "core/geometry_win.h"
 
 void PlaceNextToBar(HWND window, int offsetX, int offsetY) {

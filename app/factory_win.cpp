@@ -1,4 +1,4 @@
-#include "core/factory_win.h"
+#include "app/factory_win.h"
 
 #include <cwchar>
 

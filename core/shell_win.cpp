@@ -1,4 +1,4 @@
-#include "app/shell_win.h"
+#include "core/shell_win.h"
 
 HWND barHandle = nullptr;
 HWND activeDialog = nullptr;

@@ -1,4 +1,4 @@
-#include "app/place_next.h"
+#include "core/place_next.h"
 
 namespace {
 

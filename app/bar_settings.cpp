@@ -1,3 +1,0 @@
-#include "app/bar_settings.h"
-
-BarSettings barSettings;

@@ -1,0 +1,3 @@
+#include "core/bar_settings.h"
+
+BarSettings barSettings;
