@@ -15,13 +15,32 @@ int StoredLinesToRead(int storedCount) {
   return storedCount > kMaxStoredLines ? kMaxStoredLines : storedCount;
 }
 
-void BuildDefaultSet(RecordList<WidgetInfo>& widgets, RecordList<TidgetInfo>& tidgets) {
+namespace {
+
+void BuildDefaultWidgets(RecordList<WidgetInfo>& widgets) {
   widgets.Clear();
-  tidgets.Clear();
   for (const char16_t* kind : kDefaultWidgets) {
     WidgetInfo record = MakeWidgetInfo(kind, widgets);
     record.merged = std::u16string_view(kind) == u"Battery";
     widgets.Append(std::move(record));
   }
+}
+
+void BuildDefaultTidgets(RecordList<TidgetInfo>& tidgets) {
+  tidgets.Clear();
   for (const char16_t* kind : kDefaultTidgets) tidgets.Append(MakeTidgetInfo(kind, tidgets));
+}
+
+}  // namespace
+
+void BuildDefaultSet(RecordList<WidgetInfo>& widgets, RecordList<TidgetInfo>& tidgets) {
+  BuildDefaultWidgets(widgets);
+  BuildDefaultTidgets(tidgets);
+}
+
+bool FillUnreadLists(RecordList<WidgetInfo>& widgets, RecordList<TidgetInfo>& tidgets) {
+  if (widgets.count() > 0) return false;
+  BuildDefaultWidgets(widgets);
+  if (tidgets.count() == 0) BuildDefaultTidgets(tidgets);
+  return true;
 }

@@ -14,3 +14,9 @@ int StoredLinesToRead(int storedCount);
 // Replaces both lists with the ten default widgets (the battery merged into the
 // memory widget's row) and the seven tidgets.
 void BuildDefaultSet(RecordList<WidgetInfo>& widgets, RecordList<TidgetInfo>& tidgets);
+
+// After reading the stored lines: a bar with no widget line (a first run, or lines
+// lost) gets the default widgets, and the default tidgets only when no tidget line
+// could be read either, so stored tidget lines are never written over. Answers
+// whether anything was built (then the lists must be saved).
+bool FillUnreadLists(RecordList<WidgetInfo>& widgets, RecordList<TidgetInfo>& tidgets);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/bar_limits.h"
 #include "app/bar_lists.h"
 #include "core/bar_settings.h"
 #include "app/bar_state.h"
@@ -58,20 +59,16 @@ void LoadBarSettings() {
   s.tidgetSize = ReadInt(L"tidgetSize", def.tidgetSize);
   s.tidgetGap = ReadInt(L"tidgetGap", def.tidgetGap);
   s.magneticEffet = ReadFlag(L"magneticEffet", def.magneticEffet);
+  KeepBarUsable(s);
 }
 
 void LoadRecordLists() {
   widgetList.Clear();
   tidgetList.Clear();
   ReadLines(widgetList, L"wnum", L"widget_", ParseWidgetLine);
-  if (widgetList.count() > 0) {
-    ReadLines(tidgetList, L"tnum", L"tidget_", ParseTidgetLine);
-    barState.listsChanged = false;
-    return;
-  }
-  // No widget line: a first run, whatever tidget lines there are.
-  BuildDefaultSet(widgetList, tidgetList);
-  barState.listsChanged = true;
+  ReadLines(tidgetList, L"tnum", L"tidget_", ParseTidgetLine);
+  barState.listsChanged = FillUnreadLists(widgetList, tidgetList);
+  for (WidgetInfo& record : widgetList) KeepWidgetUsable(record, barSettings);
 }
 
 void LoadBarPlacement() {

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "core/bar_settings.h"
+#include "app/bar_onscreen_win.h"
 #include "app/bar_state.h"
 #include "app/bar_store_win.h"
 #include "app/layout_win.h"
@@ -123,9 +124,14 @@ void ReleaseSharedFonts() {
 
 HWND CreateBarWindow() {
   const BarSettings& s = barSettings;
+  // The layout pass sets the real size; the stored one only has to be a sane number.
+  auto extent = [](int from, int to) {
+    const long long length = static_cast<long long>(to) - from;
+    return static_cast<int>(length < 0 ? 0 : length > 32767 ? 32767 : length);
+  };
   return CreateWindowExW(s.alwaysontop ? WS_EX_TOPMOST : 0, kWindowClassName, kBarTitle,
-                         WS_POPUP | WS_CLIPCHILDREN, s.left, s.top, s.right - s.left, s.bottom - s.top, nullptr,
-                         nullptr, appInstance, &mainWindow);
+                         WS_POPUP | WS_CLIPCHILDREN, s.left, s.top, extent(s.left, s.right),
+                         extent(s.top, s.bottom), nullptr, nullptr, appInstance, &mainWindow);
 }
 
 HMENU LoadBarMenu(bool topmost) {
@@ -150,6 +156,9 @@ void ReleaseRecordObjects() {
 
 LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_DISPLAYCHANGE:
+      KeepBarOnScreen(hwnd);
+      return 0;
     case WM_MOVE:
       if (IsWindowVisible(hwnd)) barState.placementChanged = true;
       return 0;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/bar_onscreen_win.h"
 #include "app/bar_store_win.h"
 #include "app/bar_win.h"
 #include "core/shell_win.h"
@@ -39,6 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   HWND bar = CreateBarWindow();
   if (!bar) return 1;
+  KeepBarOnScreen(bar);
   SetClassLongPtrW(bar, GCLP_HICON,
                    reinterpret_cast<LONG_PTR>(LoadIconW(instance, MAKEINTRESOURCEW(IDI_PELGRA))));
   ShowWindow(bar, showCommand);

@@ -12,18 +12,30 @@ int KeepInside(int start, int length, int low, int high) {
   return start;
 }
 
+// Start of a window of `length` beside the bar's span [barLow, barHigh) across it,
+// inside [low, high): on the side away from the cursor's half when the window fits
+// there, else on the other side when it fits there, else kept inside the range.
+int BesideSpan(int cursor, int barLow, int barHigh, int length, int low, int high) {
+  const int after = barHigh + kGap;
+  const int before = barLow - length - kGap;
+  const bool afterFits = after + length <= high;
+  const bool beforeFits = before >= low;
+  const bool preferAfter = cursor < (low + high) / 2;
+  int start = preferAfter ? after : before;
+  if (preferAfter ? !afterFits && beforeFits : !beforeFits && afterFits) start = preferAfter ? before : after;
+  return KeepInside(start, length, low, high);
+}
+
 }  // namespace
 
 Point PlaceBesideBar(bool vertical, const Rect& monitor, Point cursor, const Rect& bar,
                      int windowWidth, int windowHeight, Point offset) {
   Point at;
   if (vertical) {
-    at.x = cursor.x < (monitor.left + monitor.right) / 2 ? bar.right + kGap
-                                                        : bar.left - windowWidth - kGap;
+    at.x = BesideSpan(cursor.x, bar.left, bar.right, windowWidth, monitor.left, monitor.right);
     at.y = KeepInside(bar.top + offset.y, windowHeight, monitor.top, monitor.bottom);
   } else {
-    at.y = cursor.y < (monitor.top + monitor.bottom) / 2 ? bar.bottom + kGap
-                                                        : bar.top - windowHeight - kGap;
+    at.y = BesideSpan(cursor.y, bar.top, bar.bottom, windowHeight, monitor.top, monitor.bottom);
     at.x = KeepInside(bar.left + offset.x, windowWidth, monitor.left, monitor.right);
   }
   return at;

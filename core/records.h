@@ -60,8 +60,8 @@ struct TidgetInfo {
   std::optional<std::u16string> storedLine;
 };
 
-// An ordered array that starts with room for 100 and grows to index + 1 + 50
-// when an insert needs more room.
+// An ordered array that starts with room for 100 and grows to count + 1 + 50 when
+// an insert finds it full (for an append that is the stored rule index + 1 + 50).
 template <class Record>
 class RecordList {
  public:
@@ -83,7 +83,8 @@ class RecordList {
   void Insert(int index, Record record) {
     if (index < 0) index = 0;
     if (index > count_) index = count_;
-    if (index + 1 > capacity_) Grow(index + 1 + kGrowth);
+    // The shift below writes slot count_, wherever the insert lands.
+    if (count_ >= capacity_) Grow(count_ + 1 + kGrowth);
     for (int i = count_; i > index; --i) slots_[i] = std::move(slots_[i - 1]);
     slots_[index] = std::move(record);
     ++count_;

@@ -194,4 +194,77 @@ TEST(BarRun, EndingTheSessionSavesLikeAClose) {
   ExpectDefaultLists(box);
 }
 
+const wchar_t kClockOnly[] = L"wnum=1\r\nwidget_0=시계§Clock§Clock_1§1§80§120§14020607§0§100\r\ntnum=0\r\n";
+
+TEST(BarRun, ABarStoredOffEveryScreenComesBackAndAPartlyVisibleOneStays) {
+  Sandbox lost;
+  ASSERT_TRUE(lost.WriteIni(std::wstring(L"[main]\r\nleft=5000\r\ntop=5000\r\nright=5200\r\nbottom=5500\r\n") +
+                            kClockOnly));
+  RECT shown{};
+  {
+    Pelgra run(lost);
+    ASSERT_TRUE(run.bar());
+    shown = run.WindowRect();
+    EXPECT_GE(shown.left, 0);
+    EXPECT_GE(shown.top, 0);
+    EXPECT_LE(shown.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_LE(shown.bottom, GetSystemMetrics(SM_CYSCREEN));
+    ASSERT_TRUE(run.Close());
+  }
+  ExpectPlacement(lost, shown);
+
+  Sandbox partly;
+  ASSERT_TRUE(partly.WriteIni(std::wstring(L"[main]\r\nleft=1200\r\ntop=100\r\nright=1400\r\nbottom=300\r\n") +
+                              kClockOnly));
+  const std::string seeded = partly.ReadBytes(L"pelgra.ini");
+  Pelgra run(partly);
+  ASSERT_TRUE(run.bar());
+  EXPECT_EQ(run.WindowRect().left, 1200);
+  EXPECT_EQ(run.WindowRect().top, 100);
+  ASSERT_TRUE(run.Close());
+  EXPECT_EQ(partly.ReadBytes(L"pelgra.ini"), seeded);
+}
+
+TEST(BarRun, DamagedBarNumbersAndWidgetFieldsAtTheIntLimitsKeepTheBarUsable) {
+  Sandbox box;
+  ASSERT_TRUE(box.WriteIni(
+      L"[main]\r\nvertThick=-50\r\nbdThick=100000\r\ncapThick=-3\r\nwidgetMinThick=-9\r\n"
+      L"wnum=2\r\n"
+      L"widget_0=시계§Clock§Clock_1§1§2147483647§-2147483648§14020607§0§100\r\n"
+      L"widget_1=시계§Clock§Clock_2§1§-2147483648§2147483647§14020607§1§-2147483648\r\n"
+      L"tnum=0\r\n"));
+  const std::string seeded = box.ReadBytes(L"pelgra.ini");
+  Pelgra run(box);
+  ASSERT_TRUE(run.bar());
+  const RECT bar = run.WindowRect();
+  EXPECT_EQ(bar.right - bar.left, 100);
+  EXPECT_GT(bar.bottom - bar.top, 300);
+  EXPECT_LT(bar.bottom - bar.top, 400);
+  for (UINT id : {1u, 2u}) {
+    RECT button{};
+    ASSERT_TRUE(GetWindowRect(run.Child(id, L"GrpBtn"), &button)) << id;
+    EXPECT_GE(button.left, bar.left) << id;
+    EXPECT_GE(button.top, bar.top) << id;
+    EXPECT_LE(button.right, bar.right) << id;
+    EXPECT_LE(button.bottom, bar.bottom) << id;
+  }
+  ASSERT_TRUE(run.Close());
+  EXPECT_EQ(box.ReadBytes(L"pelgra.ini"), seeded);
+}
+
+TEST(BarRun, UnreadableWidgetLinesGetTheDefaultWidgetsAndKeepTheStoredTidgets) {
+  Sandbox box;
+  ASSERT_TRUE(box.WriteIni(L"[main]\r\nwnum=3\r\ntnum=2\r\n"
+                           L"tidget_0=테트리스§Tetris§Tetris§1\r\ntidget_1=색상표§ColorTable§ColorTable§0\r\n"));
+  Pelgra run(box);
+  ASSERT_TRUE(run.bar());
+  ASSERT_TRUE(run.Close());
+  EXPECT_EQ(Main(box, L"wnum"), 10);
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(box.Ini(L"main", (L"widget_" + std::to_wstring(i)).c_str()), kDefaultWidgetLines[i]) << i;
+  EXPECT_EQ(Main(box, L"tnum"), 2);
+  EXPECT_EQ(box.Ini(L"main", L"tidget_0"), L"테트리스§Tetris§Tetris§1");
+  EXPECT_EQ(box.Ini(L"main", L"tidget_1"), L"색상표§ColorTable§ColorTable§0");
+}
+
 }  // namespace

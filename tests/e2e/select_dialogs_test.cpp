@@ -20,9 +20,16 @@ TEST(SelectionRun, AnAddedWidgetIsSavedAndBackAfterARestart) {
     e2e::Pelgra run(box);
     ASSERT_TRUE(run.bar());
     const RECT before = run.WindowRect();
+    // The cursor in the right half asks for the left side, where the bar at x = 100
+    // leaves no room: the dialog opens on the right, whole on the screen.
+    SetCursorPos(1000, 500);
     run.PostCommand(ID_SELECT_WIDGETS);
     HWND dialog = run.WaitForWindow(L"위젯 선택");
     ASSERT_TRUE(dialog);
+    RECT placed{};
+    GetWindowRect(dialog, &placed);
+    EXPECT_EQ(placed.left, before.right + 5);
+    EXPECT_LE(placed.right, GetSystemMetrics(SM_CXSCREEN));
     SendDlgItemMessageW(dialog, IDC_WSEL_AVAILABLE, LB_SETCURSEL, 0, 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_WSEL_ADD, BN_CLICKED), 0);
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_WSEL_IN_USE, LB_GETCOUNT, 0, 0), 2);

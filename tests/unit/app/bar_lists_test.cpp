@@ -31,6 +31,24 @@ TEST(DefaultSet, ReplacesWhateverTheListsHeld) {
   EXPECT_EQ(FieldView(tidgets[2].name), u"OneImage_1");
 }
 
+TEST(DefaultSet, OnlyTheListThatCouldNotBeReadIsBuilt) {
+  RecordList<WidgetInfo> widgets;
+  RecordList<TidgetInfo> tidgets;
+  EXPECT_TRUE(FillUnreadLists(widgets, tidgets));  // a first run: both
+  EXPECT_EQ(widgets.count(), 10);
+  EXPECT_EQ(tidgets.count(), 7);
+  widgets.Clear();
+  tidgets.Clear();
+  tidgets.Append(ParseTidgetLine(u"테트리스§Tetris§Tetris§1"));
+  EXPECT_TRUE(FillUnreadLists(widgets, tidgets));  // widget lines lost: the tidget kept
+  EXPECT_EQ(widgets.count(), 10);
+  ASSERT_EQ(tidgets.count(), 1);
+  EXPECT_EQ(LineToSave(tidgets[0]), u"테트리스§Tetris§Tetris§1");
+  tidgets.Clear();
+  EXPECT_FALSE(FillUnreadLists(widgets, tidgets));  // widgets read: no tidget is a choice
+  EXPECT_EQ(tidgets.count(), 0);
+}
+
 TEST(StoredLinesToRead, NegativeReadsNothingAndHugeIsBounded) {
   EXPECT_EQ(StoredLinesToRead(-3), 0);
   EXPECT_EQ(StoredLinesToRead(0), 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,6 +31,56 @@ TEST(NamedColors, HoldsExactly143NamesAndATerminator) {
   }
   EXPECT_EQ(std::u16string_view(namedColors[kNamedColorCount].name), u"");
   EXPECT_EQ(namedColors[kNamedColorCount].rgb, 0u);
+}
+
+// Written out independently from the CSS colour list: every name and value, in order.
+TEST(NamedColors, EveryEntryInStoredOrder) {
+  const NamedColor expected[] = {
+    {u"IndianRed", 0xCD5C5C}, {u"DarkSalmon", 0xE9967A}, {u"LightCoral", 0xF08080}, {u"Salmon", 0xFA8072},
+    {u"OrangeRed", 0xFF4500}, {u"Red", 0xFF0000}, {u"Crimson", 0xDC143C}, {u"FireBrick", 0xB22222},
+    {u"DarkRed", 0x8B0000}, {u"MediumVioletRed", 0xC71585}, {u"Pink", 0xFFC0CB}, {u"LightPink", 0xFFB6C1},
+    {u"HotPink", 0xFF69B4}, {u"DeepPink", 0xFF1493}, {u"PaleVioletRed", 0xDB7093}, {u"DarKkhaki", 0xBDB76B},
+    {u"Khaki", 0xF0E68C}, {u"PaleGoldenRod", 0xEEE8AA}, {u"LightGoldenRodYellow", 0xFAFAD2},
+    {u"LightYellow", 0xFFFFE0}, {u"LemonChiffon", 0xFFFACD}, {u"Yellow", 0xFFFF00}, {u"Gold", 0xFFD700},
+    {u"PapayaWhip", 0xFFEFD5}, {u"Moccasin", 0xFFE4B5}, {u"PeachPuff", 0xFFDAB9}, {u"Cyan", 0x00FFFF},
+    {u"Aqua", 0x00FFFF}, {u"AquaMarine", 0x7FFFD4}, {u"Turquoise", 0x40E0D0}, {u"MediumTurquoise", 0x48D1CC},
+    {u"DarkTurquoise", 0x00CED1}, {u"CadetBlue", 0x5F9EA0}, {u"SlateGray", 0x708090},
+    {u"LightCyan", 0xE0FFFF}, {u"PaleTurquoise", 0xAFEEEE}, {u"PowderBlue", 0xB0E0E6},
+    {u"LightSteelBlue", 0xB0C4DE}, {u"SteelBlue", 0x4682B4}, {u"LightBlue", 0xADD8E6},
+    {u"SkyBlue", 0x87CEEB}, {u"LightSkyBlue", 0x87CEFA}, {u"DeepSkyBlue", 0x00BFFF},
+    {u"CornflowerBlue", 0x6495ED}, {u"RoyalBlue", 0x4169E1}, {u"MediumSlateBlue", 0x7B68EE},
+    {u"DodgerBlue", 0x1E90FF}, {u"Blue", 0x0000FF}, {u"MediumBlue", 0x0000CD}, {u"DarkBlue", 0x00008B},
+    {u"Navy", 0x000080}, {u"MidnightBlue", 0x191970}, {u"LightSalmon", 0xFFA07A}, {u"Orange", 0xFFA500},
+    {u"DarkOrange", 0xFF8C00}, {u"Coral", 0xFF7F50}, {u"Tomato", 0xFF6347}, {u"MediumGpringGreen", 0x00FA9A},
+    {u"SpringGreen", 0x00FF7F}, {u"PaleGreen", 0x98FB98}, {u"GreenYellow", 0xADFF2F},
+    {u"ChartReuse", 0x7FFF00}, {u"LawnGreen", 0x7CFC00}, {u"Lime", 0x00FF00}, {u"LightGreen", 0x90EE90},
+    {u"YellowGreen", 0x9ACD32}, {u"LimeGreen", 0x32CD32}, {u"MediumSeaGreen", 0x3CB371},
+    {u"DarkSeaGreen", 0x8FBC8F}, {u"ForestGreen", 0x228B22}, {u"Seagreen", 0x2E8B57}, {u"Green", 0x008000},
+    {u"OliveDrab", 0x6B8E23}, {u"Olive", 0x808000}, {u"DarkOliveGreen", 0x556B2F}, {u"DarkGreen", 0x006400},
+    {u"MediumAquaMarine", 0x66CDAA}, {u"Turquoise", 0x40E0D0}, {u"LightSeaGreen", 0x20B2AA},
+    {u"DarkCyan", 0x008B8B}, {u"Teal", 0x008080}, {u"Lavender", 0xE6E6FA}, {u"Thistle", 0xD8BFD8},
+    {u"Plum", 0xDDA0DD}, {u"Violet", 0xEE82EE}, {u"Fuchsia", 0xFF00FF}, {u"Magenta", 0xFF00FF},
+    {u"Orchid", 0xDA70D6}, {u"MediumOrchid", 0xBA55D3}, {u"DarkOrchid", 0x9932CC}, {u"BlueViolet", 0x8A2BE2},
+    {u"DarkViolet", 0x9400D3}, {u"MediumPurple", 0x9370DB}, {u"SlateBlue", 0x6A5ACD}, {u"Purple", 0x800080},
+    {u"DarkMagenta", 0x8B008B}, {u"DarkSlateBlue", 0x483D8B}, {u"Indigo", 0x4B0082}, {u"HoneyDew", 0xF0FFF0},
+    {u"MintCream", 0xF5FFFA}, {u"Azure", 0xF0FFFF}, {u"AliceBlue", 0xF0F8FF}, {u"GhostWhite", 0xF8F8FF},
+    {u"WhiteSmoke", 0xF5F5F5}, {u"LavenderBlush", 0xFFF0F5}, {u"MistyRose", 0xFFE4E1},
+    {u"AntiqueWhite", 0xFAEBD7}, {u"SeaShell", 0xFFF5EE}, {u"Snow", 0xFFFAFA}, {u"White", 0xFFFFFF},
+    {u"Beige", 0xF5F5DC}, {u"Linen", 0xFAF0E6}, {u"OldLace", 0xFDF5E6}, {u"FloralWhite", 0xFFFAF0},
+    {u"Ivory", 0xFFFFF0}, {u"Gainsboro", 0xDCDCDC}, {u"LightGrey", 0xD3D3D3}, {u"Silver", 0xC0C0C0},
+    {u"DarkGray", 0xA9A9A9}, {u"Gray", 0x808080}, {u"DimGray", 0x696969}, {u"DarkSlateGray", 0x2F4F4F},
+    {u"LightSlateGray", 0x778899}, {u"SlateGray", 0x708090}, {u"CornSilk", 0xFFF8DC},
+    {u"BlanchedAlmond", 0xFFEBCD}, {u"Bisque", 0xFFE4C4}, {u"NavajoWhite", 0xFFDEAD}, {u"Wheat", 0xF5DEB3},
+    {u"SandyBrown", 0xF4A460}, {u"GoldenRod", 0xDAA520}, {u"DarkGoldenRod", 0xB8860B}, {u"Peru", 0xCD853F},
+    {u"Chocolate", 0xD2691E}, {u"Maroon", 0x800000}, {u"SaddleBrown", 0x8B4513}, {u"Brown", 0xA52A2A},
+    {u"Sienna", 0xA0522D}, {u"Darkred", 0x8B0000}, {u"BurlyWood", 0xDEB887}, {u"Tan", 0xD2B48C},
+    {u"RosyBrown", 0xBC8F8F}, {u"Black", 0x000000},
+  };
+  static_assert(std::size(expected) == kNamedColorCount);
+  for (std::size_t i = 0; i < kNamedColorCount; ++i) {
+    EXPECT_EQ(std::u16string_view(namedColors[i].name), std::u16string_view(expected[i].name)) << "entry " << i;
+    EXPECT_EQ(namedColors[i].rgb, expected[i].rgb) << "entry " << i;
+  }
 }
 
 TEST(NamedColors, StoredOrderEndsAndTellingRows) {

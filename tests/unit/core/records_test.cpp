@@ -169,6 +169,23 @@ TEST(RecordList, GrowsToIndexPlus51AtThe101stRecord) {
   EXPECT_EQ(FieldView(list[99].kind), u"Clock");
 }
 
+TEST(RecordList, InsertIntoAFullListGrowsFirst) {
+  for (int at : {0, 50, 100}) {
+    RecordList<WidgetInfo> list;
+    for (int i = 0; i < 100; ++i) {
+      list.Append(MakeWidgetInfo(u"Clock", {}));
+      list[i].vertHeight = i;
+    }
+    WidgetInfo inserted = MakeWidgetInfo(u"Memo", {});
+    inserted.vertHeight = -1;
+    list.Insert(at, std::move(inserted));
+    ASSERT_EQ(list.count(), 101) << at;
+    EXPECT_EQ(list.capacity(), 151) << at;
+    for (int i = 0; i < 101; ++i)
+      EXPECT_EQ(list[i].vertHeight, i < at ? i : i == at ? -1 : i - 1) << "insert at " << at << ", slot " << i;
+  }
+}
+
 TEST(RecordList, InsertRemoveSwapKeepOrder) {
   RecordList<TidgetInfo> list;
   for (const char16_t* kind : {u"LCDTest", u"Tetris", u"ColorTable"}) list.Append(MakeTidgetInfo(kind, list));

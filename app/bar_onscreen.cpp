@@ -1,0 +1,31 @@
+#include "app/bar_onscreen.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+bool Overlaps(const Rect& a, const Rect& b) {
+  return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+         std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+// [start, start + length) moved inside [low, high), shortened when it is longer.
+void FitSpan(int& start, int& end, int low, int high) {
+  const std::int64_t length = std::min<std::int64_t>(std::int64_t{end} - start, std::int64_t{high} - low);
+  std::int64_t from = std::clamp<std::int64_t>(start, low, std::int64_t{high} - length);
+  start = static_cast<int>(from);
+  end = static_cast<int>(from + std::max<std::int64_t>(length, 0));
+}
+
+}  // namespace
+
+std::optional<Rect> RescueOffscreen(const Rect& window, const std::vector<Rect>& workAreas,
+                                    const Rect& nearest) {
+  for (const Rect& area : workAreas)
+    if (Overlaps(window, area)) return std::nullopt;
+  Rect moved = window;
+  FitSpan(moved.left, moved.right, nearest.left, nearest.right);
+  FitSpan(moved.top, moved.bottom, nearest.top, nearest.bottom);
+  return moved;
+}
