@@ -5,6 +5,27 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(PELGRA_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 set(PELGRA_WIN_LIBS gdiplus comctl32 comdlg32 gdi32 user32 advapi32 shell32 shlwapi
     ole32 winmm pdh msimg32 imm32)
+
+# Libraries the bar does not need for its first paint are delay-loaded: each DLL is
+# loaded on the first call into it (GDI+ with the first picture, PDH never under
+# Wine, the file dialog and sound when used), which keeps them out of every start-up.
+set(PELGRA_DELAY_LOADED gdiplus pdh comdlg32 winmm shlwapi msimg32)
+find_program(PELGRA_NM NAMES ${MINGW_PREFIX}-nm nm REQUIRED)
+find_program(PELGRA_DLLTOOL NAMES ${MINGW_PREFIX}-dlltool dlltool REQUIRED)
+foreach(lib IN LISTS PELGRA_DELAY_LOADED)
+  find_library(PELGRA_IMPLIB_${lib} NAMES lib${lib}.a REQUIRED)
+  set(delaylib "${CMAKE_BINARY_DIR}/delay/lib${lib}_delay.a")
+  if(NOT EXISTS "${delaylib}" OR "${PELGRA_IMPLIB_${lib}}" IS_NEWER_THAN "${delaylib}")
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/delay")
+    execute_process(COMMAND ${Python3_EXECUTABLE} "${CMAKE_SOURCE_DIR}/tools/delaylib.py" ${PELGRA_NM}
+                            ${PELGRA_DLLTOOL} "${PELGRA_IMPLIB_${lib}}" "${delaylib}"
+                    RESULT_VARIABLE delay_result)
+    if(NOT delay_result EQUAL 0)
+      message(FATAL_ERROR "Could not make the delay-load library of ${lib}")
+    endif()
+  endif()
+  list(TRANSFORM PELGRA_WIN_LIBS REPLACE "^${lib}$" "${delaylib}")
+endforeach()
 set(PELGRA_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 target_compile_definitions(pelgra_portable PUBLIC ${PELGRA_WIN_DEFINES})

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/gdiplus_win.h"
 #include "res/resource.h"
 #include "support/win_test_support.h"
 #include "widgets/dget_win.h"
@@ -134,6 +135,7 @@ struct Canvas {
 };
 
 std::unique_ptr<Gdiplus::Bitmap> SolidPicture(int width, int height, COLORREF color) {
+  gdiplus_session::Start();
   auto picture = std::make_unique<Gdiplus::Bitmap>(width, height, PixelFormat32bppARGB);
   Gdiplus::Graphics graphics(picture.get());
   Gdiplus::SolidBrush brush(Gdiplus::Color(255, GetRValue(color), GetGValue(color), GetBValue(color)));
@@ -211,6 +213,7 @@ TEST_P(ExifOrientation, TiffIsTurnedByItsTag) {
   test_support::TempFolder folder;
   const std::wstring path = folder.Path(L"turned.tif");
   std::ofstream(path.c_str(), std::ios::binary) << OrientedTiff(static_cast<std::uint16_t>(orientation));
+  ASSERT_TRUE(gdiplus_session::Start());
   Gdiplus::Bitmap picture(path.c_str());
   ASSERT_EQ(picture.GetLastStatus(), Gdiplus::Ok);
   ASSERT_GT(picture.GetPropertyItemSize(0x0112), 0u);

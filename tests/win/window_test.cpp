@@ -280,7 +280,11 @@ TEST(WindowFramework, DestroyingAnObjectForgetsOnlyItsOwnEntry) {
   EXPECT_EQ(window_table::Count(), before);
 }
 
-TEST(WindowFramework, GdiplusRunsForTheWholeProcess) { EXPECT_TRUE(gdiplus_session::Started()); }
+TEST(WindowFramework, GdiplusStartsOnFirstUseAndStaysUp) {
+  EXPECT_TRUE(gdiplus_session::Start());
+  EXPECT_TRUE(gdiplus_session::Start());
+  EXPECT_TRUE(gdiplus_session::Started());
+}
 
 TEST(Factories, UnknownKindsMakeNoObjectAndNoWindow) {
   EXPECT_EQ(CreateWidgetObject(L"NoSuchKind", L"x", L"x"), nullptr);
