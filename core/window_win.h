@@ -48,6 +48,9 @@ class CWindow {
   virtual ~CWindow();
 
   HWND hwnd = nullptr;
+  // A tool window's object made with new and owned by its window: freed right after
+  // WM_NCDESTROY, when no message can reach it any more.
+  bool deleteWithWindow = false;
   int left = 0;
   int top = 0;
   int width = 0;

@@ -259,6 +259,21 @@ TEST(WindowFramework, DestroyedWindowLeavesTheTable) {
   DestroyWindow(again);
 }
 
+TEST(WindowFramework, AnObjectOwnedByItsWindowIsFreedWithIt) {
+  struct Owned : CWindow {
+    bool* freed;
+    explicit Owned(bool* flag) : freed(flag) { deleteWithWindow = true; }
+    ~Owned() override { *freed = true; }
+  };
+  bool freed = false;
+  auto* owned = new Owned(&freed);
+  HWND hwnd = CreateTopLevel(*owned);
+  ASSERT_TRUE(hwnd);
+  EXPECT_FALSE(freed);
+  DestroyWindow(hwnd);
+  EXPECT_TRUE(freed);
+}
+
 TEST(WindowFramework, DestroyingAnObjectForgetsOnlyItsOwnEntry) {
   int before = window_table::Count();
   auto doomed = std::make_unique<RecordingWindow>();
