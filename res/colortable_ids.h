@@ -1,0 +1,2 @@
+// The colour table tidget.
+#define IDB_COLORTABLE 194

@@ -1,0 +1,36 @@
+// The colour table as a user meets it in the real program: a click on its tidget opens
+// the window, and closing the window leaves its placement in the settings file.
+#include <gtest/gtest.h>
+
+#include "e2e/driver_win.h"
+
+namespace {
+
+TEST(ColorTableRun, TidgetClickOpensTheWindowAndClosingItKeepsItsPlacement) {
+  e2e::Sandbox box;
+  ASSERT_TRUE(box.WriteIni(
+      L"[main]\r\nwnum=0\r\ntnum=1\r\ntidget_0=색상표§ColorTable§ColorTable§1\r\n"
+      L"[ColorTableApp]\r\nleft=20\r\ntop=30\r\nright=820\r\nbottom=630\r\nshowCmd=2\r\n"));
+  e2e::Pelgra run(box);
+  ASSERT_TRUE(run.bar());
+  HWND strip = run.Child(2, L"CWindow");
+  ASSERT_TRUE(strip);
+  HWND tidget = GetWindow(strip, GW_CHILD);
+  ASSERT_TRUE(tidget);
+  run.ClickOn(tidget);
+  HWND table = run.WaitForWindow(L"색상표");
+  ASSERT_TRUE(table);
+  EXPECT_FALSE(IsIconic(table)) << "a stored minimised state opens normal";
+  RECT shown{};
+  GetWindowRect(table, &shown);
+  EXPECT_EQ(shown.left, 20);
+  EXPECT_EQ(shown.bottom, 630);
+
+  PostMessageW(table, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(e2e::WaitUntil(5000, [&] { return !IsWindow(table); }));
+  EXPECT_TRUE(run.Close());
+  EXPECT_EQ(box.IniSection(L"ColorTableApp"),
+            (std::vector<std::wstring>{L"left=20", L"top=30", L"right=820", L"bottom=630", L"showCmd=1"}));
+}
+
+}  // namespace

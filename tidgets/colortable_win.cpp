@@ -1,0 +1,213 @@
+#include "tidgets/colortable_win.h"
+
+#include <windowsx.h>
+
+#include <cstring>
+#include <string>
+
+#include "core/colors.h"
+#include "core/shell_win.h"
+#include "core/wide_win.h"
+#include "res/resource.h"
+#include "widgets/placement_win.h"
+
+namespace {
+
+constexpr int kButtonCount = 4;
+constexpr int kMaxButtonText = 128;
+constexpr COLORREF kBackground = RGB(255, 255, 255);
+constexpr COLORREF kSelectedCell = RGB(0, 0, 255);
+constexpr COLORREF kSelectedText = RGB(255, 255, 255);
+constexpr COLORREF kText = RGB(0, 0, 0);
+constexpr wchar_t kCopyCaption[] = L"색상값 복사";
+
+const StoredPlacement kDefaultPlacement{{10, 10, 1500, 1024}, 1, false};
+
+// A global memory block, freed unless the clipboard took it.
+class GlobalBlock {
+ public:
+  explicit GlobalBlock(SIZE_T bytes) : block_(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes)) {}
+  ~GlobalBlock() {
+    if (block_) GlobalFree(block_);
+  }
+  GlobalBlock(const GlobalBlock&) = delete;
+  GlobalBlock& operator=(const GlobalBlock&) = delete;
+  HGLOBAL get() const { return block_; }
+  void release() { block_ = nullptr; }
+
+ private:
+  HGLOBAL block_;
+};
+
+class ClipboardOpening {
+ public:
+  explicit ClipboardOpening(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~ClipboardOpening() {
+    if (open_) CloseClipboard();
+  }
+  ClipboardOpening(const ClipboardOpening&) = delete;
+  ClipboardOpening& operator=(const ClipboardOpening&) = delete;
+  bool open() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+// The class procedure, then the object goes with its window: the framework's table has
+// forgotten it by the time CWindowClassProc returns from WM_NCDESTROY.
+LRESULT CALLBACK FreeWithWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* owner = msg == WM_NCDESTROY ? reinterpret_cast<CWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))
+                                    : nullptr;
+  const LRESULT result = CWindowClassProc(hwnd, msg, wParam, lParam);
+  delete owner;
+  return result;
+}
+
+HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, Rect at) {
+  HWND child = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, at.left, at.top,
+                               at.Width(), at.Height(), parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance, nullptr);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  return child;
+}
+
+void Box(HDC dc, Rect at, COLORREF fill) {
+  SetDCBrushColor(dc, fill);
+  Rectangle(dc, at.left, at.top, at.right, at.bottom);
+}
+
+void Text(HDC dc, int x, int y, std::u16string_view text) {
+  TextOutW(dc, x, y, AsWide(text.data()), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+CColorTable::CColorTable(const wchar_t* caption, const wchar_t* name)
+    : CIconTidget(caption, name, IDB_COLORTABLE) {}
+
+void CColorTable::Activate() { CColorTableApp::Open(); }
+
+CColorTableApp::CColorTableApp() { bgBrush = gdi::SolidBrush(kBackground); }
+
+CColorTableApp* CColorTableApp::Open() {
+  auto* app = new CColorTableApp();
+  HWND window = CreateWindowExW(0, kWindowClassName, L"색상표", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 0, 0,
+                                nullptr, nullptr, appInstance, app);
+  if (!window) {
+    delete app;
+    return nullptr;
+  }
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(app));
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FreeWithWindowProc));
+  ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false));
+  return app;
+}
+
+LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
+  listBox = MakeChild(hwnd, L"listbox", WS_BORDER | LBS_NOTIFY, kListBoxId, {5, 5, 135, 155});
+  for (const char16_t* name : kColorListNames)
+    SendMessageW(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(name)));
+  SendMessageW(listBox, LB_SETCURSEL, 0, 0);
+  for (int i = 0; i < kButtonCount; ++i) {
+    const int y = 480 + 30 * i;
+    buttons[i] = MakeChild(hwnd, L"button", BS_PUSHBUTTON, kFirstButtonId + i, {5, y, 135, y + 25});
+  }
+  table.BuildList(kNamedByHue);
+  LayoutToClient();
+  Select(0);
+  return 0;
+}
+
+LRESULT CColorTableApp::OnDestroy(WPARAM, LPARAM) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false);
+  return 0;
+}
+
+LRESULT CColorTableApp::OnSize(WPARAM wParam, LPARAM lParam) {
+  CWindow::OnSize(wParam, lParam);
+  LayoutToClient();
+  return 0;
+}
+
+LRESULT CColorTableApp::OnCommand(WPARAM wParam, LPARAM) {
+  const int id = LOWORD(wParam);
+  if (id == kListBoxId && HIWORD(wParam) == LBN_SELCHANGE) {
+    // Only the grid changes; the buttons keep the colour chosen before.
+    table.BuildList(static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)));
+    LayoutToClient();
+    InvalidateRect(hwnd, nullptr, TRUE);
+  } else if (id >= kFirstButtonId && id < kFirstButtonId + kButtonCount) {
+    CopyButtonText(id);
+  }
+  return 0;
+}
+
+LRESULT CColorTableApp::OnLButtonDown(WPARAM, LPARAM lParam) {
+  const int index = table.IndexAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  if (index >= 0) Select(index);
+  return 0;
+}
+
+void CColorTableApp::Select(int index) {
+  if (index < 0 || index >= table.count) return;
+  table.Select(index);
+  const ColorEntry& entry = table.entries[index];
+  const std::u16string texts[kButtonCount] = {entry.name, RgbText(entry.rgb), HexText(entry.rgb),
+                                              HashText(entry.rgb)};
+  for (int i = 0; i < kButtonCount; ++i) SetWindowTextW(buttons[i], AsWide(texts[i].c_str()));
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void CColorTableApp::LayoutToClient() {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  table.Layout(client.right, client.bottom);
+}
+
+void CColorTableApp::CopyButtonText(int id) const {
+  wchar_t text[kMaxButtonText + 1] = {};
+  const int length = GetWindowTextW(GetDlgItem(hwnd, id), text, kMaxButtonText + 1);
+  GlobalBlock block((static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t));
+  if (!block.get()) return;
+  if (void* memory = GlobalLock(block.get())) {
+    std::memcpy(memory, text, static_cast<std::size_t>(length) * sizeof(wchar_t));
+    GlobalUnlock(block.get());
+  }
+  ClipboardOpening clipboard(hwnd);
+  if (!clipboard.open()) return;
+  EmptyClipboard();
+  if (SetClipboardData(CF_UNICODETEXT, block.get())) block.release();
+}
+
+void CColorTableApp::Draw(HDC dc, RECT) {
+  if (table.count == 0) return;
+  gdi::Selection brush(dc, GetStockObject(DC_BRUSH));
+  Box(dc, {5, 170, 135, 300}, RgbToColorRef(table.entries[table.selected].rgb));
+  Box(dc, {5, 305, 135, 435}, RgbToColorRef(table.entries[table.previous].rgb));
+  SetBkMode(dc, TRANSPARENT);
+  gdi::Selection font(dc, normalFont);
+  SetTextColor(dc, kText);
+  SetTextAlign(dc, TA_LEFT | TA_TOP);
+  TextOutW(dc, 5, 455, kCopyCaption, static_cast<int>(std::wcslen(kCopyCaption)));
+  SetTextAlign(dc, TA_CENTER | TA_TOP);
+  gdi::Selection swatchFont(dc, table.layout.swatchW <= 80 ? smallFont : normalFont);
+  for (int i = 0; i < table.count; ++i) DrawSwatch(dc, i);
+}
+
+void CColorTableApp::DrawSwatch(HDC dc, int index) const {
+  const Rect cell = table.Cell(index);
+  const ColorEntry& entry = table.entries[index];
+  const bool isSelected = index == table.selected;
+  if (isSelected) Box(dc, cell, kSelectedCell);
+  SetTextColor(dc, isSelected ? kSelectedText : kText);
+  const int centre = cell.left + table.layout.swatchW / 2;
+  int swatchTop = cell.top + 4;
+  if (table.showNames) {
+    Text(dc, centre, cell.top + 2, entry.name);
+    swatchTop = cell.top + 20;
+  }
+  Box(dc, {cell.left + 4, swatchTop, cell.right - 4, cell.bottom - 20}, RgbToColorRef(entry.rgb));
+  Text(dc, centre, cell.bottom - 20, SwatchLabel(entry.rgb));
+}
