@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/clipboard_win.h"
 #include "core/colors.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
@@ -22,46 +23,6 @@ constexpr COLORREF kText = RGB(0, 0, 0);
 constexpr wchar_t kCopyCaption[] = L"색상값 복사";
 
 const StoredPlacement kDefaultPlacement{{10, 10, 1500, 1024}, 1, false};
-
-// A global memory block, freed unless the clipboard took it.
-class GlobalBlock {
- public:
-  explicit GlobalBlock(SIZE_T bytes) : block_(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes)) {}
-  ~GlobalBlock() {
-    if (block_) GlobalFree(block_);
-  }
-  GlobalBlock(const GlobalBlock&) = delete;
-  GlobalBlock& operator=(const GlobalBlock&) = delete;
-  HGLOBAL get() const { return block_; }
-  void release() { block_ = nullptr; }
-
- private:
-  HGLOBAL block_;
-};
-
-class ClipboardOpening {
- public:
-  explicit ClipboardOpening(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-  ~ClipboardOpening() {
-    if (open_) CloseClipboard();
-  }
-  ClipboardOpening(const ClipboardOpening&) = delete;
-  ClipboardOpening& operator=(const ClipboardOpening&) = delete;
-  bool open() const { return open_; }
-
- private:
-  bool open_;
-};
-
-// The class procedure, then the object goes with its window: the framework's table has
-// forgotten it by the time CWindowClassProc returns from WM_NCDESTROY.
-LRESULT CALLBACK FreeWithWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* owner = msg == WM_NCDESTROY ? reinterpret_cast<CWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))
-                                    : nullptr;
-  const LRESULT result = CWindowClassProc(hwnd, msg, wParam, lParam);
-  delete owner;
-  return result;
-}
 
 HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, Rect at) {
   HWND child = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, at.left, at.top,
@@ -97,8 +58,8 @@ CColorTableApp* CColorTableApp::Open() {
     delete app;
     return nullptr;
   }
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(app));
-  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FreeWithWindowProc));
+  // From here the window owns the object (not before: a failed creation leaves it ours).
+  app->deleteWithWindow = true;
   ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false));
   return app;
 }
@@ -169,16 +130,7 @@ void CColorTableApp::LayoutToClient() {
 void CColorTableApp::CopyButtonText(int id) const {
   wchar_t text[kMaxButtonText + 1] = {};
   const int length = GetWindowTextW(GetDlgItem(hwnd, id), text, kMaxButtonText + 1);
-  GlobalBlock block((static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t));
-  if (!block.get()) return;
-  if (void* memory = GlobalLock(block.get())) {
-    std::memcpy(memory, text, static_cast<std::size_t>(length) * sizeof(wchar_t));
-    GlobalUnlock(block.get());
-  }
-  ClipboardOpening clipboard(hwnd);
-  if (!clipboard.open()) return;
-  EmptyClipboard();
-  if (SetClipboardData(CF_UNICODETEXT, block.get())) block.release();
+  CopyUnicodeText(hwnd, text, length);
 }
 
 void CColorTableApp::Draw(HDC dc, RECT) {
