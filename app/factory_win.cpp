@@ -4,6 +4,7 @@
 
 #include "core/records.h"
 #include "core/wide_win.h"
+#include "tidgets/tetris_win.h"
 #include "widgets/clock_win.h"
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
@@ -34,6 +35,7 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {
+    {L"Tetris", Make<CTidget, CTetris>},
     {nullptr, nullptr},
 };
 

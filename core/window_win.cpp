@@ -42,6 +42,7 @@ LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     if (msg == WM_NCDESTROY) {
       Table().Remove(hwnd, object);
       if (object->hwnd == hwnd) object->hwnd = nullptr;
+      object->OnNCDestroy();
     }
     return result;
   }

@@ -42,6 +42,9 @@ class CWindow {
   virtual LRESULT OnUserMessage1(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnUserMessage2(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnDropFiles(WPARAM, LPARAM) { return 0; }
+  // Last of all, once the window is gone and forgotten by the table: a tool window
+  // whose object lives only as long as the window deletes the object here.
+  virtual void OnNCDestroy() {}
 
   // Releases the brush and back buffer and forgets the table entry; the owner
   // destroys the window first.
