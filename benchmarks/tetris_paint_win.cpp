@@ -72,13 +72,13 @@ int wmain() {
     return 1;
   }
   SendMessageW(game->hwnd, WM_KEYDOWN, kLargestBoardKey, 0);
-  MeasureBoard(*game, L"Tetris 400 x 200 first draw, empty (new back buffer)",
-               L"Tetris 400 x 200 full repaint, empty");
+  MeasureBoard(*game, L"Tetris 400 x 200 first draw into a new back buffer: empty",
+               L"Tetris 400 x 200 full repaint: empty");
 
   for (int x = 1; x <= game->cols; ++x)
     for (int y = 1; y <= game->rows; ++y) game->board[x][y] = 1 + (x + y) % 6;
-  MeasureBoard(*game, L"Tetris 400 x 200 first draw, full of blocks (new back buffer)",
-               L"Tetris 400 x 200 full repaint, full of blocks");
+  MeasureBoard(*game, L"Tetris 400 x 200 first draw into a new back buffer: full of blocks",
+               L"Tetris 400 x 200 full repaint: full of blocks");
   DestroyWindow(game->hwnd);
   ReleaseSharedFonts();
   return 0;
