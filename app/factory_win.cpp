@@ -5,6 +5,7 @@
 #include "core/records.h"
 #include "core/wide_win.h"
 #include "tidgets/colortable_win.h"
+#include "tidgets/tetris_win.h"
 #include "widgets/clock_win.h"
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
@@ -36,6 +37,7 @@ const KindClass<CWidget> kWidgetClasses[] = {
 };
 const KindClass<CTidget> kTidgetClasses[] = {
     {L"ColorTable", Make<CTidget, CColorTable>},
+    {L"Tetris", Make<CTidget, CTetris>},
     {nullptr, nullptr},
 };
 

@@ -22,6 +22,11 @@ if(WIN32)
     target_link_options(paint_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
     pelgra_warnings(paint_bench)
   endif()
+  # The repaint of the largest Tetris board.
+  add_executable(tetris_bench "${CMAKE_SOURCE_DIR}/benchmarks/tetris_paint_win.cpp" $<TARGET_OBJECTS:pelgra_res>)
+  target_link_libraries(tetris_bench PRIVATE pelgra_win pelgra_portable)
+  target_link_options(tetris_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
+  pelgra_warnings(tetris_bench)
 else()
   # The portable arithmetic, built again without sanitizers so timings mean something.
   find_package(benchmark QUIET)
