@@ -10,6 +10,7 @@
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
 #include "widgets/gauges_win.h"
+#include "widgets/music_win.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"MemUsage", Make<CWidget, CMemUsage>},
     {L"DiskUsage", Make<CWidget, CDiskUsage>},
     {L"Battery", Make<CWidget, CBattery>},
+    {L"MusicPlayer", Make<CWidget, CMusicPlayer>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {

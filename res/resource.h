@@ -81,3 +81,4 @@
 // Later modules keep their ids in headers of their own (res/NAME_ids.h).
 #include "colortable_ids.h"
 #include "tetris_ids.h"
+#include "music_ids.h"

@@ -4,7 +4,7 @@
 bench_table.py RAW_DIR EXE CSV_OUT
 RAW_DIR holds startup.txt ("0 MS" lines for pelgra.exe, "1 MS" for the baseline,
 "2 MS" for the baseline that loads the program's system DLLs),
-idle.txt (key=value lines), paint.csv (name,unit,min,median,max,note) and
+idle.txt and music_idle.txt (key=value lines), paint.csv (name,unit,min,median,max,note) and
 layout.csv (Google Benchmark CSV).
 """
 import csv
@@ -116,6 +116,14 @@ def main():
         label = "after start-up" if moment == "start" else f"after {seconds:.0f} s"
         table.add(f"resident memory {label}", "MB", rss_p, rss_b, "<= baseline + 8 MB",
                   f"+{rss_p - rss_b:.1f} MB {ok(rss_p - rss_b <= 8)}")
+
+    music_path = os.path.join(raw, "music_idle.txt")
+    if os.path.exists(music_path):
+        music = read_idle(music_path)
+        with_player = 100.0 * music["with_cpu"] / music["seconds"]
+        without = 100.0 * music["without_cpu"] / music["seconds"]
+        table.add("  idle CPU, bar with the stopped music player (baseline: without it)", "% of a core",
+                  with_player, without, "<= +0.05 %", f"{with_player - without:+.3f} % {ok(with_player - without <= 0.05)}")
 
     paint_path = os.path.join(raw, "paint.csv")
     if os.path.exists(paint_path):

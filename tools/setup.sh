@@ -7,6 +7,7 @@
 PELGRA_PACKAGES=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev python3
   g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb xauth fonts-nanum
+  pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 
 pelgra_setup() {

@@ -5,6 +5,8 @@
 #                                  create the Wine prefix in DIR (once) and export WINEPREFIX;
 #                                  "unmanaged" is for displays without a window manager
 #   pelgra_wine_stop               stop the Wine server and the private display
+#   pelgra_audio_start             start PulseAudio with a null sink unless a sound server runs
+#   pelgra_audio_stop              stop the PulseAudio that pelgra_audio_start started
 
 export WINEDEBUG=-all
 export WINEARCH=win64
@@ -13,6 +15,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
 
 PELGRA_XVFB_PID=""
+PELGRA_PULSE_STARTED=""
 
 pelgra_display_start() {
   if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != force ]; then return 0; fi
@@ -63,5 +66,23 @@ pelgra_wine_stop() {
     wait "$PELGRA_XVFB_PID" 2>/dev/null
     PELGRA_XVFB_PID=""
   fi
+  return 0
+}
+
+# Wine's MCI plays through PulseAudio; headless machines have none running. Every
+# call is bounded in time and reads no input, so a run without a terminal never waits.
+pelgra_audio_start() {
+  command -v pulseaudio >/dev/null 2>&1 || return 0
+  timeout 5 pactl info </dev/null >/dev/null 2>&1 && return 0
+  timeout 10 pulseaudio --start --exit-idle-time=-1 </dev/null >/dev/null 2>&1 || return 0
+  PELGRA_PULSE_STARTED=1
+  timeout 5 pactl list short sinks </dev/null 2>/dev/null | grep -q . ||
+    timeout 5 pactl load-module module-null-sink </dev/null >/dev/null 2>&1
+  return 0
+}
+
+pelgra_audio_stop() {
+  [ -n "$PELGRA_PULSE_STARTED" ] && timeout 10 pulseaudio --kill </dev/null >/dev/null 2>&1
+  PELGRA_PULSE_STARTED=""
   return 0
 }

@@ -1,0 +1,16 @@
+// The music player's child controls: made with their faces, placed by size, the
+// tabs that show which list is displayed, and the list box of file names.
+#pragma once
+
+#include <windows.h>
+
+#include "widgets/music.h"
+
+void CreateMusicControls(HWND player);
+// Seek bar and list box take the width, the list box the rest of the height; the
+// add and clear buttons sit at the right edge above the list. Width 0 moves nothing.
+void LayoutMusicControls(HWND player, int width, int height);
+// Puts every tab into state 2 and the tab of `group` into state 0.
+void SelectTab(HWND player, int group);
+// The file names of `list`, line `selected` selected.
+void FillFileList(HWND listBox, const music::PlayList& list, int selected);
