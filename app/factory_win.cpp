@@ -4,10 +4,12 @@
 
 #include "core/records.h"
 #include "core/wide_win.h"
+#include "widgets/calc_win.h"
 #include "widgets/clock_win.h"
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
 #include "widgets/gauges_win.h"
+#include "widgets/radix_win.h"
 
 namespace {
 
@@ -31,6 +33,8 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"MemUsage", Make<CWidget, CMemUsage>},
     {L"DiskUsage", Make<CWidget, CDiskUsage>},
     {L"Battery", Make<CWidget, CBattery>},
+    {L"Calc", Make<CWidget, CCalc>},
+    {L"Radix", Make<CWidget, CRadix>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {
