@@ -14,23 +14,12 @@ struct Typed {
 
 TEST(CalcEvaluate, DocumentedExamples) {
   const Typed cases[] = {
-      {u"1+2*3", u"= 7"},
-      {u"(1+2)*3", u"= 9"},
-      {u"2^3^2", u"= 64"},  // left-associative
-      {u"8-3-2", u"= 3"},
-      {u"7/2", u"= 3.5"},
-      {u"1/0", u"= 0"},
-      {u"10/4*2", u"= 5"},
-      {u"(1+2", kInvalidExpression},
-      {u"1+2)", kInvalidExpression},
-      {u"1 2 + 3", u"= 5"},  // the 1 stays below the top
-      {u"12abc", u"= 12"},
-      {u".5+1", u"= 6"},  // a '.' after no digit is skipped
-      {u"", u"= 0"},
-      {u"1.2.3+1", u"= 2.2"},
-      {u"3.5 *2", u"= 7"},  // a re-input followed by typing
-      {u"12가나+3", u"= 15"},
-      {u"\u00e9(2)\u20ac*4", u"= 8"},
+      {u"1+2*3", u"= 7"},    {u"(1+2)*3", u"= 9"}, {u"2^3^2", u"= 64"},  // left-associative
+      {u"8-3-2", u"= 3"},    {u"7/2", u"= 3.5"},   {u"1/0", u"= 0"},
+      {u"10/4*2", u"= 5"},   {u"(1+2", kInvalidExpression}, {u"1+2)", kInvalidExpression},
+      {u"1 2 + 3", u"= 5"},  {u"12abc", u"= 12"},  {u".5+1", u"= 6"},  // a '.' after no digit is skipped
+      {u"", u"= 0"},         {u"1.2.3+1", u"= 2.2"}, {u"3.5 *2", u"= 7"},
+      {u"12가나+3", u"= 15"}, {u"\u00e9(2)\u20ac*4", u"= 8"},
   };
   for (const Typed& c : cases) EXPECT_EQ(ResultText(Evaluate(c.text)), c.shown) << std::u16string(c.text).size();
 }

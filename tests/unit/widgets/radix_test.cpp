@@ -61,23 +61,4 @@ TEST(RadixFormat, LowerCaseWithoutPrefixOrLeadingZeros) {
   EXPECT_EQ(FormatInBase(0xABCDEF01u, 16), u"abcdef01");
 }
 
-TEST(RadixLayout, TwoLayoutsSplitAtOneHundredPixels) {
-  const RadixLayout stacked = RadixLayoutOf(100, 50, 7);  // y = 15
-  EXPECT_EQ(stacked.bin, (Rect{20, -10, 95, 10}));
-  EXPECT_EQ(stacked.dec, (Rect{20, 15, 95, 35}));
-  EXPECT_EQ(stacked.hex, (Rect{20, 40, 95, 60}));
-  EXPECT_EQ(stacked.binLabel, (Point{10, -4}));
-  EXPECT_EQ(stacked.decLabel, (Point{10, 18}));
-  EXPECT_EQ(stacked.hexLabel, (Point{10, 43}));
-
-  const RadixLayout wide = RadixLayoutOf(101, 50, 7);  // y = 28
-  EXPECT_EQ(wide.bin, (Rect{20, 3, 96, 23}));
-  EXPECT_EQ(wide.dec, (Rect{20, 28, 50, 48}));
-  EXPECT_EQ(wide.hex, (Rect{75, 28, 95, 48}));
-  EXPECT_EQ(wide.binLabel, (Point{10, 9}));
-  EXPECT_EQ(wide.decLabel, (Point{10, 31}));
-  EXPECT_EQ(wide.hexLabel, (Point{65, 31}));
-  EXPECT_EQ(RadixLayoutOf(10, 50, 7).bin.Width(), 0);  // narrower than the margins
-}
-
 }  // namespace
