@@ -94,9 +94,9 @@ HWND EditOf(HWND combo) {
   return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
 }
 
-HWND CreateChild(const wchar_t* windowClass, DWORD style, RECT place, HWND parent, int id) {
-  return CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.right,
-                         place.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance,
+HWND CreateChild(const wchar_t* windowClass, DWORD style, const Rect& place, HWND parent, int id) {
+  return CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.Width(),
+                         place.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance,
                          nullptr);
 }
 
@@ -109,7 +109,7 @@ void Place(HWND child, const Rect& place) {
 LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
   // The back buffer is copied over the whole client area; the children keep their pixels.
   SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
-  combo = CreateChild(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL, {2, 2, 160, 125}, hwnd, kCalcBoxId);
+  combo = CreateChild(L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL, {2, 2, 162, 127}, hwnd, kCalcBoxId);
   SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), TRUE);
   // What is evaluated is what is shown: the text is read into 256 units.
   SendMessageW(combo, CB_LIMITTEXT, kExpressionLimit, 0);
