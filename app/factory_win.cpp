@@ -6,11 +6,13 @@
 #include "core/wide_win.h"
 #include "tidgets/colortable_win.h"
 #include "tidgets/tetris_win.h"
+#include "widgets/calc_win.h"
 #include "widgets/clock_win.h"
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
 #include "widgets/gauges_win.h"
 #include "widgets/music_win.h"
+#include "widgets/radix_win.h"
 
 namespace {
 
@@ -35,6 +37,8 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"DiskUsage", Make<CWidget, CDiskUsage>},
     {L"Battery", Make<CWidget, CBattery>},
     {L"MusicPlayer", Make<CWidget, CMusicPlayer>},
+    {L"Calc", Make<CWidget, CCalc>},
+    {L"Radix", Make<CWidget, CRadix>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {

@@ -82,3 +82,4 @@
 #include "colortable_ids.h"
 #include "tetris_ids.h"
 #include "music_ids.h"
+#include "calc_ids.h"

@@ -1,0 +1,25 @@
+// The radix converter widget: one unsigned 32-bit number in three edits, binary,
+// decimal and hexadecimal; typing in one rewrites the other two. Nothing is kept.
+#pragma once
+
+#include "widgets/dget_win.h"
+
+class CRadix : public CWidget {
+ public:
+  using CWidget::CWidget;
+
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
+  void Draw(HDC dc, RECT client) override;
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+  HWND binEdit = nullptr;
+  HWND decEdit = nullptr;
+  HWND hexEdit = nullptr;
+  // Set while the widget rewrites fields itself, so their change notices are ignored.
+  bool updating = false;
+
+ private:
+  HWND EditOfBase(int base) const;
+  void Convert(int fromBase);
+};
