@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/bar_store_win.h"
+#include "benchmarks/bench_rows_win.h"
 #include "app/bar_win.h"
 #include "app/factory_win.h"
 #include "app/tray_win.h"
@@ -30,17 +31,6 @@ namespace {
 constexpr int kSamples = 301;
 constexpr int kTicks = 10000;
 
-double NowMs() {
-  static const double msPerCount = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 / static_cast<double>(frequency.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * msPerCount;
-}
-
 void PumpPending() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -49,24 +39,13 @@ void PumpPending() {
   }
 }
 
-struct Spread {
-  double min = 0, median = 0, max = 0;
-};
+using bench::NowMs;
+using bench::Spread;
 
-Spread Measure(const std::function<void()>& step) {
-  std::vector<double> samples;
-  samples.reserve(kSamples);
-  for (int i = 0; i < kSamples; ++i) {
-    const double start = NowMs();
-    step();
-    samples.push_back(NowMs() - start);
-  }
-  std::sort(samples.begin(), samples.end());
-  return {samples.front(), samples[samples.size() / 2], samples.back()};
-}
+Spread Measure(const std::function<void()>& step) { return bench::Measure(kSamples, step); }
 
 void Print(const std::wstring& name, const wchar_t* unit, Spread s, const wchar_t* note = L"") {
-  std::wprintf(L"%ls,%ls,%.4f,%.4f,%.4f,%ls\n", name.c_str(), unit, s.min, s.median, s.max, note);
+  bench::PrintRow(name, unit, s, note);
 }
 
 void Repaint(HWND window) {
@@ -116,10 +95,7 @@ void PrintCreationPerKind(HWND bar) {
       delete object;
       PumpPending();
     }
-    if (samples.empty()) continue;
-    std::sort(samples.begin(), samples.end());
-    Print(L"start-up in-process: one " + kind, L"ms",
-          Spread{samples.front(), samples[samples.size() / 2], samples.back()});
+    if (!samples.empty()) Print(L"start-up in-process: one " + kind, L"ms", bench::SpreadOf(samples));
   }
 }
 

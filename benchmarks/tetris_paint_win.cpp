@@ -5,11 +5,10 @@
 // new back buffer draws every cell; later repaints draw only the cells that changed.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
+#include "benchmarks/bench_rows_win.h"
 #include "core/gdi_win.h"
 #include "core/shell_win.h"
 #include "tidgets/tetris_win.h"
@@ -18,29 +17,6 @@ namespace {
 
 constexpr int kSamples = 101;
 constexpr int kLargestBoardKey = '9';
-
-double NowMs() {
-  static const double msPerCount = [] {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 / static_cast<double>(frequency.QuadPart);
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) * msPerCount;
-}
-
-double Time(const std::function<void()>& step) {
-  const double start = NowMs();
-  step();
-  return NowMs() - start;
-}
-
-void Print(const wchar_t* name, const std::vector<double>& samples) {
-  std::vector<double> sorted = samples;
-  std::sort(sorted.begin(), sorted.end());
-  std::wprintf(L"%ls,ms,%.4f,%.4f,%.4f,\n", name, sorted.front(), sorted[sorted.size() / 2], sorted.back());
-}
 
 void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
@@ -55,10 +31,8 @@ void GiveWholeBuffer(CTetrisGame& game) {
 
 void MeasureBoard(CTetrisGame& game, const wchar_t* firstName, const wchar_t* repaintName) {
   GiveWholeBuffer(game);
-  Print(firstName, {Time([&] { Repaint(game.hwnd); })});
-  std::vector<double> samples;
-  for (int i = 0; i < kSamples; ++i) samples.push_back(Time([&] { Repaint(game.hwnd); }));
-  Print(repaintName, samples);
+  bench::PrintRow(firstName, L"ms", bench::SpreadOf({bench::TimeMs([&] { Repaint(game.hwnd); })}));
+  bench::PrintRow(repaintName, L"ms", bench::Measure(kSamples, [&] { Repaint(game.hwnd); }));
 }
 
 }  // namespace
