@@ -8,6 +8,10 @@
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
 #include "widgets/gauges_win.h"
+#include "tidgets/lcdtest_win.h"
+#include "tidgets/movecursor_win.h"
+#include "tidgets/sizemeter_win.h"
+#include "tidgets/textclip_win.h"
 
 namespace {
 
@@ -34,6 +38,10 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {
+    {L"LCDTest", Make<CTidget, CLCDTest>},
+    {L"SizeMeter", Make<CTidget, CSizeMeter>},
+    {L"MoveCursor", Make<CTidget, CMoveCursor>},
+    {L"TextClip", Make<CTidget, CTextClip>},
     {nullptr, nullptr},
 };
 
