@@ -17,24 +17,6 @@ TEST(LcdColors, StartBlueAndCycleThroughTheFive) {
   EXPECT_EQ(NextLcdColor(-1), 0);
 }
 
-TEST(LcdKeys, EachKeyHasItsAction) {
-  struct Case {
-    unsigned key;
-    LcdAction action;
-    int color;
-  } cases[] = {
-      {13, LcdAction::ToggleHelp, 0}, {27, LcdAction::Close, 0},     {32, LcdAction::NextColor, 0},
-      {'M', LcdAction::NextMonitor, 0}, {'R', LcdAction::SetColor, 0}, {'G', LcdAction::SetColor, 1},
-      {'B', LcdAction::SetColor, 2},  {'W', LcdAction::SetColor, 3}, {'K', LcdAction::SetColor, 4},
-      {'m', LcdAction::None, 0},      {'1', LcdAction::None, 0},     {0x60, LcdAction::None, 0},
-  };
-  for (const Case& c : cases) {
-    const LcdKey key = LcdKeyAction(c.key);
-    EXPECT_EQ(key.action, c.action) << c.key;
-    if (c.action == LcdAction::SetColor) EXPECT_EQ(key.color, c.color) << c.key;
-  }
-}
-
 TEST(LcdMonitors, StepFromTheMonitorHoldingTheWindow) {
   MonitorTable table;
   const Rect primary{0, 0, 1920, 1080}, right{1920, 0, 3200, 1024}, left{-1280, 0, 0, 1024};
