@@ -13,6 +13,10 @@
 #include "widgets/gauges_win.h"
 #include "widgets/music_win.h"
 #include "widgets/radix_win.h"
+#include "tidgets/lcdtest_win.h"
+#include "tidgets/movecursor_win.h"
+#include "tidgets/sizemeter_win.h"
+#include "tidgets/textclip_win.h"
 
 namespace {
 
@@ -44,6 +48,10 @@ const KindClass<CWidget> kWidgetClasses[] = {
 const KindClass<CTidget> kTidgetClasses[] = {
     {L"ColorTable", Make<CTidget, CColorTable>},
     {L"Tetris", Make<CTidget, CTetris>},
+    {L"LCDTest", Make<CTidget, CLCDTest>},
+    {L"SizeMeter", Make<CTidget, CSizeMeter>},
+    {L"MoveCursor", Make<CTidget, CMoveCursor>},
+    {L"TextClip", Make<CTidget, CTextClip>},
     {nullptr, nullptr},
 };
 

@@ -20,6 +20,22 @@ class GlobalBlock {
   HGLOBAL block_;
 };
 
+// GlobalLock for a scope; data() is null when the block cannot be locked.
+class BlockLock {
+ public:
+  explicit BlockLock(HGLOBAL block) : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
+  ~BlockLock() {
+    if (data_) GlobalUnlock(block_);
+  }
+  BlockLock(const BlockLock&) = delete;
+  BlockLock& operator=(const BlockLock&) = delete;
+  void* data() const { return data_; }
+
+ private:
+  HGLOBAL block_;
+  void* data_;
+};
+
 class ClipboardOpening {
  public:
   explicit ClipboardOpening(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
@@ -29,6 +45,7 @@ class ClipboardOpening {
   ClipboardOpening(const ClipboardOpening&) = delete;
   ClipboardOpening& operator=(const ClipboardOpening&) = delete;
   bool open() const { return open_; }
+  explicit operator bool() const { return open_; }
 
  private:
   bool open_;

@@ -83,3 +83,4 @@
 #include "tetris_ids.h"
 #include "music_ids.h"
 #include "calc_ids.h"
+#include "tidgets_ids.h"

@@ -1,0 +1,113 @@
+#include "tidgets/lcdtest_win.h"
+
+#include "core/geometry_win.h"
+#include "core/wide_win.h"
+#include "res/resource.h"
+
+LcdState lcdState;
+
+namespace {
+
+constexpr COLORREF kHelpOnBlack = RGB(255, 255, 255);
+constexpr COLORREF kHelpInk = RGB(0, 0, 0);
+
+void Repaint(HWND window) { InvalidateRect(window, nullptr, FALSE); }
+
+void Paint(HWND window) {
+  gdi::PaintScope paint(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  {
+    gdi::Brush fill = gdi::SolidBrush(lcdState.Color());
+    FillRect(paint.dc(), &client, fill);
+  }
+  if (!lcdState.helpShown) return;
+  SetTextColor(paint.dc(), lcdState.colorIndex == kLcdBlack ? kHelpOnBlack : kHelpInk);
+  SetBkMode(paint.dc(), TRANSPARENT);
+  RECT lower = client;
+  lower.top = client.bottom / 2;
+  DrawTextW(paint.dc(), AsWide(kLcdHelpText.data()), static_cast<int>(kLcdHelpText.size()), &lower, DT_CENTER);
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM table) {
+  reinterpret_cast<MonitorTable*>(table)->Add(ToRect(*monitor));
+  return TRUE;
+}
+
+// Steps from the monitor that holds the window now, not from where the last window
+// went: every window starts on the primary monitor.
+void MoveToNextMonitor(HWND window) {
+  if (GetSystemMetrics(SM_CMONITORS) <= 1) return;
+  lcdState.monitors.Clear();
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&lcdState.monitors));
+  RECT shown{};
+  GetWindowRect(window, &shown);
+  const int next = NextMonitor(lcdState.monitors, ToRect(shown));
+  if (next < 0) return;
+  lcdState.monitorIndex = next;
+  const Rect& to = lcdState.monitors.rects[next];
+  MoveWindow(window, to.left, to.top, to.Width(), to.Height(), TRUE);
+}
+
+void OnKey(HWND window, WPARAM key) {
+  const LcdKey action = LcdKeyAction(static_cast<unsigned>(key));
+  switch (action.action) {
+    case LcdAction::ToggleHelp:
+      lcdState.helpShown = !lcdState.helpShown;
+      Repaint(window);
+      break;
+    case LcdAction::Close: DestroyWindow(window); break;
+    case LcdAction::NextColor: SendMessageW(window, kLcdNextColor, 0, 0); break;
+    case LcdAction::SetColor:
+      lcdState.colorIndex = action.color;
+      Repaint(window);
+      break;
+    case LcdAction::NextMonitor: SendMessageW(window, kLcdNextMonitor, 0, 0); break;
+    case LcdAction::None: break;
+  }
+}
+
+LRESULT CALLBACK LcdTestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE:
+      MoveWindow(window, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
+      return 0;
+    case WM_PAINT: Paint(window); return 0;
+    case WM_LBUTTONDOWN: SendMessageW(window, kLcdNextColor, 0, 0); return 0;
+    case WM_RBUTTONDOWN: SendMessageW(window, kLcdNextMonitor, 0, 0); return 0;
+    case WM_KEYDOWN: OnKey(window, wParam); return 0;
+    case kLcdNextColor:
+      lcdState.colorIndex = NextLcdColor(lcdState.colorIndex);
+      Repaint(window);
+      return 0;
+    case kLcdNextMonitor: MoveToNextMonitor(window); return 0;
+    case WM_DESTROY: return 0;
+    default: return DefWindowProcW(window, msg, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void RegisterLcdTestClass() {
+  WNDCLASSW windowClass{};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = LcdTestProc;
+  windowClass.hInstance = appInstance;
+  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kLcdTestClass;
+  RegisterClassW(&windowClass);
+}
+
+CLCDTest::CLCDTest(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_LCDTEST) {}
+
+LRESULT CLCDTest::OnCreate(WPARAM wParam, LPARAM lParam) {
+  CIconTidget::OnCreate(wParam, lParam);
+  RegisterLcdTestClass();
+  return 0;
+}
+
+void CLCDTest::Activate() {
+  CreateWindowExW(WS_EX_TOPMOST, kLcdTestClass, L"LCDTest", WS_POPUP | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, appInstance, nullptr);
+}

@@ -1,0 +1,69 @@
+#include "tidgets/sizemeter_win.h"
+
+#include "res/resource.h"
+#include "tidgets/sizemeter.h"
+#include "widgets/text_draw_win.h"
+
+namespace {
+
+constexpr int kHintDrop = 30;
+
+void Paint(HWND window) {
+  gdi::PaintScope paint(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  SetBkMode(paint.dc(), TRANSPARENT);
+  SetTextAlign(paint.dc(), TA_CENTER | TA_TOP);
+  const int x = client.right / 2, y = client.bottom / 2;
+  TextOut16(paint.dc(), x, y, SizeLine(client.right, client.bottom));
+  TextOut16(paint.dc(), x, y + kHintDrop, kSizeMeterHint);
+}
+
+// The window rectangle whose client area has the standard size, with the top-left kept.
+void ResizeClient(HWND window, const ClientSize& size) {
+  RECT frame{0, 0, size.width, size.height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
+                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOMOVE);
+}
+
+LRESULT CALLBACK SizeMeterProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE:
+    case WM_DESTROY: return 0;  // closing a meter leaves the program running
+    case WM_SIZE: InvalidateRect(window, nullptr, TRUE); return 0;
+    case WM_PAINT: Paint(window); return 0;
+    case WM_KEYDOWN:
+      if (const auto size = StandardClientSize(static_cast<unsigned>(wParam))) ResizeClient(window, *size);
+      return 0;
+    default: return DefWindowProcW(window, msg, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+void RegisterSizeMeterClass() {
+  WNDCLASSW windowClass{};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = SizeMeterProc;
+  windowClass.hInstance = appInstance;
+  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+  windowClass.lpszClassName = kSizeMeterClass;
+  RegisterClassW(&windowClass);
+}
+
+CSizeMeter::CSizeMeter(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_SIZEMETER) {}
+
+LRESULT CSizeMeter::OnCreate(WPARAM wParam, LPARAM lParam) {
+  CIconTidget::OnCreate(wParam, lParam);
+  RegisterSizeMeterClass();
+  return 0;
+}
+
+void CSizeMeter::Activate() {
+  CreateWindowExW(0, kSizeMeterClass, L"SizeMeter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appInstance, nullptr);
+}

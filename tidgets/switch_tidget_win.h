@@ -1,0 +1,24 @@
+// Tidgets that are switched on and off by a click and show it: `icon` is the face
+// while on, `offImage` the face while off.
+#pragma once
+
+#include "widgets/dget_win.h"
+
+class CSwitchTidget : public CIconTidget {
+ public:
+  CSwitchTidget(const wchar_t* caption, const wchar_t* name, int onFace, int offFace);
+
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+  void Draw(HDC dc, RECT client) override;
+
+  gdi::Bitmap offImage;
+  bool active = false;
+
+ private:
+  int offFace_;
+};
+
+// The popup's place along the bar is the strip's, not the tidget's own (which the
+// layout pass never sets): the strip is the tidget's parent window object.
+POINT StripOffset(const CTidget& tidget);
