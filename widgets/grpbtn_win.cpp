@@ -15,7 +15,10 @@ constexpr UINT_PTR kHoverTimer = 0;
 constexpr UINT kHoverPeriodMs = 50;
 
 // The per-window data block, kept behind the pointer in the window extra bytes.
+// A face is loaded when it is first shown: a bar with dozens of buttons would
+// otherwise load four bitmaps each at start-up to show one.
 struct ButtonData {
+  WORD imageIds[grpbtn::kStateCount] = {};
   gdi::Bitmap images[grpbtn::kStateCount];
   int32_t state = grpbtn::kNormal;
 };
@@ -50,11 +53,21 @@ bool MessagePointInside(HWND hwnd, LPARAM lParam) {
 // owner, which need not be the window the user is working in.
 bool TopLevelInForeground(HWND hwnd) { return GetAncestor(hwnd, GA_ROOT) == GetForegroundWindow(); }
 
+gdi::Bitmap LoadFace(WORD id) {
+  if (id == 0) return gdi::Bitmap();
+  return gdi::Bitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
+}
+
+HBITMAP Face(ButtonData& data, int state) {
+  if (!data.images[state] && data.imageIds[state]) data.images[state] = LoadFace(data.imageIds[state]);
+  return data.images[state];
+}
+
 void Paint(HWND hwnd) {
   gdi::PaintScope paint(hwnd);
-  const ButtonData* data = Data(hwnd);
+  ButtonData* data = Data(hwnd);
   if (!data || data->state < 0 || data->state >= grpbtn::kStateCount) return;
-  HBITMAP face = data->images[data->state];
+  HBITMAP face = Face(*data, data->state);
   if (!face) return;
   BITMAP size{};
   GetObjectW(face, sizeof size, &size);
@@ -63,15 +76,12 @@ void Paint(HWND hwnd) {
   BitBlt(paint.dc(), 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
 }
 
-gdi::Bitmap LoadFace(WORD id) {
-  if (id == 0) return gdi::Bitmap();
-  return gdi::Bitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
-}
-
 void SetImages(HWND hwnd, ButtonData& data, WPARAM wParam, LPARAM lParam) {
   const WORD ids[grpbtn::kStateCount] = {LOWORD(wParam), HIWORD(wParam), LOWORD(lParam), HIWORD(lParam)};
-  for (int state = 0; state < grpbtn::kStateCount; ++state) data.images[state].reset();
-  for (int state = 0; state < grpbtn::kStateCount; ++state) data.images[state] = LoadFace(ids[state]);
+  for (int state = 0; state < grpbtn::kStateCount; ++state) {
+    data.imageIds[state] = ids[state];
+    data.images[state].reset();
+  }
   InvalidateRect(hwnd, nullptr, FALSE);
 }
 

@@ -285,26 +285,35 @@ TEST_F(Controls, FacesAreReplacedNotLeakedAndFreedWithTheButton) {
   MouseDown(button, 8, 8);
   ExpectPixels(Shown(button), {{2, 2, GetSysColor(COLOR_BTNFACE)}});
   MouseUp(button, 8, 8);
+  // A face is loaded when first shown, once; replacing the set frees what was loaded.
   SetGrpBtnImages(button, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, 0);
-  EXPECT_EQ(gdi::LiveObjects(), start + 3);
+  EXPECT_EQ(gdi::LiveObjects(), start);
+  Shown(button);
+  Shown(button);
+  EXPECT_EQ(gdi::LiveObjects(), start + 1);
   SetGrpBtnImages(button, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
-  EXPECT_EQ(gdi::LiveObjects(), start + 4);
+  EXPECT_EQ(gdi::LiveObjects(), start);
   InvalidateRect(button, nullptr, FALSE);
   ExpectPixels(Shown(button), {{2, 2, kWhite}});
-  EXPECT_EQ(gdi::LiveObjects(), start + 4);
+  MouseDown(button, 8, 8);
+  Shown(button);
+  EXPECT_EQ(gdi::LiveObjects(), start + 2);
+  MouseUp(button, 8, 8);
   DestroyWindow(button);
   EXPECT_EQ(gdi::LiveObjects(), start);
 }
 
 TEST_F(Controls, ParentMayDestroyAControlWhileHandlingItsNotification) {
+  const int liveBefore = gdi::LiveObjects();
   HWND button = Button();
   SetGrpBtnImages(button, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  const int liveBefore = gdi::LiveObjects();
+  Shown(button);
   destroyOnNotice = button;
   MouseDown(button, 8, 8);
+  Shown(button);
   MouseUp(button, 8, 8);
   EXPECT_FALSE(IsWindow(button));
-  EXPECT_EQ(gdi::LiveObjects(), liveBefore - 4);  // its four faces went with it
+  EXPECT_EQ(gdi::LiveObjects(), liveBefore);  // the faces it loaded went with it
 
   HWND clicked = ExampleSlider();
   destroyOnNotice = clicked;
