@@ -68,6 +68,8 @@ std::vector<HWND> WidgetWindows(std::vector<std::wstring>* kinds) {
 // after each sample: the share each kind adds to the start-up.
 void PrintCreationPerKind(HWND bar) {
   constexpr int kCreations = 9;
+  double costliest = -1;
+  std::wstring costliestKind;
   for (const CatalogueEntry& entry : Catalogue()) {
     const std::wstring kind = ToWide(FieldView(entry.kind));
     const std::wstring name = kind + L"_bench";
@@ -95,8 +97,13 @@ void PrintCreationPerKind(HWND bar) {
       delete object;
       PumpPending();
     }
-    if (!samples.empty()) Print(L"start-up in-process: one " + kind, L"ms", bench::SpreadOf(samples));
+    if (samples.empty()) continue;
+    const Spread spread = bench::SpreadOf(samples);
+    Print(L"start-up in-process: one " + kind, L"ms", spread);
+    if (spread.median > costliest) costliest = spread.median, costliestKind = kind;
   }
+  if (!costliestKind.empty())
+    Print(L"costliest kind to create", L"ms", {costliest, costliest, costliest}, costliestKind.c_str());
 }
 
 }  // namespace
