@@ -8,6 +8,7 @@
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
 #include "widgets/gauges_win.h"
+#include "widgets/memo_win.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"MemUsage", Make<CWidget, CMemUsage>},
     {L"DiskUsage", Make<CWidget, CDiskUsage>},
     {L"Battery", Make<CWidget, CBattery>},
+    {L"Memo", Make<CWidget, CMemo>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {
