@@ -28,7 +28,8 @@ double NowMs() {
   return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Hangul syllables and ASCII mixed, with line breaks, as memos hold them.
+// Text as memos hold it: words of Hangul (a few hundred distinct syllables, as in
+// ordinary prose) and ASCII, spaces and line breaks.
 void FillMemos(MemoSet& set) {
   unsigned seed = 12345;
   for (int m = 0; m < kMemos; ++m) {
@@ -37,7 +38,11 @@ void FillMemos(MemoSet& set) {
     for (char16_t& unit : text) {
       seed = seed * 1103515245u + 12345u;
       const unsigned r = (seed >> 16) % 100;
-      unit = r < 50 ? static_cast<char16_t>(0xAC00 + (seed >> 8) % 11172) : r < 97 ? u'a' + r % 26 : u'\n';
+      const unsigned pick = (seed >> 8) % 400;
+      if (r < 55) unit = static_cast<char16_t>(0xAC00 + 28 * pick);
+      else if (r < 75) unit = u' ';
+      else if (r < 98) unit = static_cast<char16_t>(u'a' + pick % 26);
+      else unit = u'\n';
     }
     set.memos[m]->SetText(text);
   }
@@ -48,20 +53,25 @@ struct Figures {
   double min, median, max;
 };
 
-template <class Step>
-Figures Measure(int runs, Step step) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
+class Timings {
+ public:
+  template <class Step>
+  void Add(Step step) {
     const double start = NowMs();
     if (!step()) {
       std::fprintf(stderr, "a step failed\n");
       std::exit(1);
     }
-    times.push_back(NowMs() - start);
+    times_.push_back(NowMs() - start);
   }
-  std::sort(times.begin(), times.end());
-  return {times.front(), times[times.size() / 2], times.back()};
-}
+  Figures Spread() {
+    std::sort(times_.begin(), times_.end());
+    return {times_.front(), times_[times_.size() / 2], times_.back()};
+  }
+
+ private:
+  std::vector<double> times_;
+};
 
 void Print(const char* name, const Figures& f, const Figures& copy) {
   std::printf("%s,ms,%.3f,%.3f,%.3f,%.2f x copy\n", name, f.min, f.median, f.max, f.median / copy.median);
@@ -77,12 +87,19 @@ int wmain(int argc, wchar_t** argv) {
   FillMemos(set);
   if (!WriteMemoFile(memoPath, set)) return 1;  // warm-up, and the source of the copies
 
-  const Figures copy = Measure(runs, [&] { return CopyFileW(memoPath.c_str(), copyPath.c_str(), FALSE) != FALSE; });
-  const Figures write = Measure(runs, [&] { return WriteMemoFile(memoPath, set); });
-  const Figures read = Measure(runs, [&] {
-    MemoSet loaded;
-    return ReadMemoFile(memoPath, loaded) == MemoFileRead::kRead && loaded.Count() == kMemos;
-  });
+  // Taken in turns, so a change in the machine's load falls on all three alike.
+  Timings copying, writing, reading;
+  for (int i = 0; i < runs; ++i) {
+    copying.Add([&] { return CopyFileW(memoPath.c_str(), copyPath.c_str(), FALSE) != FALSE; });
+    writing.Add([&] { return WriteMemoFile(memoPath, set); });
+    reading.Add([&] {
+      MemoSet loaded;
+      return ReadMemoFile(memoPath, loaded) == MemoFileRead::kRead && loaded.Count() == kMemos;
+    });
+  }
+  const Figures copy = copying.Spread();
+  const Figures write = writing.Spread();
+  const Figures read = reading.Spread();
   DeleteFileW(copyPath.c_str());
 
   std::printf("plain copy of a file of the same size,ms,%.3f,%.3f,%.3f,\n", copy.min, copy.median, copy.max);

@@ -90,62 +90,115 @@ void GetBlock(const std::uint8_t* at, MemoRecord& m) {
   m.wordWrap = at[kWordWrapAt];
 }
 
-bool HasSignature(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kSignatureBytes) return false;
+bool HasSignature(const std::uint8_t* bytes) {
   for (std::size_t i = 0; i < kSignatureBytes / 2; ++i)
     if (bytes[2 * i] != static_cast<std::uint8_t>(kSignature[i]) || bytes[2 * i + 1] != kSignature[i] >> 8)
       return false;
   return true;
 }
 
-// One memo from the front of `rest`, or null when its block or text is cut short or
-// its capacity cannot be a buffer of at least the terminator.
-std::unique_ptr<MemoRecord> ReadMemo(std::span<const std::uint8_t>& rest) {
-  if (rest.size() < kMemoBlockBytes) return nullptr;
-  const std::int32_t capacity = GetI32(rest.data() + kCapacityAt);
-  const std::size_t textBytes = rest.size() - kMemoBlockBytes;
-  if (capacity < 1 || static_cast<std::size_t>(capacity) > textBytes / 2) return nullptr;
+// Text units as stored (little-endian), in place.
+void UnitsFromFile(char16_t* units, std::size_t count) {
+  if constexpr (std::endian::native != std::endian::little) {
+    for (std::size_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(units[i] >> 8 | units[i] << 8);
+  }
+}
+
+void PutText(MemoSink& sink, const char16_t* units, std::size_t count) {
+  if constexpr (std::endian::native == std::endian::little) {
+    sink.Put(units, count * 2);
+  } else {
+    std::uint8_t pair[2];
+    for (std::size_t i = 0; i < count; ++i) {
+      PutUnits(pair, units + i, 1);
+      sink.Put(pair, 2);
+    }
+  }
+}
+
+// The next memo, or null when its block or text is cut short or its capacity cannot
+// be a buffer of at least the terminator.
+std::unique_ptr<MemoRecord> ReadMemo(MemoSource& source) {
+  std::uint8_t block[kMemoBlockBytes];
+  if (!source.Take(block, sizeof block)) return nullptr;
+  const std::int32_t capacity = GetI32(block + kCapacityAt);
+  if (capacity < 1 || static_cast<std::uint64_t>(capacity) > source.Remaining() / 2) return nullptr;
   auto memo = std::make_unique<MemoRecord>();
-  GetBlock(rest.data(), *memo);
-  memo->text = std::make_unique<char16_t[]>(static_cast<std::size_t>(capacity));
+  GetBlock(block, *memo);
+  // Every unit comes from the file: no need to clear the buffer first.
+  const auto units = static_cast<std::size_t>(capacity);
+  memo->text = std::make_unique_for_overwrite<char16_t[]>(units);
   memo->textCapacity = capacity;
-  GetUnits(rest.data() + kMemoBlockBytes, memo->text.get(), static_cast<std::size_t>(capacity));
-  memo->text[capacity - 1] = u'\0';
-  rest = rest.subspan(kMemoBlockBytes + static_cast<std::size_t>(capacity) * 2);
+  if (!source.Take(memo->text.get(), units * 2)) return nullptr;
+  UnitsFromFile(memo->text.get(), units);
+  memo->text[units - 1] = u'\0';
   return memo;
 }
 
+class VectorSink : public MemoSink {
+ public:
+  explicit VectorSink(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+  void Put(const void* bytes, std::size_t count) override {
+    const auto* from = static_cast<const std::uint8_t*>(bytes);
+    bytes_.insert(bytes_.end(), from, from + count);
+  }
+
+ private:
+  std::vector<std::uint8_t>& bytes_;
+};
+
+class SpanSource : public MemoSource {
+ public:
+  explicit SpanSource(std::span<const std::uint8_t> bytes) : rest_(bytes) {}
+  std::uint64_t Remaining() const override { return rest_.size(); }
+  bool Take(void* into, std::size_t count) override {
+    if (count > rest_.size()) return false;
+    std::memcpy(into, rest_.data(), count);
+    rest_ = rest_.subspan(count);
+    return true;
+  }
+
+ private:
+  std::span<const std::uint8_t> rest_;
+};
+
 }  // namespace
+
+void EncodeMemoFile(const MemoSet& set, MemoSink& sink) {
+  std::uint8_t header[kMemoHeaderBytes];
+  PutUnits(header, kSignature, kSignatureBytes / 2);
+  PutU32(header + 20, kMemoFileVersion);
+  PutU32(header + 24, static_cast<std::uint32_t>(set.current));
+  PutU32(header + 28, static_cast<std::uint32_t>(set.Count()));
+  sink.Put(header, sizeof header);
+  std::uint8_t block[kMemoBlockBytes];
+  for (const MemoRecord* m : set.memos) {
+    PutBlock(block, *m);
+    sink.Put(block, sizeof block);
+    PutText(sink, m->text.get(), static_cast<std::size_t>(m->textCapacity));
+  }
+}
 
 std::vector<std::uint8_t> EncodeMemoFile(const MemoSet& set) {
   std::size_t size = kMemoHeaderBytes;
   for (const MemoRecord* m : set.memos) size += kMemoBlockBytes + static_cast<std::size_t>(m->textCapacity) * 2;
-  std::vector<std::uint8_t> bytes(size);
-  std::uint8_t* at = bytes.data();
-  PutUnits(at, kSignature, kSignatureBytes / 2);
-  PutU32(at + 20, kMemoFileVersion);
-  PutU32(at + 24, static_cast<std::uint32_t>(set.current));
-  PutU32(at + 28, static_cast<std::uint32_t>(set.Count()));
-  at += kMemoHeaderBytes;
-  for (const MemoRecord* m : set.memos) {
-    PutBlock(at, *m);
-    at += kMemoBlockBytes;
-    PutUnits(at, m->text.get(), static_cast<std::size_t>(m->textCapacity));
-    at += static_cast<std::size_t>(m->textCapacity) * 2;
-  }
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(size);
+  VectorSink sink(bytes);
+  EncodeMemoFile(set, sink);
   return bytes;
 }
 
-MemoDecode DecodeMemoFile(std::span<const std::uint8_t> bytes, MemoSet& set) {
+MemoDecode DecodeMemoFile(MemoSource& source, MemoSet& set) {
   set.Clear();
-  if (bytes.size() < kMemoHeaderBytes || !HasSignature(bytes) || GetI32(bytes.data() + 20) != kMemoFileVersion)
+  std::uint8_t header[kMemoHeaderBytes];
+  if (!source.Take(header, sizeof header) || !HasSignature(header) || GetI32(header + 20) != kMemoFileVersion)
     return MemoDecode::kNotMemoFile;
-  const std::int32_t current = GetI32(bytes.data() + 24);
-  const std::int32_t count = GetI32(bytes.data() + 28);
-  std::span<const std::uint8_t> rest = bytes.subspan(kMemoHeaderBytes);
+  const std::int32_t current = GetI32(header + 24);
+  const std::int32_t count = GetI32(header + 28);
   bool whole = count >= 0;
   for (std::int32_t i = 0; i < count; ++i) {
-    std::unique_ptr<MemoRecord> memo = ReadMemo(rest);
+    std::unique_ptr<MemoRecord> memo = ReadMemo(source);
     if (!memo) {
       whole = false;
       break;
@@ -155,4 +208,9 @@ MemoDecode DecodeMemoFile(std::span<const std::uint8_t> bytes, MemoSet& set) {
   set.current = current;
   set.ClampCurrent();
   return whole && set.current == current ? MemoDecode::kRead : MemoDecode::kDamaged;
+}
+
+MemoDecode DecodeMemoFile(std::span<const std::uint8_t> bytes, MemoSet& set) {
+  SpanSource source(bytes);
+  return DecodeMemoFile(source, set);
 }
