@@ -1,5 +1,7 @@
 #include "widgets/memo_viewer_win.h"
 
+#include <utility>
+
 #include "core/bar_settings.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
@@ -10,6 +12,8 @@
 #include "widgets/text_draw_win.h"
 
 namespace {
+
+unsigned lastSerial = 0;
 
 enum : int { kCloseId = 0, kPropertiesId = 1, kEditId = 2 };
 constexpr int kButtonSize = 16;
@@ -27,7 +31,7 @@ gdi::Font MemoFont(const MemoRecord& memo) {
 
 }  // namespace
 
-CMemoViewer::CMemoViewer(CMemo& owner, MemoRecord& memo) : owner(&owner), memo(&memo) {}
+CMemoViewer::CMemoViewer(CMemo& owner, MemoRecord& memo) : owner(&owner), serial(++lastSerial), memo(&memo) {}
 
 bool CMemoViewer::Open() {
   const MemoRecord& m = *memo;
@@ -85,7 +89,7 @@ LRESULT CMemoViewer::OnDestroy(WPARAM, LPARAM) {
   font.reset();
   editBrush.reset();
   if (notifyOwner && owner && owner->hwnd)
-    PostMessageW(owner->hwnd, WM_USER + 1, reinterpret_cast<WPARAM>(this), 0);
+    PostMessageW(owner->hwnd, WM_USER + 1, reinterpret_cast<WPARAM>(this), static_cast<LPARAM>(serial));
   return 0;
 }
 
@@ -167,8 +171,10 @@ void CMemoViewer::ShowMemoText() {
 
 void CMemoViewer::ApplyLook() {
   if (!memo) return;
-  font = MemoFont(*memo);
-  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  // The edit lets go of the old font before it is deleted.
+  gdi::Font fresh = MemoFont(*memo);
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(fresh.get()), TRUE);
+  font = std::move(fresh);
   editBrush = gdi::SolidBrush(memo->backColor);
   InvalidateRect(edit, nullptr, TRUE);
 }

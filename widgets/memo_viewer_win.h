@@ -34,6 +34,8 @@ class CMemoViewer : public CWindow {
   bool Deletable() const { return !inDialog_; }
 
   CMemo* owner;
+  // Goes with the end notice: a later viewer at the same address is not taken for this one.
+  const unsigned serial;
   MemoRecord* memo;
   bool textChanged = false;
   bool notifyOwner = true;

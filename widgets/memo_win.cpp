@@ -121,11 +121,12 @@ LRESULT CMemo::OnCommand(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-LRESULT CMemo::OnUserMessage1(WPARAM wParam, LPARAM) {
-  // Only compared, never followed: a viewer that is no longer any memo's is ignored.
+LRESULT CMemo::OnUserMessage1(WPARAM wParam, LPARAM lParam) {
+  // The pointer is only compared, never followed: a viewer that is no longer any
+  // memo's has been deleted already.
   const auto* gone = reinterpret_cast<const CMemoViewer*>(wParam);
   for (MemoRecord* memo : memos)
-    if (memo->viewer && memo->viewer == gone) ReleaseViewer(*memo);
+    if (memo->viewer == gone && gone && memo->viewer->serial == static_cast<unsigned>(lParam)) ReleaseViewer(*memo);
   return 0;
 }
 

@@ -258,8 +258,10 @@ TEST_F(MemoWidget, PropertiesRenameInPlaceAndCancelKeepsAPickedColour) {
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   }));
   EXPECT_EQ(memo->memos[1]->backColor, memoBackColors[3]);
+  const int liveBefore = gdi::LiveObjects();
   test_support::Snapshot shown = test_support::Snapshot::Repainted(*viewer);
   EXPECT_EQ(shown.At(2, 2), memoBackColors[3]);
+  EXPECT_EQ(gdi::LiveObjects(), liveBefore);
 
   memo->changed = false;
   EXPECT_TRUE(WithProperties(viewer, [](HWND dialog) {
