@@ -71,8 +71,9 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   deleteButton = MakeChild(hwnd, L"BUTTON", L"-", 0, kDeleteId);
   openButton = MakeChild(hwnd, L"BUTTON", L"ㅁ", 0, kOpenId);
   edit = MakeChild(hwnd, L"EDIT", L"", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
-  SendMessageW(titleList, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
-  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  // The buttons too: the system's dialog font may have no glyph for "ㅁ".
+  for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // Lifts the 32,767-character limit on typing and pasting.
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
   current = -1;
