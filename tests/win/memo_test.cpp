@@ -234,6 +234,12 @@ TEST_F(MemoWidget, ViewerEditsItsMemoAndReopensWhereItWasClosed) {
   EXPECT_EQ(at.top, 44);
   EXPECT_EQ(at.right - at.left, 300);
   EXPECT_EQ(at.bottom - at.top, 250);
+  // The coloured strip drags the window; below it is the edit.
+  POINT strip{40, 10}, below{40, 100};
+  ClientToScreen(viewer->hwnd, &strip);
+  ClientToScreen(viewer->hwnd, &below);
+  EXPECT_EQ(SendMessageW(viewer->hwnd, WM_NCHITTEST, 0, MAKELPARAM(strip.x, strip.y)), HTCAPTION);
+  EXPECT_EQ(SendMessageW(viewer->hwnd, WM_NCHITTEST, 0, MAKELPARAM(below.x, below.y)), HTCLIENT);
   // Still open when the widget goes: its pending text and place are kept.
   Type(viewer->edit, L"끝 ");
   MoveWindow(viewer->hwnd, 55, 66, 300, 250, TRUE);
