@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "core/shell_win.h"
@@ -38,7 +39,12 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWO
 }
 
 void TellUser(const std::wstring& text) {
+  // While the bar closes its quit message is already pending, and a message box that
+  // meets it ends at once: hold it back until the box has been answered.
+  MSG quit{};
+  const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   MessageBoxW(nullptr, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
+  if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }
 
 void SwitchToHangul(HWND edit) {

@@ -84,4 +84,24 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
   EXPECT_EQ(box.ReadBytes(L"pelgra.Memo"), bytes);
 }
 
+TEST(MemoRun, AFailedWriteAtCloseIsToldAndTheOldFileStays) {
+  e2e::Sandbox box;
+  ASSERT_TRUE(box.WriteIni(kMemoOnly));
+  // A folder where the temporary file would go: the write cannot start.
+  ASSERT_TRUE(CreateDirectoryW(box.Path(L"pelgra.Memo.tmp").c_str(), nullptr));
+  e2e::Pelgra run(box);
+  HWND add = FindChild(run, L"Button", L"+");
+  ASSERT_TRUE(add);
+  run.ClickOn(add);
+  PostMessageW(run.bar(), WM_CLOSE, 0, 0);
+  // The box stays up although the bar is gone and the program is ending.
+  HWND told = run.WaitForWindow(L"에러");
+  ASSERT_TRUE(told);
+  EXPECT_FALSE(e2e::WaitUntil(500, [&] { return !IsWindowVisible(told); }));
+  PostMessageW(told, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(run.WaitForExit());
+  EXPECT_TRUE(box.ReadBytes(L"pelgra.Memo").empty());
+  RemoveDirectoryW(box.Path(L"pelgra.Memo.tmp").c_str());
+}
+
 }  // namespace
