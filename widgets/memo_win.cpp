@@ -119,8 +119,9 @@ LRESULT CMemo::OnCommand(WPARAM wParam, LPARAM) {
     case kDeleteId: DeleteSelected(); break;
     case kOpenId: OpenViewer(); break;
     case kEditId:
-      if (code == EN_CHANGE && !settingText_ && current != -1) {
-        memos[current]->modified = 1;
+      if (code != EN_CHANGE || settingText_) break;
+      if (MemoRecord* memo = At(current)) {
+        memo->modified = 1;
         changed = true;
       }
       break;
@@ -153,7 +154,7 @@ void CMemo::FlushIfShown(const MemoRecord* memo) {
 void CMemo::TextStoredByViewer(const MemoRecord* memo) {
   if (!memo || At(current) != memo) return;
   SetEditText(memo->Text());
-  memos[current]->modified = 0;
+  At(current)->modified = 0;
 }
 
 void CMemo::TitleChanged(const MemoRecord* memo) {
