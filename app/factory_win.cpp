@@ -17,6 +17,7 @@
 #include "tidgets/movecursor_win.h"
 #include "tidgets/sizemeter_win.h"
 #include "tidgets/textclip_win.h"
+#include "widgets/memo_win.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"MusicPlayer", Make<CWidget, CMusicPlayer>},
     {L"Calc", Make<CWidget, CCalc>},
     {L"Radix", Make<CWidget, CRadix>},
+    {L"Memo", Make<CWidget, CMemo>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {

@@ -27,6 +27,11 @@ if(WIN32)
   target_link_libraries(tetris_bench PRIVATE pelgra_win pelgra_portable)
   target_link_options(tetris_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
   pelgra_warnings(tetris_bench)
+  # Reading and writing a large memo file beside a plain copy of the same size.
+  add_executable(memo_bench "${CMAKE_SOURCE_DIR}/benchmarks/memo_file_win.cpp")
+  target_link_libraries(memo_bench PRIVATE pelgra_win pelgra_portable)
+  target_link_options(memo_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
+  pelgra_warnings(memo_bench)
 else()
   # The portable arithmetic, built again without sanitizers so timings mean something.
   find_package(benchmark QUIET)

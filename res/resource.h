@@ -84,3 +84,4 @@
 #include "music_ids.h"
 #include "calc_ids.h"
 #include "tidgets_ids.h"
+#include "memo_ids.h"

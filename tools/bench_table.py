@@ -84,15 +84,21 @@ def read_idle(path):
     return values
 
 
+def read_starts(path):
+    starts = {}
+    if os.path.exists(path):
+        with open(path) as f:
+            for line in f:
+                index, _, ms = line.partition(" ")
+                starts.setdefault(int(index), []).append(float(ms))
+    return starts
+
+
 def main():
     raw, exe, csv_out = sys.argv[1:4]
     table = Table()
 
-    starts = {}
-    with open(os.path.join(raw, "startup.txt")) as f:
-        for line in f:
-            index, _, ms = line.partition(" ")
-            starts.setdefault(int(index), []).append(float(ms))
+    starts = read_starts(os.path.join(raw, "startup.txt"))
     start_p, start_b = spread(starts[0]), spread(starts[1])
     ratio = start_p[1] / start_b[1]
     table.add("start-up to first full paint", "ms", start_p, start_b, "<= 1.2 x baseline",
@@ -141,6 +147,23 @@ def main():
                 elif name.startswith("GDI objects"):
                     goal = "difference 0"
                 table.add(name, unit, values, None, goal, verdict)
+
+    memo_path = os.path.join(raw, "memo.csv")
+    if os.path.exists(memo_path):
+        with open(memo_path) as f:
+            for row in csv.reader(f):
+                if len(row) < 6:
+                    continue
+                ratio = float(row[5].split()[0]) if row[5] else None
+                goal = "<= 2 x copy" if ratio is not None else ""
+                verdict = f"{ratio:.2f} x {ok(ratio <= 2)}" if ratio is not None else ""
+                table.add(row[0], row[1], tuple(float(v) for v in row[2:5]), None, goal, verdict)
+        memo_starts = read_starts(os.path.join(raw, "startup_memo.txt")).get(0)
+        if memo_starts:
+            with_memo = spread(memo_starts)
+            extra = with_memo[1] - start_p[1]
+            table.add("start-up with that memo file (20 MB)", "ms", with_memo, start_p,
+                      "<= without + 100 ms", f"+{extra:.0f} ms {ok(extra <= 100)}")
 
     layout_path = os.path.join(raw, "layout.csv")
     if os.path.exists(layout_path):

@@ -1,0 +1,201 @@
+#include "widgets/memo_viewer_win.h"
+
+#include <utility>
+
+#include "core/bar_settings.h"
+#include "core/shell_win.h"
+#include "core/wide_win.h"
+#include "res/resource.h"
+#include "widgets/grpbtn_win.h"
+#include "widgets/memo_props_win.h"
+#include "widgets/memo_win.h"
+#include "widgets/text_draw_win.h"
+
+namespace {
+
+unsigned lastSerial = 0;
+
+enum : int { kCloseId = 0, kPropertiesId = 1, kEditId = 2 };
+constexpr int kButtonSize = 16;
+constexpr DWORD kViewerStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU | WS_THICKFRAME;
+
+HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, int w, int h) {
+  return CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, w, h, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance, nullptr);
+}
+
+gdi::Font MemoFont(const MemoRecord& memo) {
+  return gdi::Font(CreateFontW(memo.fontSize, 0, 0, 0, 0, FALSE, FALSE, FALSE, HANGEUL_CHARSET, OUT_STROKE_PRECIS,
+                               CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH, AsWide(memo.faceName)));
+}
+
+}  // namespace
+
+CMemoViewer::CMemoViewer(CMemo& owner, MemoRecord& memo) : owner(&owner), serial(++lastSerial), memo(&memo) {}
+
+bool CMemoViewer::Open() {
+  const MemoRecord& m = *memo;
+  CreateWindowExW(0, kWindowClassName, AsWide(m.title), kViewerStyle, m.left, m.top, m.width, m.height, nullptr,
+                  nullptr, appInstance, this);
+  if (!hwnd) return false;
+  // Creation may adjust the rectangle to the frame; the memo's is the one wanted.
+  MoveWindow(hwnd, m.left, m.top, m.width, m.height, FALSE);
+  return true;
+}
+
+LRESULT CMemoViewer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_SETFOCUS:
+      ShowMemoText();
+      SetFocus(edit);
+      return 0;
+    case WM_NCHITTEST: {
+      const LRESULT hit = DefWindowProcW(hwnd, msg, wParam, lParam);
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      ScreenToClient(hwnd, &at);
+      return hit == HTCLIENT && at.y < barSettings.capThick ? HTCAPTION : hit;
+    }
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) != edit || !memo) break;
+      SetTextColor(reinterpret_cast<HDC>(wParam), memo->textColor);
+      SetBkColor(reinterpret_cast<HDC>(wParam), memo->backColor);
+      return reinterpret_cast<LRESULT>(editBrush.get());
+  }
+  return CWindow::WindowProc(msg, wParam, lParam);
+}
+
+LRESULT CMemoViewer::OnCreate(WPARAM, LPARAM) {
+  closeButton = MakeChild(hwnd, kGrpBtnClass, 0, kCloseId, kButtonSize, kButtonSize);
+  SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
+  propButton = MakeChild(hwnd, kGrpBtnClass, 0, kPropertiesId, kButtonSize, kButtonSize);
+  SetGrpBtnImages(propButton, IDB_PENCIL, IDB_PENCIL_HOVER, IDB_PENCIL_PRESSED, IDB_PENCIL);
+  edit = MakeChild(hwnd, L"EDIT", WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId, 200, 25);
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  ApplyLook();
+  ShowMemoText();
+  SetFocus(edit);
+  textChanged = false;
+  return 0;
+}
+
+LRESULT CMemoViewer::OnDestroy(WPARAM, LPARAM) {
+  RECT r{};
+  if (memo && GetWindowRect(hwnd, &r)) {
+    memo->left = r.left;
+    memo->top = r.top;
+    memo->width = r.right - r.left;
+    memo->height = r.bottom - r.top;
+  }
+  font.reset();
+  editBrush.reset();
+  if (notifyOwner && owner && owner->hwnd)
+    PostMessageW(owner->hwnd, WM_USER + 1, reinterpret_cast<WPARAM>(this), static_cast<LPARAM>(serial));
+  return 0;
+}
+
+void CMemoViewer::Draw(HDC dc, RECT client) {
+  if (!memo) return;
+  const int cap = barSettings.capThick;
+  const RECT strip{0, 0, client.right, cap};
+  gdi::Brush back = gdi::SolidBrush(memo->backColor);
+  FillRect(dc, &strip, back);
+  gdi::Pen grey = gdi::SolidPen(1, RGB(128, 128, 128));
+  {
+    gdi::Selection pen(dc, grey);
+    MoveToEx(dc, 5, cap - 1, nullptr);
+    LineTo(dc, client.right - 5, cap - 1);
+  }
+  gdi::Selection selectedFont(dc, normalFont);
+  SetBkMode(dc, TRANSPARENT);
+  const std::u16string_view title = memo->Title();
+  const SIZE size = TextExtent16(dc, title.empty() ? u" " : title);
+  TextOut16(dc, 4, cap / 2 - size.cy / 2, title);
+}
+
+LRESULT CMemoViewer::OnSize(WPARAM wParam, LPARAM lParam) {
+  CWindow::OnSize(wParam, lParam);
+  const int w = LOWORD(lParam);
+  const int h = HIWORD(lParam);
+  const int cap = barSettings.capThick;
+  MoveWindow(closeButton, w - 20, 4, kButtonSize, kButtonSize, TRUE);
+  MoveWindow(propButton, w - 40, 4, kButtonSize, kButtonSize, TRUE);
+  MoveWindow(edit, 0, cap, w, h - cap, TRUE);
+  return 0;
+}
+
+LRESULT CMemoViewer::OnCommand(WPARAM wParam, LPARAM) {
+  const int code = HIWORD(wParam);
+  switch (LOWORD(wParam)) {
+    case kCloseId: DestroyWindow(hwnd); break;
+    case kPropertiesId: RunProperties(); break;
+    case kEditId:
+      if (code == EN_CHANGE && !settingText_) textChanged = true;
+      if (code == EN_KILLFOCUS) StoreText();
+      break;
+  }
+  return 0;
+}
+
+void CMemoViewer::StoreText() {
+  if (!textChanged || !memo || !hwnd || !edit) return;
+  // Text typed in the widget's edit goes in first, so a later flush cannot put it back over this.
+  if (owner) owner->FlushIfShown(memo);
+  memo->Reserve(GetWindowTextLengthW(edit) + 1);
+  GetWindowTextW(edit, AsWide(memo->text.get()), memo->textCapacity);
+  textChanged = false;
+  if (!owner) return;
+  owner->changed = true;
+  owner->TextStoredByViewer(memo);
+}
+
+void CMemoViewer::Detach() {
+  notifyOwner = false;
+  owner = nullptr;
+  if (inDialog_) {
+    deleteAfterDialog_ = true;
+    props_.memo = nullptr;
+    if (props_.dialog) EndDialog(props_.dialog, IDCANCEL);
+  }
+  if (hwnd) DestroyWindow(hwnd);
+  memo = nullptr;
+}
+
+void CMemoViewer::ShowMemoText() {
+  if (!memo) return;
+  if (owner) owner->FlushIfShown(memo);
+  settingText_ = true;
+  SetWindowTextW(edit, ToWide(memo->Text()).c_str());
+  settingText_ = false;
+  textChanged = false;
+}
+
+void CMemoViewer::ApplyLook() {
+  if (!memo) return;
+  // The edit lets go of the old font before it is deleted.
+  gdi::Font fresh = MemoFont(*memo);
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(fresh.get()), TRUE);
+  font = std::move(fresh);
+  editBrush = gdi::SolidBrush(memo->backColor);
+  InvalidateRect(edit, nullptr, TRUE);
+}
+
+void CMemoViewer::RunProperties() {
+  const ColorRef back = memo->backColor;
+  const ColorRef text = memo->textColor;
+  props_.memo = memo;
+  inDialog_ = true;
+  const INT_PTR result = RunMemoProperties(hwnd, props_);
+  inDialog_ = false;
+  if (deleteAfterDialog_) {
+    // The owner let go of this viewer while the dialog ran; nothing here is valid any more.
+    delete this;
+    return;
+  }
+  if (!memo) return;
+  // A picked colour stays after Cancel, so the look is renewed either way.
+  ApplyLook();
+  if (owner && (result == IDOK || memo->backColor != back || memo->textColor != text)) owner->changed = true;
+  if (result == IDOK && owner) owner->TitleChanged(memo);
+  SetWindowTextW(hwnd, AsWide(memo->title));
+  InvalidateRect(hwnd, nullptr, TRUE);
+}

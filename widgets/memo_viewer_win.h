@@ -1,0 +1,57 @@
+// A memo in a window of its own: a caption strip in the memo's background colour that
+// drags the window, a close and a properties button, and an edit with the memo's font
+// and colours. The edit's text goes into the memo when it loses the focus, and is
+// read from the memo again whenever the window gets the focus.
+#pragma once
+
+#include "core/window_win.h"
+#include "widgets/memo.h"
+#include "widgets/memo_props_win.h"
+
+class CMemo;
+
+class CMemoViewer : public CWindow {
+ public:
+  CMemoViewer(CMemo& owner, MemoRecord& memo);
+
+  // Makes the window at the memo's rectangle, titled with the memo's title.
+  bool Open();
+
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+  void Draw(HDC dc, RECT client) override;
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+  // Copies the edit into the memo when it changed since the last copy.
+  void StoreText();
+  // The owner lets go: the window must not notify or touch it any more. The object
+  // may be deleted at once unless its properties dialog is running; then it deletes
+  // itself when the dialog has ended.
+  void Detach();
+  // Whether the owner may delete the object now.
+  bool Deletable() const { return !inDialog_; }
+
+  CMemo* owner;
+  // Goes with the end notice: a later viewer at the same address is not taken for this one.
+  const unsigned serial;
+  MemoRecord* memo;
+  bool textChanged = false;
+  bool notifyOwner = true;
+  HWND closeButton = nullptr;
+  HWND propButton = nullptr;
+  HWND edit = nullptr;
+  gdi::Font font;
+  gdi::Brush editBrush;
+
+ private:
+  void ShowMemoText();
+  void ApplyLook();
+  void RunProperties();
+
+  bool inDialog_ = false;
+  bool deleteAfterDialog_ = false;
+  bool settingText_ = false;
+  MemoPropsTarget props_;
+};

@@ -1,0 +1,266 @@
+#include "widgets/memo_win.h"
+
+#include <imm.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "core/shell_win.h"
+#include "core/wide_win.h"
+#include "widgets/memo_file_win.h"
+#include "widgets/memo_viewer_win.h"
+
+std::wstring memoProgramPath;
+
+namespace {
+
+enum : int { kTitleListId = 0, kAddId = 1, kDeleteId = 2, kOpenId = 3, kEditId = 4 };
+
+constexpr wchar_t kUnreadableText[] =
+    L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
+    L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
+constexpr wchar_t kUnwritableText[] =
+    L"메모 파일을 저장하지 못했습니다. 이전에 저장한 메모 파일은 그대로 남아 있습니다.\r\n";
+
+// The module path in full, however long (GetModuleFileNameW cuts silently).
+std::wstring ModulePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size() - 1) return std::wstring(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+HWND MakeChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id) {
+  return CreateWindowExW(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance, nullptr);
+}
+
+void TellUser(const std::wstring& text) {
+  // While the bar closes its quit message is already pending, and a message box that
+  // meets it ends at once: hold it back until the box has been answered.
+  MSG quit{};
+  const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  MessageBoxW(nullptr, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
+  if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
+}
+
+void SwitchToHangul(HWND edit) {
+  HIMC context = ImmGetContext(edit);
+  if (!context) return;
+  ImmSetConversionStatus(context, IME_CMODE_NATIVE, IME_SMODE_NONE);
+  ImmReleaseContext(edit, context);
+}
+
+std::wstring ComboText(HWND combo, int index) {
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace
+
+CMemo::~CMemo() {
+  // Normally done by OnDestroy; here for an object whose window never closed them.
+  for (MemoRecord* memo : memos)
+    if (memo->viewer) ReleaseViewer(*memo);
+}
+
+LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
+  titleList = MakeChild(hwnd, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId);
+  addButton = MakeChild(hwnd, L"BUTTON", L"+", 0, kAddId);
+  deleteButton = MakeChild(hwnd, L"BUTTON", L"-", 0, kDeleteId);
+  openButton = MakeChild(hwnd, L"BUTTON", L"ㅁ", 0, kOpenId);
+  edit = MakeChild(hwnd, L"EDIT", L"", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
+  // The buttons too: the system's dialog font may have no glyph for "ㅁ".
+  for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  // Lifts the 32,767-character limit on typing and pasting.
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  current = -1;
+  ReadFile();
+  for (const MemoRecord* memo : memos)
+    SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memo->title)));
+  ShowCurrent();
+  return 0;
+}
+
+LRESULT CMemo::OnDestroy(WPARAM, LPARAM) {
+  CloseViewers();
+  Flush(current);
+  if (changed && !fileBlocked_) WriteFile();
+  return 0;
+}
+
+LRESULT CMemo::OnSize(WPARAM wParam, LPARAM lParam) {
+  CWindow::OnSize(wParam, lParam);
+  const int w = LOWORD(lParam);
+  const int h = HIWORD(lParam);
+  MoveWindow(titleList, 2, 2, w - 70, 200, TRUE);
+  MoveWindow(addButton, w - 66, 5, 20, 20, TRUE);
+  MoveWindow(deleteButton, w - 44, 5, 20, 20, TRUE);
+  MoveWindow(openButton, w - 22, 5, 20, 20, TRUE);
+  MoveWindow(edit, 2, 28, w - 4, h - 30, TRUE);
+  return 0;
+}
+
+LRESULT CMemo::OnCommand(WPARAM wParam, LPARAM) {
+  const int code = HIWORD(wParam);
+  switch (LOWORD(wParam)) {
+    case kTitleListId:
+      if (code == CBN_SELCHANGE) SelectionChanged();
+      break;
+    case kAddId: AddMemo(); break;
+    case kDeleteId: DeleteSelected(); break;
+    case kOpenId: OpenViewer(); break;
+    case kEditId:
+      if (code != EN_CHANGE || settingText_) break;
+      if (MemoRecord* memo = At(current)) {
+        memo->modified = 1;
+        changed = true;
+      }
+      break;
+  }
+  return 0;
+}
+
+LRESULT CMemo::OnUserMessage1(WPARAM wParam, LPARAM lParam) {
+  // The pointer is only compared, never followed: a viewer that is no longer any
+  // memo's has been deleted already.
+  const auto* gone = reinterpret_cast<const CMemoViewer*>(wParam);
+  for (MemoRecord* memo : memos)
+    if (memo->viewer == gone && gone && memo->viewer->serial == static_cast<unsigned>(lParam)) ReleaseViewer(*memo);
+  return 0;
+}
+
+void CMemo::Flush(std::int32_t index) {
+  MemoRecord* memo = At(index);
+  if (!memo || memo->modified != 1) return;
+  memo->Reserve(GetWindowTextLengthW(edit) + 1);
+  GetWindowTextW(edit, AsWide(memo->text.get()), memo->textCapacity);
+  memo->modified = 0;
+  changed = true;
+}
+
+void CMemo::FlushIfShown(const MemoRecord* memo) {
+  if (memo && At(current) == memo) Flush(current);
+}
+
+void CMemo::TextStoredByViewer(const MemoRecord* memo) {
+  if (!memo || At(current) != memo) return;
+  SetEditText(memo->Text());
+  At(current)->modified = 0;
+}
+
+void CMemo::TitleChanged(const MemoRecord* memo) {
+  const std::int32_t index = IndexOf(memo);
+  if (index < 0 || ComboText(titleList, index) == AsWide(memo->title)) return;
+  const LRESULT selected = SendMessageW(titleList, CB_GETCURSEL, 0, 0);
+  SendMessageW(titleList, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendMessageW(titleList, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(AsWide(memo->title)));
+  SendMessageW(titleList, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void CMemo::ReadFile() {
+  const std::wstring program = memoProgramPath.empty() ? ModulePath() : memoProgramPath;
+  filePath_ = ToWide(MemoFilePath(AsU16View(program.c_str()), AsU16View(Section())));
+  if (ReadMemoFile(filePath_, *this) != MemoFileRead::kUnreadable) return;
+  fileBlocked_ = true;
+  TellUser(kUnreadableText + filePath_);
+}
+
+void CMemo::WriteFile() {
+  if (WriteMemoFile(filePath_, *this)) {
+    changed = false;
+    return;
+  }
+  // A message box cannot be answered while the session ends; the old file is whole anyway.
+  if (!GetSystemMetrics(SM_SHUTTINGDOWN)) TellUser(kUnwritableText + filePath_);
+}
+
+void CMemo::ShowCurrent() {
+  const MemoRecord* memo = At(current);
+  if (!memo) {
+    SetEditText(kNoMemosText);
+    EnableWindow(edit, FALSE);
+    return;
+  }
+  SendMessageW(titleList, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
+  SetEditText(memo->Text());
+  EnableWindow(edit, TRUE);
+}
+
+void CMemo::SetEditText(std::u16string_view text) {
+  settingText_ = true;
+  SetWindowTextW(edit, ToWide(text).c_str());
+  settingText_ = false;
+}
+
+void CMemo::SelectionChanged() {
+  Flush(current);
+  current = static_cast<std::int32_t>(SendMessageW(titleList, CB_GETCURSEL, 0, 0));
+  ClampCurrent();
+  ShowCurrent();
+}
+
+void CMemo::AddMemo() {
+  Flush(current);
+  current = AddNew();
+  SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memos[current]->title)));
+  ShowCurrent();
+  SwitchToHangul(edit);
+  SetFocus(edit);
+  changed = true;
+}
+
+void CMemo::DeleteSelected() {
+  const auto selected = static_cast<std::int32_t>(SendMessageW(titleList, CB_GETCURSEL, 0, 0));
+  MemoRecord* memo = At(selected);
+  if (!memo) return;
+  const std::u16string question = DeleteQuestion(memo->Title());
+  if (MessageBoxW(hwnd, AsWide(question.c_str()), L"질문", MB_YESNO) != IDYES) return;
+  // The viewer goes first: it stores its rectangle into the memo as it closes.
+  if (memo->viewer) ReleaseViewer(*memo);
+  Remove(selected);
+  SendMessageW(titleList, CB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+  ShowCurrent();
+  changed = true;
+}
+
+void CMemo::OpenViewer() {
+  MemoRecord* memo = At(current);
+  if (!memo) return;
+  Flush(current);
+  // A viewer whose window has gone but whose notice has not arrived yet is let go now.
+  if (memo->viewer && !memo->viewer->hwnd) ReleaseViewer(*memo);
+  if (memo->viewer) {
+    SetForegroundWindow(memo->viewer->hwnd);
+    SetFocus(memo->viewer->hwnd);
+    return;
+  }
+  auto* viewer = new CMemoViewer(*this, *memo);
+  memo->viewer = viewer;
+  if (viewer->Open()) return;
+  memo->viewer = nullptr;
+  delete viewer;
+}
+
+void CMemo::CloseViewers() {
+  for (MemoRecord* memo : memos) {
+    if (!memo->viewer) continue;
+    memo->viewer->StoreText();
+    ReleaseViewer(*memo);
+  }
+}
+
+void CMemo::ReleaseViewer(MemoRecord& memo) {
+  CMemoViewer* viewer = memo.viewer;
+  memo.viewer = nullptr;
+  viewer->Detach();
+  if (viewer->Deletable()) delete viewer;
+}

@@ -1,0 +1,64 @@
+// The memo widget: a drop-down of memo titles, "+" (new), "-" (delete) and "ㅁ" (open
+// in a window of its own), and an edit with the selected memo's text. All memos of
+// one instance live in one file beside the executable, read at creation and written
+// at destruction when something changed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "widgets/dget_win.h"
+#include "widgets/memo.h"
+
+// The program path the memo files are named after; empty: the executable's own.
+// Tests point it into a folder of their own.
+extern std::wstring memoProgramPath;
+
+class CMemo : public CWidget, public MemoSet {
+ public:
+  using CWidget::CWidget;
+  ~CMemo() override;
+
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
+  // wParam: the viewer object whose window has gone.
+  LRESULT OnUserMessage1(WPARAM wParam, LPARAM lParam) override;
+
+  // Copies the widget's edit into memo `index` when the edit is ahead of it.
+  void Flush(std::int32_t index);
+  // Flush of the shown memo when it is `memo`: before a viewer reads or replaces it.
+  void FlushIfShown(const MemoRecord* memo);
+  // A viewer's text reached `memo`: the widget's edit shows it too when that memo is shown.
+  void TextStoredByViewer(const MemoRecord* memo);
+  // The memo's title changed: its drop-down entry follows, the selection stays.
+  void TitleChanged(const MemoRecord* memo);
+
+  const std::wstring& FilePath() const { return filePath_; }
+
+  HWND titleList = nullptr;
+  HWND addButton = nullptr;
+  HWND deleteButton = nullptr;
+  HWND openButton = nullptr;
+  HWND edit = nullptr;
+
+ private:
+  void ReadFile();
+  void WriteFile();
+  void ShowCurrent();
+  void SetEditText(std::u16string_view text);
+  void AddMemo();
+  void DeleteSelected();
+  void OpenViewer();
+  void SelectionChanged();
+  void CloseViewers();
+  void ReleaseViewer(MemoRecord& memo);
+
+  std::wstring filePath_;
+  // The file is there but could not be read: it must not be written over in this run.
+  bool fileBlocked_ = false;
+  // Text set by the program raises no EN_CHANGE on a multi-line edit, but Wine may
+  // differ: ignore notifications while it is being set.
+  bool settingText_ = false;
+};
