@@ -4,10 +4,12 @@
 
 #include "core/records.h"
 #include "core/wide_win.h"
+#include "tidgets/oneimage_win.h"
 #include "widgets/clock_win.h"
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
 #include "widgets/gauges_win.h"
+#include "widgets/slide_win.h"
 
 namespace {
 
@@ -31,9 +33,11 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"MemUsage", Make<CWidget, CMemUsage>},
     {L"DiskUsage", Make<CWidget, CDiskUsage>},
     {L"Battery", Make<CWidget, CBattery>},
+    {L"ImageSlide", Make<CWidget, CImageSlide>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {
+    {L"OneImage", Make<CTidget, COneImage>},
     {nullptr, nullptr},
 };
 

@@ -41,7 +41,10 @@ LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     // that window's messages never reach this (possibly freed) object.
     if (msg == WM_NCDESTROY) {
       Table().Remove(hwnd, object);
-      if (object->hwnd == hwnd) object->hwnd = nullptr;
+      if (object->hwnd == hwnd) {
+        object->hwnd = nullptr;
+        object->OnNCDestroy();
+      }
     }
     return result;
   }

@@ -42,6 +42,9 @@ class CWindow {
   virtual LRESULT OnUserMessage1(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnUserMessage2(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnDropFiles(WPARAM, LPARAM) { return 0; }
+  // The last call from a window that is gone: the table has forgotten the object and
+  // hwnd is null, so an object that belongs to its window may delete itself here.
+  virtual void OnNCDestroy() {}
 
   // Releases the brush and back buffer and forgets the table entry; the owner
   // destroys the window first.

@@ -79,3 +79,4 @@
 #define IDC_TSEL_HIDE 1059
 
 // Later modules keep their ids in headers of their own (res/NAME_ids.h).
+#include "slide_ids.h"
