@@ -10,7 +10,7 @@ std::u16string_view PathList::At(std::int32_t position) const {
 }
 
 bool PathList::Append(std::u16string_view path) {
-  if (path.empty() || path.size() >= kPathRoom) return false;
+  if (path.empty() || path.size() >= kPathRoom || path.find(u'\0') != std::u16string_view::npos) return false;
   auto* room = new Room{};
   CopyField(room->text, path);
   rooms_.Append(room);

@@ -27,8 +27,8 @@ class PathList {
   std::int32_t Count() const { return rooms_.Count(); }
   // Empty outside 0..Count()-1.
   std::u16string_view At(std::int32_t position) const;
-  // Nothing is added, and false answered, for an empty path or one longer than its
-  // room: a cut path would name another file.
+  // Nothing is added, and false answered, for an empty path, one with a NUL in it or
+  // one longer than its room: a cut path would name another file.
   bool Append(std::u16string_view path);
   void Clear();
   // Keeps entry origins[i] of the old list as entry i; entries not named are freed.

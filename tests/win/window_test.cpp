@@ -259,6 +259,30 @@ TEST(WindowFramework, DestroyedWindowLeavesTheTable) {
   DestroyWindow(again);
 }
 
+// A tool window that belongs to its window frees itself on the last call.
+class SelfOwnedWindow : public CWindow {
+ public:
+  explicit SelfOwnedWindow(bool* freedForgotten) : freedForgotten_(freedForgotten) {}
+  ~SelfOwnedWindow() override { *freedForgotten_ = hwnd == nullptr && window_table::Find(last_) == nullptr; }
+  LRESULT OnCreate(WPARAM, LPARAM) override {
+    last_ = hwnd;
+    return 0;
+  }
+  void OnNCDestroy() override { delete this; }
+
+ private:
+  bool* freedForgotten_;
+  HWND last_ = nullptr;
+};
+
+TEST(WindowFramework, LastCallComesAfterTheTableForgetsTheWindow) {
+  bool freedForgotten = false;
+  HWND hwnd = CreateTopLevel(*new SelfOwnedWindow(&freedForgotten));
+  ASSERT_NE(hwnd, nullptr);
+  DestroyWindow(hwnd);
+  EXPECT_TRUE(freedForgotten);
+}
+
 TEST(WindowFramework, DestroyingAnObjectForgetsOnlyItsOwnEntry) {
   int before = window_table::Count();
   auto doomed = std::make_unique<RecordingWindow>();

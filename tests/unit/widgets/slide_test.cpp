@@ -41,6 +41,7 @@ TEST(ImageList, ReadingSkipsWhatCannotBeAPath) {
       {u"a.jpg§b.png", {u"a.jpg"}},          // text after the last separator
       {u"§§a.jpg§§", {u"a.jpg"}},            // empty pieces
       {longest + u"§" + tooLong + u"§c§", {longest, u"c"}},
+      {std::u16string(u"a\0b§d§", 6), {u"d"}},  // a NUL would end the path early
   };
   for (const Case& c : cases) EXPECT_EQ(Read(c.stored), c.paths) << std::string(c.stored.begin(), c.stored.end());
 }
