@@ -127,6 +127,14 @@ TEST_F(ImageSlide, FileNameIsWrittenInYellowNearTheBottomCentre) {
   EXPECT_GT(shot.Count({kWidth / 4, kHeight - 16, kWidth * 3 / 4, kHeight}, yellow), 10);
   EXPECT_EQ(shot.Count({0, 0, kWidth, kHeight - 20}, yellow), 0);
   EXPECT_EQ(shot.Count({0, 0, 10, kHeight}, yellow), 0);
+
+  // A new picture replaces the scaled copy of the old one; a repaint makes nothing.
+  Snapshot::Repainted(*slide);
+  const int before = gdi::LiveObjects();
+  SendMessageW(slide->hwnd, WM_TIMER, 1, 0);
+  Snapshot::Repainted(*slide);
+  Snapshot::Repainted(*slide);
+  EXPECT_EQ(gdi::LiveObjects(), before);
 }
 
 TEST_F(ImageSlide, StoredSettingsAreBroughtIntoRangeAndALongListIsReadWhole) {
