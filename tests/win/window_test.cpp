@@ -259,28 +259,26 @@ TEST(WindowFramework, DestroyedWindowLeavesTheTable) {
   DestroyWindow(again);
 }
 
-// A tool window that belongs to its window frees itself on the last call.
+// A tool window that belongs to its window frees itself on the last call, which
+// comes when the table no longer knows it.
 class SelfOwnedWindow : public CWindow {
  public:
-  explicit SelfOwnedWindow(bool* freedForgotten) : freedForgotten_(freedForgotten) {}
-  ~SelfOwnedWindow() override { *freedForgotten_ = hwnd == nullptr && window_table::Find(last_) == nullptr; }
-  LRESULT OnCreate(WPARAM, LPARAM) override {
-    last_ = hwnd;
-    return 0;
+  explicit SelfOwnedWindow(bool* forgotten) : forgotten_(forgotten) {}
+  void OnNCDestroy() override {
+    *forgotten_ = hwnd == nullptr && window_table::Find(last_) == nullptr;
+    delete this;
   }
-  void OnNCDestroy() override { delete this; }
+  LRESULT OnCreate(WPARAM, LPARAM) override { return last_ = hwnd, 0; }
 
  private:
-  bool* freedForgotten_;
+  bool* forgotten_;
   HWND last_ = nullptr;
 };
 
 TEST(WindowFramework, LastCallComesAfterTheTableForgetsTheWindow) {
-  bool freedForgotten = false;
-  HWND hwnd = CreateTopLevel(*new SelfOwnedWindow(&freedForgotten));
-  ASSERT_NE(hwnd, nullptr);
-  DestroyWindow(hwnd);
-  EXPECT_TRUE(freedForgotten);
+  bool forgotten = false;
+  DestroyWindow(CreateTopLevel(*new SelfOwnedWindow(&forgotten)));
+  EXPECT_TRUE(forgotten);
 }
 
 TEST(WindowFramework, DestroyingAnObjectForgetsOnlyItsOwnEntry) {
