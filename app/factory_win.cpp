@@ -7,6 +7,7 @@
 #include "tidgets/colortable_win.h"
 #include "tidgets/tetris_win.h"
 #include "widgets/calc_win.h"
+#include "tidgets/oneimage_win.h"
 #include "widgets/clock_win.h"
 #include "widgets/cpu_win.h"
 #include "widgets/dget_win.h"
@@ -18,6 +19,7 @@
 #include "tidgets/sizemeter_win.h"
 #include "tidgets/textclip_win.h"
 #include "widgets/memo_win.h"
+#include "widgets/slide_win.h"
 
 namespace {
 
@@ -45,6 +47,7 @@ const KindClass<CWidget> kWidgetClasses[] = {
     {L"Calc", Make<CWidget, CCalc>},
     {L"Radix", Make<CWidget, CRadix>},
     {L"Memo", Make<CWidget, CMemo>},
+    {L"ImageSlide", Make<CWidget, CImageSlide>},
     {nullptr, nullptr},
 };
 const KindClass<CTidget> kTidgetClasses[] = {
@@ -54,6 +57,7 @@ const KindClass<CTidget> kTidgetClasses[] = {
     {L"SizeMeter", Make<CTidget, CSizeMeter>},
     {L"MoveCursor", Make<CTidget, CMoveCursor>},
     {L"TextClip", Make<CTidget, CTextClip>},
+    {L"OneImage", Make<CTidget, COneImage>},
     {nullptr, nullptr},
 };
 

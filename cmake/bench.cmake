@@ -32,6 +32,11 @@ if(WIN32)
   target_link_libraries(memo_bench PRIVATE pelgra_win pelgra_portable)
   target_link_options(memo_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
   pelgra_warnings(memo_bench)
+  # The image slide show with a photo-sized picture, beside a clock.
+  add_executable(slide_bench "${CMAKE_SOURCE_DIR}/benchmarks/slide_win.cpp" $<TARGET_OBJECTS:pelgra_res>)
+  target_link_libraries(slide_bench PRIVATE pelgra_win pelgra_portable)
+  target_link_options(slide_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
+  pelgra_warnings(slide_bench)
 else()
   # The portable arithmetic, built again without sanitizers so timings mean something.
   find_package(benchmark QUIET)

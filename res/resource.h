@@ -85,3 +85,4 @@
 #include "calc_ids.h"
 #include "tidgets_ids.h"
 #include "memo_ids.h"
+#include "slide_ids.h"

@@ -4,7 +4,7 @@
 bench_table.py RAW_DIR EXE CSV_OUT
 RAW_DIR holds startup.txt ("0 MS" lines for pelgra.exe, "1 MS" for the baseline,
 "2 MS" for the baseline that loads the program's system DLLs),
-idle.txt and music_idle.txt (key=value lines), paint.csv (name,unit,min,median,max,note) and
+idle.txt and music_idle.txt (key=value lines), paint.csv and slide.csv (name,unit,min,median,max,note) and
 layout.csv (Google Benchmark CSV).
 """
 import csv
@@ -164,6 +164,19 @@ def main():
             extra = with_memo[1] - start_p[1]
             table.add("start-up with that memo file (20 MB)", "ms", with_memo, start_p,
                       "<= without + 100 ms", f"+{extra:.0f} ms {ok(extra <= 100)}")
+    slide_path = os.path.join(raw, "slide.csv")
+    if os.path.exists(slide_path):
+        with open(slide_path) as f:
+            rows = [row for row in csv.reader(f) if len(row) >= 5]
+        medians = {row[0]: float(row[3]) for row in rows}
+        clock = next((m for name, m in medians.items() if "clock repaint" in name), None)
+        for row in rows:
+            name, unit, values = row[0], row[1], tuple(float(v) for v in row[2:5])
+            goal, verdict = "", ""
+            if name.endswith("repaint showing it") and clock:
+                ratio = values[1] / clock
+                goal, verdict = "<= 2 x clock repaint", f"{ratio:.2f} x {ok(ratio <= 2)}"
+            table.add(name, unit, values, None, goal, verdict)
 
     layout_path = os.path.join(raw, "layout.csv")
     if os.path.exists(layout_path):

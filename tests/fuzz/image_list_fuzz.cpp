@@ -1,0 +1,27 @@
+// The stored "ImageList" comes from a file the user may edit by hand.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "widgets/slide.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::u16string stored(size / 2, u'\0');
+  for (std::size_t i = 0; i < stored.size(); ++i)
+    stored[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+
+  PathList paths;
+  ReadImageList(stored, paths);
+  for (std::int32_t i = 0; i < paths.Count(); ++i) {
+    const std::u16string_view path = paths.At(i);
+    if (path.empty() || path.size() >= kPathRoom) std::abort();
+    if (path.find(kImageListSeparator) != std::u16string_view::npos) std::abort();
+  }
+  // What we write reads back the same.
+  const std::u16string text = ImageListText(paths);
+  PathList again;
+  ReadImageList(text, again);
+  if (again.Count() != paths.Count() || ImageListText(again) != text) std::abort();
+  return 0;
+}

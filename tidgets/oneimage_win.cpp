@@ -1,0 +1,77 @@
+#include "tidgets/oneimage_win.h"
+
+#include <commdlg.h>
+
+#include "core/settings_win.h"
+#include "core/wide_win.h"
+#include "res/resource.h"
+#include "widgets/viewer_win.h"
+
+namespace {
+
+constexpr int kFace = 24;
+constexpr wchar_t kPathKey[] = L"imagePath";
+
+}  // namespace
+
+COneImage::~COneImage() { CloseViewer(); }
+
+LRESULT COneImage::OnCreate(WPARAM, LPARAM) {
+  settings.GetString(Section(), kPathKey, imagePath, static_cast<int>(kPathRoom));
+  if (imagePath[0]) image = LoadPicture(imagePath);
+  defaultIcon.reset(LoadBitmapW(appInstance, MAKEINTRESOURCEW(IDB_ONEIMAGE)));
+  return 0;
+}
+
+LRESULT COneImage::OnDestroy(WPARAM, LPARAM) {
+  defaultIcon.reset();
+  fitted_.Reset();
+  image.reset();
+  CloseViewer();
+  return 0;
+}
+
+void COneImage::Draw(HDC dc, RECT) {
+  // A picture that could not be loaded still counts: it draws a plain face.
+  if (image)
+    fitted_.Draw(dc, image.get(), kFace, kFace, true, bgBrush);
+  else
+    DrawFaceBitmap(dc, defaultIcon);
+}
+
+LRESULT COneImage::OnContextMenu(WPARAM, LPARAM) {
+  // A buffer of its own: a cancelled dialog leaves the chosen path as it was.
+  wchar_t chosen[kPathRoom] = {};
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = hwnd;
+  dialog.lpstrFilter = L"이미지 파일(jpg, png)\0*.jpg;*.png\0";
+  dialog.lpstrFile = chosen;
+  dialog.nMaxFile = static_cast<DWORD>(kPathRoom);
+  if (GetOpenFileNameW(&dialog)) Choose(chosen);
+  return 0;
+}
+
+void COneImage::Choose(const wchar_t* path) {
+  CopyText(AsU16(imagePath), kPathRoom, AsU16View(path));
+  settings.SetString(Section(), kPathKey, imagePath);
+  fitted_.Reset();
+  image = LoadPicture(imagePath);
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+LRESULT COneImage::OnUserMessage1(WPARAM, LPARAM) {
+  if (viewer && viewer->Ended()) viewer = nullptr;
+  return 0;
+}
+
+void COneImage::Activate() {
+  if (!image || viewer) return;
+  viewer = CImageViewer::OpenSingle(*this, AsU16View(imagePath));
+}
+
+void COneImage::CloseViewer() {
+  CImageViewer* open = viewer;
+  viewer = nullptr;
+  if (open && open->hwnd) DestroyWindow(open->hwnd);
+}

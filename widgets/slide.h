@@ -1,0 +1,71 @@
+// What the image slide show decides without a window: its list of picture paths and
+// their stored "ImageList" form, the order of the show, which dropped files it takes,
+// and where the shown picture goes when its popup rearranges the list.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "widgets/growlist.h"
+
+// A path has a room of 260 UTF-16 units: 259 characters and a terminator.
+inline constexpr std::size_t kPathRoom = 260;
+// Follows every path in the stored list.
+inline constexpr char16_t kImageListSeparator = u'\u00A7';
+
+// The show's pictures, full paths in show order, owned by the list.
+class PathList {
+ public:
+  PathList() = default;
+  ~PathList() { Clear(); }
+  PathList(const PathList&) = delete;
+  PathList& operator=(const PathList&) = delete;
+
+  std::int32_t Count() const { return rooms_.Count(); }
+  // Empty outside 0..Count()-1.
+  std::u16string_view At(std::int32_t position) const;
+  // Nothing is added, and false answered, for an empty path, one with a NUL in it or
+  // one longer than its room: a cut path would name another file.
+  bool Append(std::u16string_view path);
+  void Clear();
+  // Keeps entry origins[i] of the old list as entry i; entries not named are freed.
+  // Origins outside the list or named twice are skipped.
+  void Reorder(const std::vector<std::int32_t>& origins);
+
+ private:
+  struct Room {
+    char16_t text[kPathRoom];
+  };
+  GrowList<Room*> rooms_;
+};
+
+// Appends the paths of a stored "ImageList" value: the text is split at each "§",
+// and what follows the last one is ignored.
+void ReadImageList(std::u16string_view stored, PathList& paths);
+// Every path followed by "§"; "" for an empty list.
+std::u16string ImageListText(const PathList& paths);
+
+// The next position of the show in order: the one after `current`, wrapping to 0;
+// -1 for an empty list.
+std::int32_t NextInOrder(std::int32_t current, std::int32_t count);
+// The next position at random: `draw` () mod count again until it differs from
+// `current`, or any draw for a list of one; -1 for an empty list.
+std::int32_t NextAtRandom(std::int32_t current, std::int32_t count, const std::function<int()>& draw);
+
+// Whether a dropped file joins the show, by its extension (".jpg" or ".png", any case).
+bool IsSlideExtension(std::u16string_view extension);
+// The part after the last '\'.
+std::u16string_view FileNameOf(std::u16string_view path);
+
+// The seconds between pictures, within what the popup's spinner offers (1..300).
+int ClampInterval(int seconds);
+
+// The entry to select after deleting `deleted`: the one now there, or the last; -1 when
+// the list is empty.
+int SelectionAfterDelete(int deleted, int countAfter);
+// Where the shown entry `current` went after the list became `origins` (old position
+// of each new entry); -1 when it was removed or nothing was shown.
+std::int32_t FollowShown(const std::vector<std::int32_t>& origins, std::int32_t current);

@@ -1,0 +1,120 @@
+#include "widgets/viewer_win.h"
+
+#include <memory>
+
+#include "core/wide_win.h"
+#include "widgets/placement_win.h"
+#include "widgets/slide_win.h"
+
+namespace {
+
+constexpr DWORD kFramedStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+const StoredPlacement kDefaultPlacement{{10, 10, 650, 490}, 1, false};
+
+WINDOWPLACEMENT CurrentPlacement(HWND window) {
+  WINDOWPLACEMENT now{};
+  now.length = sizeof now;
+  GetWindowPlacement(window, &now);
+  return now;
+}
+
+}  // namespace
+
+CImageViewer::CImageViewer(CDget& owner, CImageSlide* slide, int index, std::u16string_view path)
+    : singlePicture(slide == nullptr), owner(&owner), slide(slide), index(index) {
+  CopyText(AsU16(this->path), kPathRoom, path);
+  placement.length = sizeof placement;
+}
+
+CImageViewer* CImageViewer::OpenList(CDget& owner, CImageSlide& slide, int index) {
+  return Open(new CImageViewer(owner, &slide, index, slide.paths.At(index)));
+}
+
+CImageViewer* CImageViewer::OpenSingle(CDget& owner, std::u16string_view path) {
+  return Open(new CImageViewer(owner, nullptr, 0, path));
+}
+
+CImageViewer* CImageViewer::Open(CImageViewer* made) {
+  std::unique_ptr<CImageViewer> viewer(made);
+  if (!viewer->Create(nullptr, 0, L"이미지 보기", kFramedStyle)) return nullptr;
+  CImageViewer* open = viewer.release();
+  open->deleteWithWindow = true;  // from here the window owns the viewer
+  const StoredPlacement stored = ReadPlacement(open->owner->Section(), kDefaultPlacement, true);
+  ApplyPlacement(open->hwnd, stored);
+  if (stored.fullScreen) open->EnterFullScreen();
+  return open;
+}
+
+void CImageViewer::ShowPath() {
+  fitted_.Reset();
+  image = LoadPicture(path);
+  SetWindowTextW(hwnd, path);
+}
+
+LRESULT CImageViewer::OnCreate(WPARAM, LPARAM) {
+  ShowPath();
+  return 0;
+}
+
+LRESULT CImageViewer::OnDestroy(WPARAM, LPARAM) {
+  fitted_.Reset();
+  image.reset();
+  if (!fullScreen) placement = CurrentPlacement(hwnd);
+  WritePlacement(owner->Section(), placement, true, fullScreen);
+  ended_ = true;
+  if (owner->hwnd) SendMessageW(owner->hwnd, WM_USER + 1, 0, 0);
+  return 0;
+}
+
+LRESULT CImageViewer::OnPaint(WPARAM, LPARAM) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  gdi::PaintScope paint(hwnd);
+  fitted_.Draw(paint.dc(), image.get(), client.right, client.bottom, true, owner->bgBrush);
+  return 0;
+}
+
+LRESULT CImageViewer::OnSize(WPARAM, LPARAM) {
+  InvalidateRect(hwnd, nullptr, TRUE);
+  return 0;
+}
+
+LRESULT CImageViewer::OnKeyDown(WPARAM wParam, LPARAM) {
+  if (wParam == VK_ESCAPE) DestroyWindow(hwnd);
+  if (wParam == VK_RETURN) fullScreen ? LeaveFullScreen() : EnterFullScreen();
+  return 0;
+}
+
+LRESULT CImageViewer::OnLButtonDblClk(WPARAM, LPARAM) {
+  fullScreen ? LeaveFullScreen() : EnterFullScreen();
+  return 0;
+}
+
+LRESULT CImageViewer::OnUserMessage1(WPARAM wParam, LPARAM) {
+  const auto position = static_cast<std::int32_t>(wParam);
+  if (singlePicture || !slide || position < 0 || position >= slide->paths.Count()) return 0;
+  index = position;
+  CopyText(AsU16(path), kPathRoom, slide->paths.At(index));
+  ShowPath();
+  InvalidateRect(hwnd, nullptr, TRUE);
+  return 0;
+}
+
+void CImageViewer::EnterFullScreen() {
+  placement = CurrentPlacement(hwnd);
+  SetWindowLongPtrW(hwnd, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& whole = monitor.rcMonitor;
+  SetWindowPos(hwnd, HWND_NOTOPMOST, whole.left, whole.top, whole.right - whole.left, whole.bottom - whole.top,
+               SWP_FRAMECHANGED);
+  fullScreen = true;
+}
+
+void CImageViewer::LeaveFullScreen() {
+  SetWindowLongPtrW(hwnd, GWL_STYLE, kFramedStyle | WS_VISIBLE);
+  SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPlacement(hwnd, &placement);
+  fullScreen = false;
+}
