@@ -54,8 +54,10 @@ std::wstring ModuleFileName(HMODULE module) {
 
 }  // namespace
 
+std::wstring ProgramFilePath() { return ModuleFileName(nullptr); }
+
 void CSettings::FillPaths() {
-  iniPath = ToWide(IniPathFor(AsU16View(ModuleFileName(nullptr).c_str())));
+  iniPath = ToWide(IniPathFor(AsU16View(ProgramFilePath().c_str())));
   regBase = L"Software\\Tarvinex\\Pelgra\\";
 }
 
@@ -148,4 +150,16 @@ bool CSettings::SetString(const wchar_t* section, const wchar_t* key, const wcha
   DWORD bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
   return RegSetValueExW(subkey.get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                         bytes) == ERROR_SUCCESS;
+}
+
+std::wstring CSettings::GetWholeString(const wchar_t* section, const wchar_t* key) {
+  constexpr int kFirstRoom = 260000;
+  constexpr int kLargestRoom = 1 << 24;
+  for (int room = kFirstRoom;; room *= 4) {
+    std::wstring value(static_cast<std::size_t>(room), L'\0');
+    GetString(section, key, value.data(), room);
+    value.resize(std::wcslen(value.c_str()));
+    // The profile API fills a buffer that is too small up to room - 1 or room - 2.
+    if (static_cast<int>(value.size()) + 2 < room || room >= kLargestRoom) return value;
+  }
 }

@@ -8,6 +8,7 @@
 
 #include "core/settings_win.h"
 #include "core/wide_win.h"
+#include "widgets/drop_win.h"
 #include "widgets/grpbtn_win.h"
 #include "widgets/grpscrl_win.h"
 #include "widgets/music_copy_win.h"
@@ -21,43 +22,13 @@ constexpr UINT kSkipPauseMs = 300;
 constexpr int kPauseHotKey = 0;
 constexpr DWORD kDialogChars = 32000;
 
-constexpr int kListReadChars = 260000;
-constexpr int kListReadLimit = 1 << 24;
-
 std::wstring NumberedKey(const wchar_t* key, int n) { return key + std::to_wstring(n); }
 
-// A stored list is read whole, however long: a value cut at the buffer would lose
-// paths or keep half of one.
-std::u16string ReadWholeString(const wchar_t* section, const std::wstring& key) {
-  for (int capacity = kListReadChars;; capacity *= 4) {
-    std::wstring buffer(static_cast<std::size_t>(capacity), L'\0');
-    settings.GetString(section, key.c_str(), buffer.data(), capacity);
-    const std::size_t length = std::wcslen(buffer.c_str());
-    // The profile API fills a buffer that is too small up to capacity - 1 or - 2.
-    if (length + 2 < static_cast<std::size_t>(capacity) || capacity >= kListReadLimit)
-      return std::u16string(AsU16(buffer.c_str()), length);
-  }
-}
-
 std::wstring TempPathBesideProgram() {
-  wchar_t module[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-  std::wstring path(module, length);
+  std::wstring path = ProgramFilePath();
   path.erase(path.find_last_of(L'\\') + 1);  // npos + 1 erases everything
   return path + L"Pelgra-temp.mp3";
 }
-
-// Dropped-files handles are the receiver's to release, whatever happens to the files.
-class DropScope {
- public:
-  explicit DropScope(HDROP drop) : drop_(drop) {}
-  ~DropScope() { DragFinish(drop_); }
-  DropScope(const DropScope&) = delete;
-  DropScope& operator=(const DropScope&) = delete;
-
- private:
-  HDROP drop_;
-};
 
 }  // namespace
 
@@ -96,9 +67,12 @@ LRESULT CMusicPlayer::OnDestroy(WPARAM, LPARAM) {
 }
 
 void CMusicPlayer::LoadState() {
-  for (int g = 0; g < music::kListCount; ++g)
-    for (const std::u16string& path : music::ParseList(ReadWholeString(Section(), NumberedKey(L"MusicList", g))))
+  for (int g = 0; g < music::kListCount; ++g) {
+    // Read whole, however long: a value cut at a buffer would lose paths or keep half of one.
+    const std::wstring stored = settings.GetWholeString(Section(), NumberedKey(L"MusicList", g).c_str());
+    for (const std::u16string& path : music::ParseList(AsU16View(stored.c_str())))
       lists[g].Append(path);
+  }
   playGroup = music::ValidGroup(settings.GetInt(Section(), L"playGroup", 0));
   playIdx = settings.GetInt(Section(), L"playIdx", -1);
   for (int g = 0; g < music::kListCount; ++g)

@@ -11,6 +11,7 @@
 #include "core/settings_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
+#include "widgets/drop_win.h"
 #include "res/resource.h"
 #include "widgets/popup_win.h"
 #include "widgets/text_draw_win.h"
@@ -21,21 +22,6 @@ namespace {
 constexpr UINT_PTR kShowTimer = 1;
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr wchar_t kImageListKey[] = L"ImageList";
-// Where reading the stored list starts; a longer value is read again with more room.
-constexpr int kImageListRoom = 260000;
-
-// Every dropped-files handle is given back, whatever the handler does with it.
-class DropScope {
- public:
-  explicit DropScope(HDROP drop) : drop_(drop) {}
-  ~DropScope() { DragFinish(drop_); }
-  DropScope(const DropScope&) = delete;
-  DropScope& operator=(const DropScope&) = delete;
-  HDROP get() const { return drop_; }
-
- private:
-  HDROP drop_;
-};
 
 std::wstring DroppedPath(HDROP drop, UINT i) {
   const UINT length = DragQueryFileW(drop, i, nullptr, 0);
@@ -44,16 +30,6 @@ std::wstring DroppedPath(HDROP drop, UINT i) {
   return path;
 }
 
-// The profile API cuts a value to the buffer without saying so: a value that fills
-// the buffer is read again with twice the room.
-std::wstring ReadWholeString(const wchar_t* section, const wchar_t* key) {
-  for (int room = kImageListRoom;; room *= 2) {
-    std::wstring value(static_cast<std::size_t>(room), L'\0');
-    settings.GetString(section, key, value.data(), room);
-    value.resize(wcslen(value.c_str()));
-    if (static_cast<int>(value.size()) < room - 1 || room > (1 << 26)) return value;
-  }
-}
 
 void SelectEntry(HWND list, int entry) { SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(entry), 0); }
 
@@ -170,7 +146,7 @@ LRESULT CImageSlide::OnDestroy(WPARAM, LPARAM) {
 
 void CImageSlide::ReadImageListSetting() {
   paths.Clear();
-  ReadImageList(AsU16View(ReadWholeString(Section(), kImageListKey).c_str()), paths);
+  ReadImageList(AsU16View(settings.GetWholeString(Section(), kImageListKey).c_str()), paths);
 }
 
 void CImageSlide::WriteImageList() {
