@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmarks/bench_rows_win.h"
 #include "widgets/memo_file_win.h"
 
 namespace {
@@ -17,16 +18,6 @@ namespace {
 constexpr int kMemos = 1000;
 constexpr int kCharacters = 10000;
 
-double NowMs() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Text as memos hold it: words of Hangul (a few hundred distinct syllables, as in
 // ordinary prose) and ASCII, spaces and line breaks.
@@ -49,25 +40,20 @@ void FillMemos(MemoSet& set) {
   set.current = 0;
 }
 
-struct Figures {
-  double min, median, max;
-};
+using Figures = bench::Spread;
 
 class Timings {
  public:
   template <class Step>
   void Add(Step step) {
-    const double start = NowMs();
-    if (!step()) {
+    bool done = false;
+    times_.push_back(bench::TimeMs([&] { done = step(); }));
+    if (!done) {
       std::fprintf(stderr, "a step failed\n");
       std::exit(1);
     }
-    times_.push_back(NowMs() - start);
   }
-  Figures Spread() {
-    std::sort(times_.begin(), times_.end());
-    return {times_.front(), times_[times_.size() / 2], times_.back()};
-  }
+  Figures Spread() const { return bench::SpreadOf(times_); }
 
  private:
   std::vector<double> times_;
