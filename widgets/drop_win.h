@@ -4,6 +4,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+// What DragAcceptFiles does, without loading the shell library at start-up: the
+// style alone makes the system send WM_DROPFILES.
+inline void AcceptDroppedFiles(HWND window) {
+  SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+}
+
 class DropScope {
  public:
   explicit DropScope(HDROP drop) : drop_(drop) {}

@@ -50,7 +50,7 @@ LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
   LoadState();
   if (random) SendMessageW(Control(kRandomButton), GBM_SETSTATE, grpbtn::kPressed, 0);
   ShowList(playGroup);
-  DragAcceptFiles(hwnd, TRUE);
+  AcceptDroppedFiles(hwnd);
   if (!RegisterHotKey(hwnd, kPauseHotKey, 0, VK_PAUSE)) MessageBeep(0);
   tempPath = TempPathBesideProgram();
   return 0;

@@ -127,7 +127,7 @@ LRESULT CImageSlide::OnCreate(WPARAM, LPARAM) {
   ReadImageListSetting();
   current = -1;
   image.reset();
-  DragAcceptFiles(hwnd, TRUE);
+  AcceptDroppedFiles(hwnd);
   RestartTimer();
   // The first picture shows right away, not after the first interval.
   SendMessageW(hwnd, WM_TIMER, kShowTimer, 0);
