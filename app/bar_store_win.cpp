@@ -20,8 +20,6 @@ ColorRef ReadColor(const wchar_t* key, ColorRef def) {
 }
 void WriteInt(const wchar_t* key, int value) { settings.SetInt(kMainSection, key, value); }
 
-std::wstring NumberedKey(const wchar_t* prefix, int i) { return prefix + ToWide(FormatInt(i)); }
-
 std::u16string ReadLine(const wchar_t* prefix, int i) {
   wchar_t line[kStoredLineCapacity] = {};
   settings.GetString(kMainSection, NumberedKey(prefix, i).c_str(), line, kStoredLineCapacity);

@@ -14,6 +14,7 @@
 #include "app/tray_win.h"
 #include "app/factory_win.h"
 #include "core/geometry_win.h"
+#include "core/menu_win.h"
 #include "core/records.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -100,13 +101,6 @@ RECT PaintCaption(HDC dc, int w, int h, int b, int k) {
   TextOutW(dc, b + k / 2 - text.cy / 2, h - 50, kBarTitle, length);
   return {b + k, b, w - b, h - b};
 }
-
-struct MenuOwner {
-  HMENU menu;
-  ~MenuOwner() {
-    if (menu) DestroyMenu(menu);
-  }
-};
 
 }  // namespace
 
@@ -261,11 +255,11 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 void CMainWindow::ShowPopupMenu() {
-  MenuOwner menu{LoadBarMenu(IsTopmost())};
-  if (!menu.menu) return;
+  MenuOwner menu(LoadBarMenu(IsTopmost()));
+  if (!menu.get()) return;
   POINT at{};
   GetCursorPos(&at);
-  TrackPopupMenu(GetSubMenu(menu.menu, 0), 0, at.x, at.y, 0, hwnd, nullptr);
+  TrackPopupMenu(GetSubMenu(menu.get(), 0), 0, at.x, at.y, 0, hwnd, nullptr);
 }
 
 void CMainWindow::ToggleTopmost() {

@@ -12,7 +12,7 @@ bool CopyUnicodeText(HWND owner, const wchar_t* text, int length) {
     std::memcpy(lock.data(), text, static_cast<std::size_t>(length) * sizeof(wchar_t));
   }
   ClipboardOpening clipboard(owner);
-  if (!clipboard.open() || !EmptyClipboard()) return false;
+  if (!clipboard || !EmptyClipboard()) return false;
   if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
   block.release();
   return true;

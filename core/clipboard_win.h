@@ -44,7 +44,6 @@ class ClipboardOpening {
   }
   ClipboardOpening(const ClipboardOpening&) = delete;
   ClipboardOpening& operator=(const ClipboardOpening&) = delete;
-  bool open() const { return open_; }
   explicit operator bool() const { return open_; }
 
  private:

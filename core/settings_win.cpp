@@ -54,6 +54,8 @@ std::wstring ModuleFileName(HMODULE module) {
 
 }  // namespace
 
+std::wstring NumberedKey(const wchar_t* prefix, int n) { return prefix + std::to_wstring(n); }
+
 std::wstring ProgramFilePath() { return ModuleFileName(nullptr); }
 
 void CSettings::FillPaths() {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "core/clipboard_win.h"
+#include "core/menu_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
@@ -15,21 +16,6 @@
 WNDPROC calcEditPrevious = nullptr;
 
 namespace {
-
-// A menu loaded from the resources, destroyed at the end of the scope.
-class LoadedMenu {
- public:
-  explicit LoadedMenu(int id) : menu_(LoadMenuW(appInstance, MAKEINTRESOURCEW(id))) {}
-  ~LoadedMenu() {
-    if (menu_) DestroyMenu(menu_);
-  }
-  LoadedMenu(const LoadedMenu&) = delete;
-  LoadedMenu& operator=(const LoadedMenu&) = delete;
-  HMENU get() const { return menu_; }
-
- private:
-  HMENU menu_;
-};
 
 LRESULT CALLBACK CalcEditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
   // The edit's parent is the combobox, whose parent is the widget.
@@ -114,7 +100,7 @@ LRESULT CCalc::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CCalc::OnContextMenu(WPARAM, LPARAM lParam) {
-  LoadedMenu menu(IDM_POPUPS);
+  MenuOwner menu(LoadMenuW(appInstance, MAKEINTRESOURCEW(IDM_POPUPS)));
   HMENU popup = GetSubMenu(menu.get(), 1);
   if (!popup) return 0;
   CheckMenuItem(popup, ID_CALC_AUTOCOPY, MF_BYCOMMAND | (autoCopy ? MF_CHECKED : MF_UNCHECKED));

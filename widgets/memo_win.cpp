@@ -3,8 +3,8 @@
 #include <imm.h>
 
 #include <initializer_list>
-#include <vector>
 
+#include "core/settings_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
 #include "widgets/memo_file_win.h"
@@ -21,17 +21,6 @@ constexpr wchar_t kUnreadableText[] =
     L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
 constexpr wchar_t kUnwritableText[] =
     L"메모 파일을 저장하지 못했습니다. 이전에 저장한 메모 파일은 그대로 남아 있습니다.\r\n";
-
-// The module path in full, however long (GetModuleFileNameW cuts silently).
-std::wstring ModulePath() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size() - 1) return std::wstring(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-}
 
 HWND MakeChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id) {
   return CreateWindowExW(0, windowClass, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
@@ -167,7 +156,7 @@ void CMemo::TitleChanged(const MemoRecord* memo) {
 }
 
 void CMemo::ReadFile() {
-  const std::wstring program = memoProgramPath.empty() ? ModulePath() : memoProgramPath;
+  const std::wstring program = memoProgramPath.empty() ? ProgramFilePath() : memoProgramPath;
   filePath_ = ToWide(MemoFilePath(AsU16View(program.c_str()), AsU16View(Section())));
   if (ReadMemoFile(filePath_, *this) != MemoFileRead::kUnreadable) return;
   fileBlocked_ = true;

@@ -22,8 +22,6 @@ constexpr UINT kSkipPauseMs = 300;
 constexpr int kPauseHotKey = 0;
 constexpr DWORD kDialogChars = 32000;
 
-std::wstring NumberedKey(const wchar_t* key, int n) { return key + std::to_wstring(n); }
-
 std::wstring TempPathBesideProgram() {
   std::wstring path = ProgramFilePath();
   path.erase(path.find_last_of(L'\\') + 1);  // npos + 1 erases everything
