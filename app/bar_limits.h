@@ -4,6 +4,7 @@
 // stored, so a run that changes nothing writes nothing different.
 #pragma once
 
+#include "app/layout.h"
 #include "core/bar_settings.h"
 #include "core/records.h"
 
@@ -21,6 +22,9 @@ inline constexpr IntRange kTidgetSizeRange{8, 96};
 inline constexpr IntRange kTidgetGapRange{0, 50};
 // No screen is taller or wider than this; a widget never needs more.
 inline constexpr int kMaxWidgetThick = 4000;
+inline constexpr IntRange kWidgetThickRange{1, kMaxWidgetThick};
+// The bar's thickness across its length, as its long edges can be dragged.
+inline constexpr IntRange kBarThickRange{kMinBarThickness, kMaxBarThickness};
 
 // Brings every number of the bar's settings into its range; "widgetMaxThick" is
 // raised to "widgetMinThick" when it is smaller.
