@@ -102,3 +102,22 @@ void SaveRecordLists() {
     settings.SetString(kMainSection, NumberedKey(L"tidget_", i).c_str(),
                        AsWide(LineToSave(tidgetList[i]).c_str()));
 }
+
+void SaveBarOptions() {
+  const BarSettings& s = barSettings;
+  WriteInt(L"vertical", s.vertical ? 1 : 0);
+  WriteInt(L"alwaysontop", s.alwaysontop ? 1 : 0);
+  WriteInt(L"widgetMinThick", s.widgetMinThick);
+  WriteInt(L"widgetMaxThick", s.widgetMaxThick);
+  WriteInt(L"bdStyle", s.bdStyle);
+  WriteInt(L"bdThick", s.bdThick);
+  WriteInt(L"bdColor", static_cast<int>(s.bdColor));
+  WriteInt(L"capThick", s.capThick);
+  WriteInt(L"splitThick", s.splitThick);
+  WriteInt(L"splitColor", static_cast<int>(s.splitColor));
+  WriteInt(L"vertThick", s.vertThick);
+  WriteInt(L"horzThick", s.horzThick);
+  WriteInt(L"tidgetSize", s.tidgetSize);
+  WriteInt(L"tidgetGap", s.tidgetGap);
+  WriteInt(L"magneticEffet", s.magneticEffet ? 1 : 0);
+}

@@ -18,3 +18,6 @@ void LoadBarPlacement();
 void SaveBarPlacement(HWND bar);
 // The counts and every line of both lists.
 void SaveRecordLists();
+// Every bar option of section "main", from "vertical" to "magneticEffet", in the keys
+// and formats they are read in: flags 0/1, colours as decimal COLORREF values.
+void SaveBarOptions();

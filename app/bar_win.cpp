@@ -9,9 +9,11 @@
 #include "app/bar_state.h"
 #include "app/bar_store_win.h"
 #include "app/layout_win.h"
+#include "app/preferences_win.h"
 #include "app/select_dialogs_win.h"
 #include "core/shell_win.h"
 #include "app/tray_win.h"
+#include "app/user_guide_win.h"
 #include "app/factory_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
@@ -26,7 +28,6 @@ CMainWindow mainWindow;
 namespace {
 
 constexpr wchar_t kHelpNotice[] = L"도움말은 차후 기능이 어느 정도 완성된 후에 제공할 예정입니다.\r\n";
-constexpr wchar_t kPreferencesNotice[] = L"설정 대화상자 아직 미작성\r\n";
 constexpr wchar_t kAboutText[] =
     L"Pelgra\r\n"
     L"시계, 메모, 계산기 같은 작은 위젯과 도구를 화면 가장자리에 모아 두는 데스크톱 바\r\n"
@@ -242,12 +243,12 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_ALWAYS_ON_TOP: ToggleTopmost(); break;
     case ID_SELECT_WIDGETS:
     case ID_SELECT_TIDGETS: RunSelection(id); break;
-    case ID_HELP_NOTICE: ShowNotice(kHelpNotice); break;
+    case ID_HELP_NOTICE: ShowUserGuide(hwnd, kHelpNotice); break;
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
     case ID_ABOUT: ShowNotice(kAboutText); break;
     case ID_PREFERENCES:
       barState.placementChanged = true;
-      ShowNotice(kPreferencesNotice);
+      RunPreferences(hwnd);
       break;
     default: break;
   }

@@ -86,3 +86,4 @@
 #include "tidgets_ids.h"
 #include "memo_ids.h"
 #include "slide_ids.h"
+#include "prefs_ids.h"

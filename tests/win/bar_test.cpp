@@ -473,7 +473,10 @@ TEST_F(BarTest, NoticesShowTheirTextsUnderTheProgramName) {
   EXPECT_EQ(help.caption, L"Pelgra");
   EXPECT_EQ(run(ID_ABOUT).text, AboutText());
   EXPECT_FALSE(barState.placementChanged);
-  EXPECT_EQ(run(ID_PREFERENCES).text, L"설정 대화상자 아직 미작성\r\n");
+  // "환경 설정" opens its dialog; the command also marks the placement to be saved.
+  const test_support::Answered preferences = test_support::AnswerModal(
+      bar, IDCANCEL, [&] { SendMessageW(bar, WM_COMMAND, ID_PREFERENCES, 0); });
+  EXPECT_EQ(preferences.caption, L"환경 설정");
   EXPECT_TRUE(barState.placementChanged);
 }
 

@@ -23,17 +23,6 @@ using test_support::FindDialog;
 using test_support::TextOf;
 using test_support::WhileModal;
 
-std::string ReadBytes(const std::wstring& path) {
-  std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-  CloseHandle(file);
-  return bytes;
-}
-
 FILETIME WriteTime(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
@@ -159,14 +148,14 @@ TEST_F(MemoWidget, ARunWithoutChangesLeavesTheFileAsItWas) {
   HANDLE handle = CreateFileW(file.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   SetFileTime(handle, nullptr, nullptr, &old);
   CloseHandle(handle);
-  const std::string before = ReadBytes(file);
+  const std::string before = test_support::FileBytes(file);
 
   CMemo* memo = AddMemoWidget();
   Select(memo, 0);
   CMemoViewer* viewer = OpenViewer(memo);
   ASSERT_NE(viewer, nullptr);
   DestroyWidget(memo);
-  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(test_support::FileBytes(file), before);
   const FILETIME after = WriteTime(file);
   EXPECT_EQ(CompareFileTime(&old, &after), 0);
 }
@@ -293,7 +282,7 @@ TEST_F(MemoWidget, PropertiesRenameInPlaceAndCancelKeepsAPickedColour) {
 
 TEST_F(MemoWidget, AFileThatCannotBeReadIsNeverWrittenOver) {
   WriteMemos({u"가"});
-  const std::string before = ReadBytes(file);
+  const std::string before = test_support::FileBytes(file);
   HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   CMemo* memo = nullptr;
@@ -304,12 +293,12 @@ TEST_F(MemoWidget, AFileThatCannotBeReadIsNeverWrittenOver) {
   EXPECT_EQ(Entries(memo), 0);
   Click(memo, 1);
   DestroyWidget(memo);
-  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(test_support::FileBytes(file), before);
 }
 
 TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
   WriteMemos({u"가"});
-  const std::string before = ReadBytes(file);
+  const std::string before = test_support::FileBytes(file);
   const std::wstring temp = file + L".tmp";
   for (const bool heldOpen : {false, true}) {
     widgetList.Clear();
@@ -329,7 +318,7 @@ TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
     }
     RemoveDirectoryW(temp.c_str());
     EXPECT_EQ(told.caption, L"에러") << heldOpen;
-    EXPECT_EQ(ReadBytes(file), before) << heldOpen;
+    EXPECT_EQ(test_support::FileBytes(file), before) << heldOpen;
   }
 }
 

@@ -82,6 +82,9 @@ struct Answered {
 // Calls `start`; the first dialog owned by `owner` that shows is read and sent `answer`.
 Answered AnswerModal(HWND owner, int answer, const std::function<void()>& start);
 
+// A whole file's bytes; empty when it cannot be read.
+std::string FileBytes(const std::wstring& path);
+
 // An empty folder under the temporary directory, removed with its files at the end.
 class TempFolder {
  public:

@@ -1,0 +1,262 @@
+#include "app/preferences_win.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <string>
+
+#include "app/autostart_win.h"
+#include "app/bar_limits.h"
+#include "app/bar_state.h"
+#include "app/bar_store_win.h"
+#include "app/bar_win.h"
+#include "app/layout_win.h"
+#include "app/preferences.h"
+#include "core/dialog_win.h"
+#include "core/records.h"
+#include "core/shell_win.h"
+#include "core/wide_win.h"
+#include "res/resource.h"
+#include "widgets/dget_win.h"
+
+namespace {
+
+constexpr wchar_t kDialogTitle[] = L"환경 설정";
+constexpr wchar_t kAutostartFailed[] =
+    L"Windows 시작 시 자동 실행을 바꾸지 못했습니다.\r\n레지스트리에 쓸 수 없습니다.";
+constexpr COLORREF kMessageColor = RGB(192, 0, 0);
+// Room for the longest colour name and more than any number needs.
+constexpr int kFieldCapacity = 32;
+
+// The controls of one typed field: a number has a spinner, a colour a swatch button.
+struct FieldControls {
+  PrefsField field;
+  int edit;
+  int message;
+  int spin;
+  int swatch;
+};
+
+constexpr FieldControls kFields[kPrefsFieldCount] = {
+    {PrefsField::BorderThick, IDC_PREF_BD_THICK, IDC_PREF_BD_THICK_MSG, IDC_PREF_BD_THICK_SPIN, 0},
+    {PrefsField::BorderColor, IDC_PREF_BD_COLOR, IDC_PREF_BD_COLOR_MSG, 0, IDC_PREF_BD_SWATCH},
+    {PrefsField::CaptionThick, IDC_PREF_CAP_THICK, IDC_PREF_CAP_THICK_MSG, IDC_PREF_CAP_THICK_SPIN, 0},
+    {PrefsField::SplitThick, IDC_PREF_SPLIT_THICK, IDC_PREF_SPLIT_THICK_MSG, IDC_PREF_SPLIT_THICK_SPIN, 0},
+    {PrefsField::SplitColor, IDC_PREF_SPLIT_COLOR, IDC_PREF_SPLIT_COLOR_MSG, 0, IDC_PREF_SPLIT_SWATCH},
+    {PrefsField::VertThick, IDC_PREF_VERT_THICK, IDC_PREF_VERT_THICK_MSG, IDC_PREF_VERT_THICK_SPIN, 0},
+    {PrefsField::HorzThick, IDC_PREF_HORZ_THICK, IDC_PREF_HORZ_THICK_MSG, IDC_PREF_HORZ_THICK_SPIN, 0},
+    {PrefsField::TidgetSize, IDC_PREF_TIDGET_SIZE, IDC_PREF_TIDGET_SIZE_MSG, IDC_PREF_TIDGET_SIZE_SPIN, 0},
+    {PrefsField::TidgetGap, IDC_PREF_TIDGET_GAP, IDC_PREF_TIDGET_GAP_MSG, IDC_PREF_TIDGET_GAP_SPIN, 0},
+    {PrefsField::WidgetMinThick, IDC_PREF_MIN_THICK, IDC_PREF_MIN_THICK_MSG, IDC_PREF_MIN_THICK_SPIN, 0},
+    {PrefsField::WidgetMaxThick, IDC_PREF_MAX_THICK, IDC_PREF_MAX_THICK_MSG, IDC_PREF_MAX_THICK_SPIN, 0},
+};
+
+const FieldControls& ControlsOf(PrefsField field) { return kFields[FieldIndex(field)]; }
+
+template <class Match>
+const FieldControls* FindField(Match match) {
+  for (const FieldControls& controls : kFields)
+    if (match(controls)) return &controls;
+  return nullptr;
+}
+
+// The colour dialog's sixteen custom colours, kept for the rest of the run.
+COLORREF customColors[16] = {};
+
+// The colour inside a swatch button: clear of the button's raised edge.
+RECT SwatchArea(RECT button) {
+  const int dx = 2 * GetSystemMetrics(SM_CXEDGE) + 1;
+  const int dy = 2 * GetSystemMetrics(SM_CYEDGE) + 1;
+  InflateRect(&button, -dx, -dy);
+  return button;
+}
+
+bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// New widget limits apply to the widgets at once, as they would at the next start.
+void KeepWidgetsWithinLimits() {
+  for (WidgetInfo& record : widgetList) {
+    const int height = record.vertHeight;
+    const int width = record.horzWidth;
+    KeepWidgetUsable(record, barSettings);
+    if (record.vertHeight == height && record.horzWidth == width) continue;
+    barState.listsChanged = true;
+    if (!record.widget) continue;
+    record.widget->height = record.vertHeight;
+    record.widget->width = record.horzWidth;
+  }
+}
+
+class PreferencesDialog {
+ public:
+  explicit PreferencesDialog(HWND bar) : bar_(bar) {}
+
+  INT_PTR Run() {
+    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_PREFERENCES), bar_, Procedure,
+                           reinterpret_cast<LPARAM>(this));
+  }
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+      auto* self = reinterpret_cast<PreferencesDialog*>(lParam);
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      self->dialog_ = dialog;
+      self->Init();
+      return TRUE;
+    }
+    auto* self = reinterpret_cast<PreferencesDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!self) return FALSE;
+    switch (msg) {
+      case WM_COMMAND: return self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      case WM_DRAWITEM: return self->DrawSwatch(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<INT_PTR>(self->MessageColors(reinterpret_cast<HDC>(wParam),
+                                                             reinterpret_cast<HWND>(lParam)));
+      default: return FALSE;
+    }
+  }
+
+  std::u16string Text(int id) const {
+    wchar_t text[kFieldCapacity + 1] = {};
+    GetDlgItemTextW(dialog_, id, text, kFieldCapacity + 1);
+    return std::u16string(AsU16View(text));
+  }
+  void SetText(int id, std::u16string_view text) { SetDlgItemTextW(dialog_, id, ToWide(text).c_str()); }
+
+  void Init() {
+    PlaceNextToBar(dialog_, mainWindow.left, mainWindow.top);
+    const BarSettings& s = barSettings;
+    const PrefsTexts texts = PrefsTextsOf(s);
+    for (const FieldControls& controls : kFields) {
+      SendDlgItemMessageW(dialog_, controls.edit, EM_LIMITTEXT, kFieldCapacity, 0);
+      SetText(controls.edit, texts[FieldIndex(controls.field)]);
+      if (const std::optional<IntRange> range = FieldRange(controls.field))
+        SendDlgItemMessageW(dialog_, controls.spin, UDM_SETRANGE32, static_cast<WPARAM>(range->low), range->high);
+    }
+    SetCheck(dialog_, s.bdStyle == kEdgeBorderStyle ? IDC_PREF_BD_3D : IDC_PREF_BD_FLAT, true);
+    SetCheck(dialog_, s.vertical ? IDC_PREF_VERTICAL : IDC_PREF_HORIZONTAL, true);
+    SetCheck(dialog_, IDC_PREF_MAGNETIC, s.magneticEffet);
+    SetCheck(dialog_, IDC_PREF_TOPMOST, s.alwaysontop);
+    SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
+  }
+
+  INT_PTR OnCommand(int id, int code) {
+    if (id == IDOK) {
+      if (Apply()) EndDialog(dialog_, IDOK);
+    } else if (id == IDCANCEL) {
+      EndDialog(dialog_, IDCANCEL);
+    } else if (id == IDC_PREF_APPLY && code == BN_CLICKED) {
+      Apply();
+    } else if (code == BN_CLICKED) {
+      if (const FieldControls* field = FindField([&](const FieldControls& c) { return c.swatch && c.swatch == id; }))
+        PickColor(*field);
+    } else if (code == EN_CHANGE) {
+      if (const FieldControls* field = FindField([&](const FieldControls& c) { return c.edit == id; })) Edited(*field);
+    }
+    return TRUE;
+  }
+
+  // A field being corrected loses its message; a colour shows in its swatch as typed.
+  void Edited(const FieldControls& field) {
+    SetText(field.message, u"");
+    if (field.swatch) InvalidateRect(GetDlgItem(dialog_, field.swatch), nullptr, FALSE);
+  }
+
+  void PickColor(const FieldControls& field) {
+    CHOOSECOLORW choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = dialog_;
+    choose.rgbResult = ColorFromText(Text(field.edit)).value_or(0);
+    choose.lpCustColors = customColors;
+    choose.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+    if (ChooseColorW(&choose)) SetText(field.edit, ColorText(choose.rgbResult));
+  }
+
+  // The choices that are not typed, over the bar's current settings.
+  BarSettings Choices() const {
+    BarSettings base = barSettings;
+    base.bdStyle = BorderStyleFor(IsChecked(dialog_, IDC_PREF_BD_3D), base.bdStyle);
+    base.vertical = IsChecked(dialog_, IDC_PREF_VERTICAL);
+    base.magneticEffet = IsChecked(dialog_, IDC_PREF_MAGNETIC);
+    base.alwaysontop = IsChecked(dialog_, IDC_PREF_TOPMOST);
+    return base;
+  }
+
+  // Applies the whole entry, or marks every refused field and applies nothing.
+  bool Apply() {
+    PrefsTexts texts;
+    for (const FieldControls& controls : kFields) texts[FieldIndex(controls.field)] = Text(controls.edit);
+    const PrefsEntry entry = ReadPrefsTexts(Choices(), texts);
+    for (const FieldControls& controls : kFields) SetText(controls.message, u"");
+    for (const PrefsProblem& problem : entry.problems) SetText(ControlsOf(problem.field).message, problem.message);
+    if (!entry.problems.empty()) {
+      HWND first = GetDlgItem(dialog_, ControlsOf(entry.problems.front().field).edit);
+      SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+      SendMessageW(first, EM_SETSEL, 0, -1);
+      return false;
+    }
+    ApplyBarOptions(bar_, entry.settings);
+    SaveBarOptions();
+    if (!ApplyAutostart(IsChecked(dialog_, IDC_PREF_AUTOSTART))) {
+      MessageBoxW(dialog_, kAutostartFailed, kDialogTitle, MB_OK | MB_ICONWARNING);
+      SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
+    }
+    return true;
+  }
+
+  INT_PTR DrawSwatch(const DRAWITEMSTRUCT* item) {
+    if (!item || item->CtlType != ODT_BUTTON) return FALSE;
+    const FieldControls* field = FindField([&](const FieldControls& c) { return c.swatch && c.swatch == static_cast<int>(item->CtlID); });
+    if (!field) return FALSE;
+    RECT button = item->rcItem;
+    const bool pressed = (item->itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(item->hDC, &button, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    const RECT area = SwatchArea(item->rcItem);
+    // An entry that is no colour shows the bare button.
+    if (const std::optional<ColorRef> color = ColorFromText(Text(field->edit))) {
+      gdi::Brush fill = gdi::SolidBrush(*color);
+      FillRect(item->hDC, &area, fill);
+      FrameRect(item->hDC, &area, GetSysColorBrush(COLOR_WINDOWTEXT));
+    }
+    if (item->itemState & ODS_FOCUS) {
+      RECT focus = area;
+      InflateRect(&focus, 1, 1);
+      DrawFocusRect(item->hDC, &focus);
+    }
+    return TRUE;
+  }
+
+  // The refusal messages stand out in red on the dialog's own background.
+  HBRUSH MessageColors(HDC dc, HWND control) const {
+    const int id = GetDlgCtrlID(control);
+    if (!FindField([&](const FieldControls& c) { return c.message == id; })) return nullptr;
+    SetTextColor(dc, kMessageColor);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
+
+  HWND bar_;
+  HWND dialog_ = nullptr;
+};
+
+}  // namespace
+
+INT_PTR RunPreferences(HWND bar) { return PreferencesDialog(bar).Run(); }
+
+void ApplyBarOptions(HWND bar, const BarSettings& next) {
+  BarSettings applied = next;
+  applied.left = barSettings.left;
+  applied.top = barSettings.top;
+  applied.right = barSettings.right;
+  applied.bottom = barSettings.bottom;
+  barSettings = applied;
+  KeepWidgetsWithinLimits();
+  if (!bar || !IsWindow(bar)) return;
+  if (IsTopmost(bar) != applied.alwaysontop)
+    SetWindowPos(bar, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  LayoutBar();
+  SetWindowPos(bar, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
