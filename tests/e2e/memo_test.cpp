@@ -12,6 +12,29 @@ namespace {
 
 constexpr wchar_t kMemoOnly[] = L"[main]\r\nwnum=1\r\nwidget_0=메모§Memo§Memo_1§1§150§150§15794175§0§100\r\ntnum=0\r\n";
 
+struct Found {
+  const wchar_t* className;
+  const wchar_t* text;
+  HWND window = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+  auto* found = reinterpret_cast<Found*>(param);
+  wchar_t name[32] = {};
+  wchar_t text[64] = {};
+  GetClassNameW(child, name, 32);
+  GetWindowTextW(child, text, 64);
+  if (_wcsicmp(name, found->className) != 0 || (found->text && std::wcscmp(text, found->text) != 0)) return TRUE;
+  found->window = child;
+  return FALSE;
+}
+
+HWND FindChild(const e2e::Pelgra& run, const wchar_t* className, const wchar_t* text = nullptr) {
+  Found found{className, text};
+  EnumChildWindows(run.bar(), MatchChild, reinterpret_cast<LPARAM>(&found));
+  return found.window;
+}
+
 std::int32_t I32At(const std::string& bytes, std::size_t at) {
   std::int32_t value = 0;
   if (bytes.size() >= at + 4) std::memcpy(&value, bytes.data() + at, 4);
@@ -30,8 +53,8 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
 
   {
     e2e::Pelgra run(box);
-    HWND add = run.Descendant(L"Button", L"+");
-    HWND edit = run.Descendant(L"Edit");
+    HWND add = FindChild(run, L"Button", L"+");
+    HWND edit = FindChild(run, L"Edit");
     ASSERT_TRUE(add && edit);
     EXPECT_FALSE(IsWindowEnabled(edit));
     run.ClickOn(add);
@@ -50,7 +73,7 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
 
   {
     e2e::Pelgra again(box);
-    HWND edit = again.Descendant(L"Edit");
+    HWND edit = FindChild(again, L"Edit");
     ASSERT_TRUE(edit);
     wchar_t text[16] = {};
     // GetWindowTextW would give another process's edit its caption, not its text.
@@ -67,7 +90,7 @@ TEST(MemoRun, AFailedWriteAtCloseIsToldAndTheOldFileStays) {
   // A folder where the temporary file would go: the write cannot start.
   ASSERT_TRUE(CreateDirectoryW(box.Path(L"pelgra.Memo.tmp").c_str(), nullptr));
   e2e::Pelgra run(box);
-  HWND add = run.Descendant(L"Button", L"+");
+  HWND add = FindChild(run, L"Button", L"+");
   ASSERT_TRUE(add);
   run.ClickOn(add);
   PostMessageW(run.bar(), WM_CLOSE, 0, 0);
