@@ -74,7 +74,7 @@ Sandbox::Sandbox() {
 
 Sandbox::Sandbox(std::wstring folder, std::wstring runFolder)
     : folder_(std::move(folder)), runFolder_(std::move(runFolder)), owned_(false) {
-  ok_ = GetFileAttributesW(Path(L"pelgra.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
+  ok_ = !folder_.empty() && GetFileAttributesW(Path(L"pelgra.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 Sandbox::~Sandbox() {
@@ -194,23 +194,10 @@ int Pelgra::CountChildren(const wchar_t* className) const {
   return count;
 }
 
-HWND Pelgra::Descendant(const wchar_t* className, const wchar_t* caption) const {
-  struct Search {
-    const wchar_t* className;
-    const wchar_t* caption;
-    HWND found;
-  } search{className, caption, nullptr};
-  EnumChildWindows(
-      bar_,
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        if (_wcsicmp(ClassOf(window).c_str(), s->className) != 0 || (s->caption && TitleOf(window) != s->caption))
-          return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+HWND Pelgra::WidgetControl(const wchar_t* className, const wchar_t* caption) const {
+  for (HWND widget = GetWindow(bar_, GW_CHILD); widget; widget = GetWindow(widget, GW_HWNDNEXT))
+    if (HWND control = FindWindowExW(widget, nullptr, className, caption)) return control;
+  return nullptr;
 }
 
 HWND Pelgra::WaitForWindow(const wchar_t* title, DWORD timeoutMs) const {

@@ -81,8 +81,8 @@ class Pelgra {
   HWND Child(UINT id, const wchar_t* className = nullptr) const;
   // Child windows of the bar of this class.
   int CountChildren(const wchar_t* className) const;
-  // The first window of this class (and caption, when given) anywhere inside the bar.
-  HWND Descendant(const wchar_t* className, const wchar_t* caption = nullptr) const;
+  // A control of one of the bar's widgets, by class (and caption, when given).
+  HWND WidgetControl(const wchar_t* className, const wchar_t* caption = nullptr) const;
   // A visible top-level window of the program with this title (a dialog, a
   // message box), once it shows; null after the time is up.
   HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 10000) const;
