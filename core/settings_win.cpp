@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "core/data_folder_win.h"
 #include "core/settings_path.h"
 #include "core/text.h"
 #include "core/wide_win.h"
@@ -59,7 +60,7 @@ std::wstring NumberedKey(const wchar_t* prefix, int n) { return prefix + std::to
 std::wstring ProgramFilePath() { return ModuleFileName(nullptr); }
 
 void CSettings::FillPaths() {
-  iniPath = ToWide(IniPathFor(AsU16View(ProgramFilePath().c_str())));
+  iniPath = ToWide(IniPathFor(AsU16View(DataProgramPath().c_str())));
   regBase = L"Software\\Tarvinex\\Pelgra\\";
 }
 

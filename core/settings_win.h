@@ -1,5 +1,6 @@
 // The one settings store: integers and strings by section and key, in the .ini file
-// beside the executable or, when useIni is false, under a registry key.
+// named after the executable in the program's data folder (beside it in portable use)
+// or, when useIni is false, under a registry key.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +14,7 @@ class CSettings {
   std::wstring regBase = L"Software\\Tarvinex\\Pelgra\\";
   HKEY rootKey = HKEY_CURRENT_USER;
 
-  // Sets iniPath from the executable's own path and regBase; called before the first read.
+  // Sets iniPath from DataProgramPath() and regBase; called before the first read.
   void FillPaths();
 
   int GetInt(const wchar_t* section, const wchar_t* key, int def);

@@ -1,13 +1,14 @@
-# Sourced by ./run, ./test, ./bench and tools/fuzz: installs the Debian packages
-# the project needs when any is missing (through sudo when not root), then
+# Sourced by ./run, ./test, ./bench, tools/fuzz and tools/release: installs the Debian
+# packages the project needs when any is missing (through sudo when not root), then
 # configures and builds the two trees.
 #   pelgra_setup              install what is missing
 #   pelgra_build host|win [target...]
+#   pelgra_pack TREE OUTDIR   the download zip of a built Windows tree
 
 PELGRA_PACKAGES=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev python3
   g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 xvfb xauth fonts-nanum
-  pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good fakeroot
 )
 
 pelgra_setup() {
@@ -26,18 +27,32 @@ pelgra_setup() {
 pelgra_build() {
   local tree=$1
   shift
-  local dir="build/$tree" args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  # The Windows tree builds the program as it ships, so the tests run the released exe.
+  local dir="build/$tree" type=RelWithDebInfo args=()
+  [ "$tree" = win ] && type=Release
+  args+=(-DCMAKE_BUILD_TYPE=$type)
   [ "${CI:-}" = true ] && args+=(-DPELGRA_WERROR=ON)
   if [ "$tree" = host ]; then
     args+=(-DCMAKE_CXX_COMPILER=clang++)
   else
     args+=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake)
   fi
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
+  if [ ! -f "$dir/CMakeCache.txt" ] || ! grep -qx "CMAKE_BUILD_TYPE:STRING=$type" "$dir/CMakeCache.txt"; then
     cmake -S . -B "$dir" "${args[@]}" >"build/configure-$tree.log" 2>&1 ||
       { cat "build/configure-$tree.log"; return 1; }
   fi
   local targets=()
   [ $# -gt 0 ] && targets=(--target "$@")
   cmake --build "$dir" -j2 "${targets[@]}"
+}
+
+# One commit always packs the same bytes: the commit's time as every file time, read in
+# UTC, and owner 0 in the entries whoever packs (the archive records the packer's ids).
+pelgra_pack() {
+  local epoch as=()
+  mkdir -p "$2" || return 1
+  epoch=$(git -C "$(dirname "${BASH_SOURCE[0]}")" log -1 --format=%ct 2>/dev/null) || epoch=315532800
+  [ "$(id -u)" -ne 0 ] && as=(fakeroot)
+  SOURCE_DATE_EPOCH=$epoch TZ=UTC "${as[@]}" cpack -G ZIP --config "$1/CPackConfig.cmake" -B "$2" >"$2/cpack.log" 2>&1 ||
+    { cat "$2/cpack.log"; return 1; }
 }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "core/data_folder_win.h"
 #include "core/settings_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
@@ -156,7 +157,7 @@ void CMemo::TitleChanged(const MemoRecord* memo) {
 }
 
 void CMemo::ReadFile() {
-  const std::wstring program = memoProgramPath.empty() ? ProgramFilePath() : memoProgramPath;
+  const std::wstring program = memoProgramPath.empty() ? DataProgramPath() : memoProgramPath;
   filePath_ = ToWide(MemoFilePath(AsU16View(program.c_str()), AsU16View(Section())));
   if (ReadMemoFile(filePath_, *this) != MemoFileRead::kUnreadable) return;
   fileBlocked_ = true;

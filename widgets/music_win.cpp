@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "core/data_folder_win.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
 #include "widgets/drop_win.h"
@@ -22,8 +23,8 @@ constexpr UINT kSkipPauseMs = 300;
 constexpr int kPauseHotKey = 0;
 constexpr DWORD kDialogChars = 32000;
 
-std::wstring TempPathBesideProgram() {
-  std::wstring path = ProgramFilePath();
+std::wstring TempPathInDataFolder() {
+  std::wstring path = DataProgramPath();
   path.erase(path.find_last_of(L'\\') + 1);  // npos + 1 erases everything
   return path + L"Pelgra-temp.mp3";
 }
@@ -50,7 +51,7 @@ LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
   ShowList(playGroup);
   AcceptDroppedFiles(hwnd);
   if (!RegisterHotKey(hwnd, kPauseHotKey, 0, VK_PAUSE)) MessageBeep(0);
-  tempPath = TempPathBesideProgram();
+  tempPath = TempPathInDataFolder();
   return 0;
 }
 

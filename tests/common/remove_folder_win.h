@@ -1,5 +1,5 @@
 // Shared by the Wine tests and the end-to-end driver: removes a test's temporary
-// folder with the files in it (test folders hold no subfolders).
+// folder with everything in it.
 #pragma once
 
 #include <windows.h>
@@ -14,7 +14,11 @@ inline void RemoveTestFolder(const std::wstring& folder) {
   HANDLE find = FindFirstFileW((base + L"*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((base + entry.cFileName).c_str());
+      const std::wstring name = entry.cFileName;
+      if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileW((base + name).c_str());
+      else if (name != L"." && name != L"..")
+        RemoveTestFolder(base + name);
     } while (FindNextFileW(find, &entry));
     FindClose(find);
   }

@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 namespace e2e {
 
@@ -68,9 +69,17 @@ Sandbox::Sandbox() {
     ok_ = CreateDirectoryW(folder_.c_str(), nullptr) != 0;
   }
   if (ok_) ok_ = CopyFileW((DriverFolder() + L"pelgra.exe").c_str(), Path(L"pelgra.exe").c_str(), TRUE) != 0;
+  runFolder_ = folder_;
 }
 
-Sandbox::~Sandbox() { RemoveTestFolder(folder_); }
+Sandbox::Sandbox(std::wstring folder, std::wstring runFolder)
+    : folder_(std::move(folder)), runFolder_(std::move(runFolder)), owned_(false) {
+  ok_ = !folder_.empty() && GetFileAttributesW(Path(L"pelgra.exe").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+Sandbox::~Sandbox() {
+  if (owned_) RemoveTestFolder(folder_);
+}
 
 std::string Sandbox::ReadBytes(const wchar_t* name) const {
   std::ifstream file(Path(name).c_str(), std::ios::binary);
@@ -114,9 +123,9 @@ Pelgra::Pelgra(const Sandbox& box, DWORD timeoutMs) {
   if (!box.ok()) return;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  const std::wstring exe = box.Path(L"pelgra.exe");
+  const std::wstring exe = box.runFolder() + L"pelgra.exe";
   std::wstring commandLine = L"\"" + exe + L"\"";
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, box.folder().c_str(),
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, box.runFolder().c_str(),
                       &startup, &process_))
     return;
   WaitUntil(timeoutMs, [&] {
@@ -183,6 +192,12 @@ int Pelgra::CountChildren(const wchar_t* className) const {
   for (HWND child = GetWindow(bar_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     count += ClassOf(child) == className ? 1 : 0;
   return count;
+}
+
+HWND Pelgra::WidgetControl(const wchar_t* className, const wchar_t* caption) const {
+  for (HWND widget = GetWindow(bar_, GW_CHILD); widget; widget = GetWindow(widget, GW_HWNDNEXT))
+    if (HWND control = FindWindowExW(widget, nullptr, className, caption)) return control;
+  return nullptr;
 }
 
 HWND Pelgra::WaitForWindow(const wchar_t* title, DWORD timeoutMs) const {

@@ -27,12 +27,16 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 class Sandbox {
  public:
   Sandbox();
+  // An existing folder holding pelgra.exe, which runs from `runFolder`, another view of
+  // the same folder (a read-only mount of it); left as it is at the end.
+  Sandbox(std::wstring folder, std::wstring runFolder);
   ~Sandbox();
   Sandbox(const Sandbox&) = delete;
   Sandbox& operator=(const Sandbox&) = delete;
 
   bool ok() const { return ok_; }
   const std::wstring& folder() const { return folder_; }
+  const std::wstring& runFolder() const { return runFolder_; }
   std::wstring Path(const wchar_t* name) const { return folder_ + name; }
 
   // Whole file contents; empty when it cannot be read.
@@ -48,7 +52,9 @@ class Sandbox {
 
  private:
   std::wstring folder_;
+  std::wstring runFolder_;
   bool ok_ = false;
+  bool owned_ = true;
 };
 
 // One run of pelgra.exe from a sandbox. The constructor starts it and waits for the
@@ -75,6 +81,8 @@ class Pelgra {
   HWND Child(UINT id, const wchar_t* className = nullptr) const;
   // Child windows of the bar of this class.
   int CountChildren(const wchar_t* className) const;
+  // A control of one of the bar's widgets, by class (and caption, when given).
+  HWND WidgetControl(const wchar_t* className, const wchar_t* caption = nullptr) const;
   // A visible top-level window of the program with this title (a dialog, a
   // message box), once it shows; null after the time is up.
   HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 10000) const;
