@@ -10,11 +10,30 @@
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 template <class Function>
+Function Exported(HMODULE module, const char* name) {
+  return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+template <class Function>
 Function User32(const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+  return Exported<Function>(GetModuleHandleW(L"user32.dll"), name);
+}
+
+// Windows 8.1 scales per monitor but has no GetDpiForWindow: its monitor's effective DPI.
+UINT MonitorDpi(HWND window) {
+  static const auto getDpiForMonitor =
+      Exported<GetDpiForMonitorFn>(LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32),
+                                   "GetDpiForMonitor");
+  constexpr int kEffectiveDpi = 0;
+  UINT x = 0, y = 0;
+  if (!getDpiForMonitor || !window) return 0;
+  return SUCCEEDED(getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y))
+             ? x
+             : 0;
 }
 
 int DesktopDpi() {
@@ -59,6 +78,8 @@ Scale SystemScaleOf(HWND window) {
   static const auto getDpiForWindow = User32<GetDpiForWindowFn>("GetDpiForWindow");
   if (getDpiForWindow && window) {
     if (const UINT dpi = getDpiForWindow(window)) return Scale(static_cast<int>(dpi));
+  } else if (const UINT dpi = MonitorDpi(window)) {
+    return Scale(static_cast<int>(dpi));
   }
   return Scale(DesktopDpi());
 }
