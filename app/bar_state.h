@@ -2,10 +2,16 @@
 // it, the depth of the tidget strip, and what its destruction has to write back.
 #pragma once
 
+#include "core/geometry.h"
+
 struct BarState {
+  // In pixels at the bar's scale, as the last layout pass made them.
   int barWidth = 0;
   int barHeight = 0;
   int stripExtent = 0;
+  int border = 0;
+  int caption = 0;
+  Point title;
   // Set by a first run, either selection dialog and a splitter drag: write the lists.
   bool listsChanged = false;
   // Set by a first run, a move or resize while shown, and the menu's options:

@@ -7,6 +7,7 @@
 #include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "core/colors.h"
+#include "core/dpi_win.h"
 #include "core/records.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
@@ -80,10 +81,13 @@ void LoadBarPlacement() {
 void SaveBarPlacement(HWND bar) {
   RECT rect{};
   if (!GetWindowRect(bar, &rect)) return;
+  // The position as the system gives it, the size in units: the file means the same
+  // bar on a monitor of any scale.
+  const Scale scale = ScaleOf(bar);
   WriteInt(L"left", rect.left);
   WriteInt(L"top", rect.top);
-  WriteInt(L"right", rect.right);
-  WriteInt(L"bottom", rect.bottom);
+  WriteInt(L"right", rect.left + scale.Units(rect.right - rect.left));
+  WriteInt(L"bottom", rect.top + scale.Units(rect.bottom - rect.top));
   WriteInt(L"vertical", barSettings.vertical ? 1 : 0);
   WriteInt(L"alwaysontop", barSettings.alwaysontop ? 1 : 0);
   WriteInt(L"widgetMinThick", barSettings.widgetMinThick);

@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include <climits>
-
 #include "core/bar_settings.h"
 #include "app/bar_onscreen_win.h"
 #include "app/bar_state.h"
@@ -36,20 +34,11 @@ constexpr wchar_t kAboutText[] =
 constexpr int kTitleFontHeight = 15;
 constexpr int kVerticalTitle = 900;  // tenths of a degree: text running upwards
 
-gdi::Font MakeBarFont(int height, int escapement = 0) {
-  return gdi::Font(CreateFontW(height, 0, escapement, escapement, 0, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
-                               OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH,
-                               L"맑은 고딕"));
-}
+gdi::Font MakeBarFont(int height, int escapement = 0) { return SharedFamilyFont(height, escapement); }
 
 HWND CreateBarButton(HWND bar, UINT id) {
   return CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kBarButtonSize, kBarButtonSize,
                          bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance, nullptr);
-}
-
-void Line(HDC dc, int x1, int y1, int x2, int y2) {
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
 }
 
 void FillBand(HDC dc, HBRUSH brush, int left, int top, int right, int bottom) {
@@ -66,49 +55,47 @@ void PaintBorder(HDC dc, int w, int h, int b) {
 }
 
 // Light on the outer top-left and inner bottom-right, dark the other way round:
-// the frame stands out and the content sits in.
-void PaintEdgeLines(HDC dc, int w, int h, int b) {
+// the frame stands out and the content sits in. Each edge is a band `u` pixels
+// thick (one pixel at 100 %), so the frame keeps its weight at any scale.
+void PaintEdgeLines(HDC dc, int w, int h, int b, int u) {
   const EdgeColors colors = BorderEdgeColors(barSettings.bdColor);
-  gdi::Pen light = gdi::SolidPen(1, colors.light);
-  gdi::Pen dark = gdi::SolidPen(1, colors.dark);
-  {
-    gdi::Selection pen(dc, light);
-    Line(dc, 0, 0, w, 0);
-    Line(dc, 0, 0, 0, h);
-    Line(dc, w - b, b, w - b, h - b);
-    Line(dc, b, h - b, w - b + 1, h - b);
-  }
-  gdi::Selection pen(dc, dark);
-  Line(dc, b, b, w - b - 1, b);
-  Line(dc, b, b, b, h - b - 1);
-  Line(dc, w - 1, 0, w - 1, h - 1);
-  Line(dc, 0, h - 1, w, h - 1);
+  gdi::Brush light = gdi::SolidBrush(colors.light);
+  gdi::Brush dark = gdi::SolidBrush(colors.dark);
+  FillBand(dc, light, 0, 0, w, u);
+  FillBand(dc, light, 0, 0, u, h);
+  FillBand(dc, light, w - b, b, w - b + u, h - b);
+  FillBand(dc, light, b, h - b, w - b + u, h - b + u);
+  FillBand(dc, dark, b, b, w - b - u, b + u);
+  FillBand(dc, dark, b, b, b + u, h - b - u);
+  FillBand(dc, dark, w - u, 0, w, h - u);
+  FillBand(dc, dark, 0, h - u, w, h);
 }
 
 // Fills the caption band, writes the title and returns the content rectangle.
-RECT PaintCaption(HDC dc, int w, int h, int b, int k) {
+RECT PaintCaption(HDC dc, int w, int h, int b, int k, Scale scale) {
   const bool vertical = barSettings.vertical;
   RECT band = vertical ? RECT{b, b, w - b, b + k} : RECT{b, b, b + k, h - b};
   FillRect(dc, &band, GetSysColorBrush(COLOR_ACTIVECAPTION));
-  gdi::Font font = MakeBarFont(kTitleFontHeight, vertical ? 0 : kVerticalTitle);
+  gdi::Font font = MakeBarFont(scale.Px(kTitleFontHeight), vertical ? 0 : kVerticalTitle);
   gdi::Selection selected(dc, font);
   SIZE text{};
   const int length = static_cast<int>(wcslen(kBarTitle));
   GetTextExtentPoint32W(dc, kBarTitle, length, &text);
+  const Point title = barState.title;
   if (vertical) {
-    TextOutW(dc, b + 4, b + k / 2 - text.cy / 2, kBarTitle, length);
+    TextOutW(dc, title.x, title.y - text.cy / 2, kBarTitle, length);
     return {b, b + k, w - b, h - b};
   }
-  TextOutW(dc, b + k / 2 - text.cy / 2, h - 50, kBarTitle, length);
+  TextOutW(dc, title.x - text.cy / 2, title.y, kBarTitle, length);
   return {b + k, b, w - b, h - b};
 }
 
 }  // namespace
 
-void CreateSharedFonts() {
-  normalFont = MakeBarFont(15);
-  smallFont = MakeBarFont(12);
-  largeFont = MakeBarFont(28);
+void CreateSharedFonts(Scale scale) {
+  normalFont = MakeBarFont(scale.Px(15));
+  smallFont = MakeBarFont(scale.Px(12));
+  largeFont = MakeBarFont(scale.Px(28));
 }
 
 void ReleaseSharedFonts() {
@@ -179,7 +166,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
-  CreateSharedFonts();
+  CreateSharedFonts(scale);
   CreateChildren();
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -210,12 +197,12 @@ LRESULT CMainWindow::OnPaint(WPARAM, LPARAM) {
   HDC dc = paint.dc();
   const int w = barState.barWidth;
   const int h = barState.barHeight;
-  const int b = barSettings.bdThick;
+  const int b = barState.border;
   PaintBorder(dc, w, h, b);
   gdi::Brush split = gdi::SolidBrush(barSettings.splitColor);
   SetBkMode(dc, TRANSPARENT);
-  if (barSettings.bdStyle == 2) PaintEdgeLines(dc, w, h, b);
-  const RECT content = PaintCaption(dc, w, h, b, barSettings.capThick);
+  if (barSettings.bdStyle == 2) PaintEdgeLines(dc, w, h, b, scale.Px(1));
+  const RECT content = PaintCaption(dc, w, h, b, barState.caption, scale);
   FillRect(dc, &content, split);
   return 0;
 }
@@ -226,13 +213,37 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
   RECT client{};
   GetClientRect(hwnd, &client);
   if (IsWindowVisible(hwnd)) barState.placementChanged = true;
+  // The setting is in units: only a size that the current one does not give is new.
   int& thickness = barSettings.vertical ? barSettings.vertThick : barSettings.horzThick;
   const int now = barSettings.vertical ? client.right : client.bottom;
-  if (now != thickness) {
-    thickness = now;
+  if (now != scale.Px(thickness)) {
+    thickness = scale.Units(now);
     LayoutBar();
   }
   return 0;
+}
+
+LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  // Where the system puts the bar; its size follows from the layout at the new scale.
+  if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetScale(Scale(LOWORD(wParam)));
+  return 0;
+}
+
+void CMainWindow::SetScale(Scale newScale) {
+  if (newScale == scale) return;
+  scale = newScale;
+  // The old fonts stay alive until every control has been given the new ones.
+  gdi::Font oldFonts[] = {std::move(normalFont), std::move(smallFont), std::move(largeFont)};
+  CreateSharedFonts(scale);
+  for (WidgetInfo& record : widgetList)
+    if (record.widget) record.widget->SetScale(scale);
+  trayWindow.SetScale(scale);
+  for (TidgetInfo& record : tidgetList)
+    if (record.tidget) record.tidget->SetScale(scale);
+  LayoutBar();
 }
 
 LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -290,7 +301,7 @@ void CMainWindow::ShowNotice(const wchar_t* text) { MessageBoxW(hwnd, text, kBar
 bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 int CMainWindow::SplitterUnder(POINT client) const {
-  return SplitterAt(barSettings, CurrentLayoutWidgets(), barSettings.vertical ? client.y : client.x);
+  return SplitterAt(barSettings, CurrentLayoutWidgets(), barSettings.vertical ? client.y : client.x, scale);
 }
 
 LRESULT CMainWindow::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
@@ -300,7 +311,7 @@ LRESULT CMainWindow::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
   ScreenToClient(hwnd, &p);
   RECT client{};
   GetClientRect(hwnd, &client);
-  switch (HitTestBar(barSettings, ToRect(client), ToPoint(p))) {
+  switch (HitTestBar(barSettings, ToRect(client), ToPoint(p), scale)) {
     case BarHit::Left: return HTLEFT;
     case BarHit::Right: return HTRIGHT;
     case BarHit::Top: return HTTOP;
@@ -328,11 +339,11 @@ LRESULT CMainWindow::OnGetMinMaxInfo(LPARAM lParam) {
   auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
   if (!info) return 0;
   if (barSettings.vertical) {
-    info->ptMinTrackSize.x = kMinBarThickness;
-    info->ptMaxTrackSize.x = kMaxBarThickness;
+    info->ptMinTrackSize.x = scale.Px(kMinBarThickness);
+    info->ptMaxTrackSize.x = scale.Px(kMaxBarThickness);
   } else {
-    info->ptMinTrackSize.y = kMinBarThickness;
-    info->ptMaxTrackSize.y = kMaxBarThickness;
+    info->ptMinTrackSize.y = scale.Px(kMinBarThickness);
+    info->ptMaxTrackSize.y = scale.Px(kMaxBarThickness);
   }
   return 0;
 }
@@ -351,7 +362,7 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
     moving.right = pos->x + (current.right - current.left);
     moving.bottom = pos->y + (current.bottom - current.top);
   }
-  const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving);
+  const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
   pos->x = at.x;
   pos->y = at.y;
   return 0;
@@ -379,9 +390,9 @@ LRESULT CMainWindow::OnMouseMove(WPARAM, LPARAM lParam) {
   barState.listsChanged = true;
   const bool vertical = barSettings.vertical;
   const long long pointer = vertical ? GET_Y_LPARAM(lParam) : GET_X_LPARAM(lParam);
+  // The pointer's reach is in pixels, the thickness and its limits in units.
   const long long reach = pointer - (vertical ? widget->top : widget->left);
-  const int thickness = ClampThickness(reach < INT_MIN ? INT_MIN : reach > INT_MAX ? INT_MAX : static_cast<int>(reach),
-                                       barSettings.widgetMinThick, barSettings.widgetMaxThick);
+  const int thickness = ClampThickness(scale.Units(reach), barSettings.widgetMinThick, barSettings.widgetMaxThick);
   if (vertical)
     widget->height = record.vertHeight = thickness;
   else

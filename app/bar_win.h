@@ -22,6 +22,10 @@ class CMainWindow : public CWindow {
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam) override;
+  // A new monitor scale: the suggested position, the shared fonts, every child at the
+  // new scale and one layout pass, whose size is the bar's new size.
+  LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam) override;
+  void SetScale(Scale newScale) override;
 
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;

@@ -1,5 +1,6 @@
 #include "app/layout.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -37,15 +38,22 @@ std::vector<int> GroupOf(const std::vector<LayoutWidget>& widgets, int leader) {
 }
 
 // Splits the bar's thickness among the members of one group and stores their rects.
+// Shares are worked out in units; each edge is then scaled, and the last member
+// ends exactly at the inner edge of the far border.
 void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members,
-                std::int64_t along, int border, int split, int crossThickness, const Axes& axes,
+                std::int64_t along, const BarSettings& bar, int crossThickness, const Axes& axes, Scale scale,
                 BarLayout& out) {
-  const std::int64_t length = widgets[members.front()].thickness;
-  const std::int64_t inner = std::int64_t{crossThickness} - 2 * std::int64_t{border};
+  const int border = bar.bdThick;
+  const int split = bar.splitThick;
+  const std::int64_t alongFrom = scale.Px(along);
+  const std::int64_t alongTo = scale.Px(along + widgets[members.front()].thickness);
+  const std::int64_t innerEnd = std::int64_t{scale.Px(crossThickness)} - scale.Px(border);
   if (members.size() == 1) {
-    out.widgets[members.front()] = axes.Make(along, length, border, inner);
+    const std::int64_t from = scale.Px(border);
+    out.widgets[members.front()] = axes.Make(alongFrom, alongTo - alongFrom, from, innerEnd - from);
     return;
   }
+  const std::int64_t inner = std::int64_t{crossThickness} - 2 * std::int64_t{border};
   std::int64_t avail = inner - static_cast<std::int64_t>(members.size() - 1) * split;
   std::int64_t total = 0;
   for (int m : members) {
@@ -58,12 +66,10 @@ void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>
   std::int64_t across = border;
   for (std::size_t k = 0; k < members.size(); ++k) {
     const LayoutWidget& member = widgets[members[k]];
-    std::int64_t size = member.ratio > 0 ? member.ratio * avail / total : -std::int64_t{member.ratio};
-    if (k + 1 == members.size()) {
-      size = crossThickness - border - across;
-      if (size < 0) size = 0;
-    }
-    out.widgets[members[k]] = axes.Make(along, length, across, size);
+    const std::int64_t size = member.ratio > 0 ? member.ratio * avail / total : -std::int64_t{member.ratio};
+    const std::int64_t from = scale.Px(across);
+    const std::int64_t to = k + 1 == members.size() ? std::max(innerEnd, from) : scale.Px(across + size);
+    out.widgets[members[k]] = axes.Make(alongFrom, alongTo - alongFrom, from, to - from);
     across += size + split;
   }
 }
@@ -100,70 +106,84 @@ std::vector<Point> FlowTidgets(bool vertical, int extent, int tidgetSize, int ti
 }
 
 BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidget>& widgets,
-                           const std::vector<bool>& tidgetPlaceable) {
+                           const std::vector<bool>& tidgetPlaceable, Scale scale) {
   const Axes axes{bar.vertical};
   const int b = bar.bdThick;
   const int k = bar.capThick;
-  const int cross = bar.vertical ? bar.vertThick : bar.horzThick;
-  const int inner = ToInt(std::int64_t{cross} - 2 * std::int64_t{b});
+  const int crossUnits = bar.vertical ? bar.vertThick : bar.horzThick;
+  const int cross = scale.Px(crossUnits);
   BarLayout out;
+  out.border = scale.Px(b);
+  out.caption = scale.Px(std::int64_t{b} + k) - out.border;
+  const int inner = ToInt(std::int64_t{cross} - 2 * std::int64_t{out.border});
   out.widgets.resize(widgets.size());
   out.tidgets.resize(tidgetPlaceable.size());
 
-  const int buttonAcross = k / 2 + b - 8;
+  const int buttonSize = scale.Px(kBarButtonSize);
+  const int buttonAcross = scale.Px(std::int64_t{k} / 2 + b - 8);
+  const int captionMiddle = out.border + out.caption / 2;
   if (bar.vertical) {
-    out.closeButton = {cross - 22, buttonAcross, cross - 22 + kBarButtonSize, buttonAcross + kBarButtonSize};
-    out.menuButton = {cross - 42, buttonAcross, cross - 42 + kBarButtonSize, buttonAcross + kBarButtonSize};
+    const int closeLeft = cross - scale.Px(22);
+    const int menuLeft = cross - scale.Px(42);
+    out.closeButton = {closeLeft, buttonAcross, closeLeft + buttonSize, buttonAcross + buttonSize};
+    out.menuButton = {menuLeft, buttonAcross, menuLeft + buttonSize, buttonAcross + buttonSize};
+    out.title = {out.border + scale.Px(4), captionMiddle};
   } else {
-    const int closeTop = cross - b - 20;
-    const int menuTop = cross - b - 40;
-    out.closeButton = {buttonAcross, closeTop, buttonAcross + kBarButtonSize, closeTop + kBarButtonSize};
-    out.menuButton = {buttonAcross, menuTop, buttonAcross + kBarButtonSize, menuTop + kBarButtonSize};
+    const int closeTop = cross - scale.Px(std::int64_t{b} + 20);
+    const int menuTop = cross - scale.Px(std::int64_t{b} + 40);
+    out.closeButton = {buttonAcross, closeTop, buttonAcross + buttonSize, closeTop + buttonSize};
+    out.menuButton = {buttonAcross, menuTop, buttonAcross + buttonSize, menuTop + buttonSize};
+    out.title = {captionMiddle, cross - scale.Px(50)};
   }
 
   std::int64_t along = std::int64_t{k} + b;
   for (int i = 0; i < static_cast<int>(widgets.size()); ++i) {
     if (!IsLeader(widgets[i])) continue;
-    PlaceGroup(widgets, GroupOf(widgets, i), along, b, bar.splitThick, cross, axes, out);
+    PlaceGroup(widgets, GroupOf(widgets, i), along, bar, crossUnits, axes, scale, out);
     along += std::int64_t{widgets[i].thickness} + bar.splitThick;
   }
 
+  // Tidgets are squares of one size: their size and gap are scaled, then flowed in pixels.
+  out.tidgetSize = scale.Px(bar.tidgetSize);
+  const int gap = scale.Px(bar.tidgetGap);
   int tidgetCount = 0;
   for (bool placeable : tidgetPlaceable) tidgetCount += placeable ? 1 : 0;
-  out.stripExtent = StripExtent(inner, bar.tidgetSize, bar.tidgetGap, tidgetCount);
-  out.strip = axes.Make(along, out.stripExtent, b, inner);
-  const std::vector<Point> flow = FlowTidgets(bar.vertical, inner, bar.tidgetSize, bar.tidgetGap, tidgetCount);
+  out.stripExtent = StripExtent(inner, out.tidgetSize, gap, tidgetCount);
+  const int stripStart = scale.Px(along);
+  out.strip = axes.Make(stripStart, out.stripExtent, out.border, inner);
+  const std::vector<Point> flow = FlowTidgets(bar.vertical, inner, out.tidgetSize, gap, tidgetCount);
   for (std::size_t i = 0, next = 0; i < tidgetPlaceable.size(); ++i)
     if (tidgetPlaceable[i]) out.tidgets[i] = flow[next++];
 
-  const int length = ToInt(std::int64_t{out.stripExtent} + b + along);
+  const int length = ToInt(std::int64_t{out.stripExtent} + out.border + stripStart);
   out.barWidth = bar.vertical ? cross : length;
   out.barHeight = bar.vertical ? length : cross;
   return out;
 }
 
-int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along) {
+int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along, Scale scale) {
   std::int64_t pos = std::int64_t{bar.bdThick} + bar.capThick;
   for (int i = 0; i < static_cast<int>(widgets.size()); ++i) {
     if (!IsLeader(widgets[i])) continue;
     pos += widgets[i].thickness;
-    if (along < pos) return -1;
+    if (along < scale.Px(pos)) return -1;
     pos += bar.splitThick;
-    if (along <= pos) return i;
+    if (along <= scale.Px(pos)) return i;
   }
   return -1;
 }
 
-BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p) {
-  const int b = bar.bdThick;
+BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p, Scale scale) {
+  const int b = scale.Px(bar.bdThick);
+  const int k = scale.Px(std::int64_t{bar.bdThick} + bar.capThick) - b;
   if (bar.vertical) {
     if (p.x < b) return BarHit::Left;
     if (p.x > client.right - b - 1) return BarHit::Right;
-    return p.y <= bar.capThick ? BarHit::Caption : BarHit::Client;
+    return p.y <= k ? BarHit::Caption : BarHit::Client;
   }
   if (p.y < b) return BarHit::Top;
   if (p.y > client.bottom - b - 1) return BarHit::Bottom;
-  return p.x <= bar.capThick ? BarHit::Caption : BarHit::Client;
+  return p.x <= k ? BarHit::Caption : BarHit::Client;
 }
 
 int ClampThickness(int thickness, int minThick, int maxThick) {
@@ -172,15 +192,16 @@ int ClampThickness(int thickness, int minThick, int maxThick) {
   return thickness;
 }
 
-Point SnapToWorkArea(const Rect& work, const Rect& window) {
+Point SnapToWorkArea(const Rect& work, const Rect& window, Scale scale) {
+  const std::int64_t reach = scale.Px(kSnapDistance);
   const std::int64_t cx = std::int64_t{window.right} - window.left;
   const std::int64_t cy = std::int64_t{window.bottom} - window.top;
   std::int64_t x = window.left;
   std::int64_t y = window.top;
-  if (std::llabs(x - work.left) < kSnapDistance) x = work.left;
-  if (std::llabs(x + cx - work.right) < kSnapDistance) x = work.right - cx;
-  if (std::llabs(y - work.top) < kSnapDistance) y = work.top;
-  if (std::llabs(y + cy - work.bottom) < kSnapDistance) y = work.bottom - cy;
+  if (std::llabs(x - work.left) < reach) x = work.left;
+  if (std::llabs(x + cx - work.right) < reach) x = work.right - cx;
+  if (std::llabs(y - work.top) < reach) y = work.top;
+  if (std::llabs(y + cy - work.bottom) < reach) y = work.bottom - cy;
   return {ToInt(x), ToInt(y)};
 }
 

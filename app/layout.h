@@ -1,6 +1,10 @@
 // The bar's geometry as values: where every child goes, the tidget strip and its
 // flow, the splitter and edge hit tests, the drag clamp and the magnetic snap.
 // app/layout_win.cpp applies the results to the real windows.
+// Settings and widget thicknesses are 96-DPI units; results are device pixels for
+// the bar's display scale. Positions along the bar are added up in units and each
+// edge is rounded once, so neighbours never gap or overlap and the bar's length is
+// its length in units, scaled.
 #pragma once
 
 #include <optional>
@@ -9,6 +13,7 @@
 #include "core/bar_settings.h"
 #include "core/colors.h"
 #include "core/geometry.h"
+#include "core/scale.h"
 
 inline constexpr int kBarButtonSize = 16;
 // Tracking limits of the bar's thickness when the user drags a long edge.
@@ -24,7 +29,7 @@ struct LayoutWidget {
   bool visible = false;
   bool merged = false;
   int ratio = 0;
-  // The object's height on a vertical bar, its width on a horizontal one.
+  // The object's height on a vertical bar, its width on a horizontal one (units).
   int thickness = 0;
 };
 
@@ -32,6 +37,13 @@ struct BarLayout {
   int barWidth = 0;
   int barHeight = 0;
   int stripExtent = 0;
+  // Thickness of the border and of the caption band.
+  int border = 0;
+  int caption = 0;
+  // Where the title starts: its left edge and the centre line it is centred on across
+  // a vertical bar's band; on a horizontal bar the centre line and its start from the bottom.
+  Point title;
+  int tidgetSize = 0;
   Rect closeButton;
   Rect menuButton;
   // One entry per widget record, in bar client coordinates; empty when not placed.
@@ -52,23 +64,23 @@ std::vector<Point> FlowTidgets(bool vertical, int extent, int tidgetSize, int ti
 
 // The whole layout pass. tidgetPlaceable: per tidget record, visible and with a window.
 BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidget>& widgets,
-                           const std::vector<bool>& tidgetPlaceable);
+                           const std::vector<bool>& tidgetPlaceable, Scale scale = {});
 
 // The leader whose splitter covers client coordinate `along` (y on a vertical bar,
 // x on a horizontal one), as a record index, or -1.
-int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along);
+int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along, Scale scale = {});
 
 enum class BarHit { Client, Caption, Left, Right, Top, Bottom };
 // Which part of the bar a client point is on: the long edges resize, the caption
 // band (with the border before it) moves.
-BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p);
+BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p, Scale scale = {});
 
 // A dragged widget thickness kept within the two limits; the maximum wins if they cross.
 int ClampThickness(int thickness, int minThick, int maxThick);
 
-// Top-left of `window` after pulling each edge that is within kSnapDistance of the
-// work area onto it; right and bottom win over left and top.
-Point SnapToWorkArea(const Rect& work, const Rect& window);
+// Top-left of `window` after pulling each edge that is within kSnapDistance (units)
+// of the work area onto it; right and bottom win over left and top.
+Point SnapToWorkArea(const Rect& work, const Rect& window, Scale scale = {});
 
 // The 3-D border lines: each channel of the border colour raised or lowered by 64.
 struct EdgeColors {

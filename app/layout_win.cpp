@@ -27,7 +27,8 @@ void PlaceWidgets(const BarLayout& layout) {
     if (!layout.widgets[i]) continue;
     CWidget* widget = widgetList[i].widget;
     const Rect& r = *layout.widgets[i];
-    // Popups line up with their widget's position along the bar.
+    // Popups line up with their widget's position along the bar, in pixels; the
+    // thickness (height or width) stays in units, as the record keeps it.
     if (barSettings.vertical)
       widget->top = r.top;
     else
@@ -48,7 +49,7 @@ void PlaceStrip(const BarLayout& layout) {
   SetWindowPos(trayWindow.hwnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER);
   InvalidateRect(trayWindow.hwnd, nullptr, FALSE);
   UpdateWindow(trayWindow.hwnd);
-  const int size = barSettings.tidgetSize;
+  const int size = layout.tidgetSize;
   for (int i = 0; i < tidgetList.count() && i < static_cast<int>(layout.tidgets.size()); ++i)
     if (layout.tidgets[i])
       MoveAndShow(tidgetList[i].tidget->hwnd, {layout.tidgets[i]->x, layout.tidgets[i]->y,
@@ -73,10 +74,14 @@ std::vector<LayoutWidget> CurrentLayoutWidgets() {
 
 void LayoutBar() {
   if (!mainWindow.hwnd) return;
-  const BarLayout layout = ComputeBarLayout(barSettings, CurrentLayoutWidgets(), PlaceableTidgets());
+  const BarLayout layout =
+      ComputeBarLayout(barSettings, CurrentLayoutWidgets(), PlaceableTidgets(), mainWindow.scale);
   barState.barWidth = layout.barWidth;
   barState.barHeight = layout.barHeight;
   barState.stripExtent = layout.stripExtent;
+  barState.border = layout.border;
+  barState.caption = layout.caption;
+  barState.title = layout.title;
   if (mainWindow.closeButton) MoveAndShow(mainWindow.closeButton, layout.closeButton);
   if (mainWindow.menuButton) MoveAndShow(mainWindow.menuButton, layout.menuButton);
   PlaceWidgets(layout);

@@ -11,6 +11,7 @@
 #include "core/shell_win.h"
 #include "app/tray_win.h"
 #include "core/dialog_win.h"
+#include "core/dpi_win.h"
 #include "app/factory_win.h"
 #include "core/records.h"
 #include "core/settings_win.h"
@@ -88,10 +89,11 @@ void MarkEdited(Record& record) {
 }
 
 // The drop-down's items are created before the dialog procedure knows its object.
-bool MeasureSwatch(LPARAM lParam) {
+// The dialog's template scales itself; the items drawn here follow its scale.
+bool MeasureSwatch(HWND dialog, LPARAM lParam) {
   auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
   if (!item || item->CtlType != ODT_COMBOBOX || item->CtlID != IDC_WSEL_COLOR) return false;
-  item->itemHeight = kSwatchItemHeight;
+  item->itemHeight = static_cast<UINT>(ScaleOf(dialog).Px(kSwatchItemHeight));
   return true;
 }
 
@@ -105,7 +107,8 @@ bool DrawSwatch(LPARAM lParam) {
   if (const std::optional<ColorRef> color = SwatchAt(colorSwatches, static_cast<int>(item->itemID))) {
     gdi::Brush fill = gdi::SolidBrush(*color);
     gdi::Selection selected(item->hDC, fill);
-    Rectangle(item->hDC, r.left + 2, r.top + 1, r.right - 2, r.bottom - 1);
+    const Scale scale = ScaleOf(item->hwndItem);
+    Rectangle(item->hDC, r.left + scale.Px(2), r.top + scale.Px(1), r.right - scale.Px(2), r.bottom - scale.Px(1));
   }
   return true;
 }
@@ -152,7 +155,7 @@ class SelectionDialog {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_MEASUREITEM) return MeasureSwatch(lParam);
+    if (msg == WM_MEASUREITEM) return MeasureSwatch(dialog, lParam);
     if (msg == WM_INITDIALOG) {
       auto* self = reinterpret_cast<SelectionDialog*>(lParam);
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);

@@ -116,7 +116,15 @@ if(EXISTS "${GTEST_SOURCE_DIR}/CMakeLists.txt")
     target_link_options(${name} PRIVATE ${PELGRA_STATIC_LINK})
     pelgra_warnings(${name})
     string(REGEX REPLACE "_test$" "" area ${name})
-    add_test(NAME win.${area} COMMAND ${name} "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
+    if(area STREQUAL "dpi")
+      # The display at 150 %: under Wine, in a copy of the prefix whose LogPixels is 144.
+      if(CMAKE_CROSSCOMPILING)
+        add_test(NAME win.${area} COMMAND bash "${CMAKE_SOURCE_DIR}/tools/wine-dpi" 144 $<TARGET_FILE:${name}>
+                 "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
+      endif()
+    else()
+      add_test(NAME win.${area} COMMAND ${name} "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
+    endif()
   endforeach()
 
   # End-to-end: one driver executable per tests/e2e/<area>_test.cpp. Each starts the

@@ -55,6 +55,12 @@ using Region = Object<HRGN>;
 
 inline Brush SolidBrush(COLORREF color) { return Brush(CreateSolidBrush(color)); }
 inline Pen SolidPen(int width, COLORREF color) { return Pen(CreatePen(PS_SOLID, width, color)); }
+// A pen for frames of shapes (Rectangle, RoundRect, Ellipse): wider than one pixel it
+// is drawn inside the shape's rectangle, so a frame thickened for the display scale
+// keeps the shape's outer size. One pixel wide it is the plain solid pen.
+inline Pen FramePen(int width, COLORREF color) {
+  return Pen(CreatePen(width > 1 ? PS_INSIDEFRAME : PS_SOLID, width, color));
+}
 inline Bitmap CompatibleBitmap(HDC dc, int width, int height) {
   return Bitmap(CreateCompatibleBitmap(dc, width, height));
 }

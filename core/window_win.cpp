@@ -1,5 +1,6 @@
 #include "core/window_win.h"
 
+#include "core/dpi_win.h"
 #include "core/window_table.h"
 
 HINSTANCE appInstance = GetModuleHandleW(nullptr);
@@ -48,6 +49,9 @@ LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   }
   CWindow* object = CreationObject(msg, lParam);
   if (!object) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  // A child draws at its parent's scale, which need not be the system's after a change.
+  HWND parent = (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd) : nullptr;
+  object->scale = parent ? ScaleOf(parent) : SystemScaleOf(hwnd);
   Table().Add(hwnd, object);
   object->hwnd = hwnd;
   return object->WindowProc(msg, wParam, lParam);
@@ -76,6 +80,7 @@ LRESULT CWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_USER + 1: return OnUserMessage1(wParam, lParam);
     case WM_USER + 2: return OnUserMessage2(wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(wParam, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(wParam, lParam);
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
 }
@@ -94,6 +99,14 @@ LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
   BITMAP info{};
   GetObjectW(backBuffer, sizeof info, &info);
   BitBlt(paint.dc(), 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+  return 0;
+}
+
+LRESULT CWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  // The rectangle first: a window whose size follows its content sets it in SetScale.
+  MoveToSuggestedRect(hwnd, lParam);
+  SetScale(Scale(LOWORD(wParam)));
+  InvalidateRect(hwnd, nullptr, TRUE);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "core/gdi_win.h"
+#include "core/scale.h"
 
 // The module instance, set at the start of the entry point; windows and resources use it.
 extern HINSTANCE appInstance;
@@ -42,6 +43,12 @@ class CWindow {
   virtual LRESULT OnUserMessage1(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnUserMessage2(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnDropFiles(WPARAM, LPARAM) { return 0; }
+  // WM_DPICHANGED (a top-level window moved to a monitor of another scale, or the
+  // scale changed): by default the suggested rectangle, then SetScale with the new scale.
+  virtual LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  // Takes a new display scale; windows with fonts, faces or controls of their own
+  // remake and place them here.
+  virtual void SetScale(Scale newScale) { scale = newScale; }
 
   // Releases the brush and back buffer and forgets the table entry; the owner
   // destroys the window first.
@@ -57,6 +64,10 @@ class CWindow {
   int height = 0;
   gdi::Brush bgBrush;
   gdi::Bitmap backBuffer;
+  // The display scale the window draws at: a top-level window's is its monitor's, a
+  // child's is its top-level window's (taken when it is created, then given by its
+  // parent when that changes).
+  Scale scale;
 };
 
 // The window procedure of class "CWindow" (also for subclasses that register nothing of their own).

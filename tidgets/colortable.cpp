@@ -78,11 +78,35 @@ void ColorTable::BuildList(int index) {
   previous = 0;
 }
 
-void ColorTable::Layout(int clientWidth, int clientHeight) {
+void ColorTable::Layout(int clientWidth, int clientHeight, Scale scale) {
+  leftPanel = scale.Px(kLeftPanel);
   const int avail = clientWidth - leftPanel;
-  layout.swatchW = std::max(avail / 16, 80);
+  layout.swatchW = std::max(avail / 16, scale.Px(80));
   layout.perRow = std::max(avail / layout.swatchW, 1);
-  layout.swatchH = std::max(clientHeight / (count / layout.perRow + 1), 50);
+  layout.swatchH = std::max(clientHeight / (count / layout.perRow + 1), scale.Px(50));
+}
+
+ColorPanel ColorPanelOf(Scale scale) {
+  ColorPanel panel;
+  panel.listBox = scale.Px(Rect{5, 5, 135, 155});
+  for (int i = 0; i < 4; ++i) {
+    const int y = 480 + 30 * i;
+    panel.buttons[i] = scale.Px(Rect{5, y, 135, y + 25});
+  }
+  panel.selectedBox = scale.Px(Rect{5, 170, 135, 300});
+  panel.previousBox = scale.Px(Rect{5, 305, 135, 435});
+  panel.caption = scale.Px(Point{5, 455});
+  return panel;
+}
+
+SwatchParts SwatchPartsOf(const Rect& cell, bool showNames, Scale scale) {
+  const int centre = cell.left + cell.Width() / 2;
+  const int inset = scale.Px(4);
+  const int labelTop = cell.bottom - scale.Px(20);
+  const int boxTop = showNames ? cell.top + scale.Px(20) : cell.top + inset;
+  return {{centre, cell.top + scale.Px(2)},
+          {cell.left + inset, boxTop, cell.right - inset, labelTop},
+          {centre, labelTop}};
 }
 
 int ColorTable::IndexAt(int x, int y) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "core/scale.h"
 
 enum ColorListIndex : int { kNamedByHue = 0, kNamedByName = 1, kWebSafe = 2 };
 inline constexpr int kColorListCount = 3;
@@ -40,6 +41,26 @@ struct SwatchLayout {
   int perRow = 1;
 };
 
+// The left panel's places, in pixels at a scale: the list box, the four copy buttons,
+// the boxes of the selected and the previous colour, and the caption above the buttons.
+struct ColorPanel {
+  Rect listBox;
+  Rect buttons[4];
+  Rect selectedBox;
+  Rect previousBox;
+  Point caption;
+};
+ColorPanel ColorPanelOf(Scale scale = {});
+
+// The parts of one swatch cell: its name (centre-top anchor, when names are shown),
+// the colour box and the hex label's centre-top anchor.
+struct SwatchParts {
+  Point name;
+  Rect box;
+  Point label;
+};
+SwatchParts SwatchPartsOf(const Rect& cell, bool showNames, Scale scale = {});
+
 // The window's state apart from its controls.
 class ColorTable {
  public:
@@ -48,8 +69,10 @@ class ColorTable {
   // Fills entries with list `index` (anything unknown gives list 0) and selects the first
   // entry as both the selected and the previous one.
   void BuildList(int index);
-  // The grid for a client area of width × height.
-  void Layout(int clientWidth, int clientHeight);
+  // The grid for a client area of width × height (pixels at `scale`).
+  void Layout(int clientWidth, int clientHeight, Scale scale = {});
+  // Whether the swatch texts take the small font: the cells are at their narrowest.
+  bool NarrowCells(Scale scale = {}) const { return layout.swatchW <= scale.Px(80); }
   // The entry a click at (x, y) selects, or -1 in the left panel. A click past the last
   // entry hits the last one; the column is not limited to the row, so a click in the
   // margin right of the last column hits the next row.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "core/clipboard_win.h"
 #include "core/colors.h"
@@ -24,13 +25,18 @@ constexpr wchar_t kCopyCaption[] = L"색상값 복사";
 
 const StoredPlacement kDefaultPlacement{{10, 10, 1500, 1024}, 1, false};
 
-HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, Rect at) {
+constexpr int kFontHeight = 15;
+constexpr int kSmallFontHeight = 12;
+
+HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, Rect at, HFONT font) {
   HWND child = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, at.left, at.top,
                                at.Width(), at.Height(), parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance, nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
+
+void Place(HWND child, const Rect& r) { MoveWindow(child, r.left, r.top, r.Width(), r.Height(), TRUE); }
 
 void Box(HDC dc, Rect at, COLORREF fill) {
   SetDCBrushColor(dc, fill);
@@ -60,19 +66,19 @@ CColorTableApp* CColorTableApp::Open() {
   }
   // From here the window owns the object (not before: a failed creation leaves it ours).
   app->deleteWithWindow = true;
-  ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false));
+  ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false), app->scale);
   return app;
 }
 
 LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
-  listBox = MakeChild(hwnd, L"listbox", WS_BORDER | LBS_NOTIFY, kListBoxId, {5, 5, 135, 155});
+  MakeFonts();
+  const ColorPanel panel = ColorPanelOf(scale);
+  listBox = MakeChild(hwnd, L"listbox", WS_BORDER | LBS_NOTIFY, kListBoxId, panel.listBox, textFont);
   for (const char16_t* name : kColorListNames)
     SendMessageW(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(name)));
   SendMessageW(listBox, LB_SETCURSEL, 0, 0);
-  for (int i = 0; i < kButtonCount; ++i) {
-    const int y = 480 + 30 * i;
-    buttons[i] = MakeChild(hwnd, L"button", BS_PUSHBUTTON, kFirstButtonId + i, {5, y, 135, y + 25});
-  }
+  for (int i = 0; i < kButtonCount; ++i)
+    buttons[i] = MakeChild(hwnd, L"button", BS_PUSHBUTTON, kFirstButtonId + i, panel.buttons[i], textFont);
   table.BuildList(kNamedByHue);
   LayoutToClient();
   Select(0);
@@ -82,8 +88,29 @@ LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
 LRESULT CColorTableApp::OnDestroy(WPARAM, LPARAM) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  if (GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false);
+  if (GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false, scale);
   return 0;
+}
+
+void CColorTableApp::MakeFonts() {
+  textFont = SharedFamilyFont(scale.Px(kFontHeight));
+  smallTextFont = SharedFamilyFont(scale.Px(kSmallFontHeight));
+}
+
+void CColorTableApp::SetScale(Scale newScale) {
+  CWindow::SetScale(newScale);
+  // The controls let go of the old font before it is deleted.
+  gdi::Font oldFont = std::move(textFont);
+  MakeFonts();
+  const ColorPanel panel = ColorPanelOf(scale);
+  SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()), TRUE);
+  Place(listBox, panel.listBox);
+  for (int i = 0; i < kButtonCount; ++i) {
+    SendMessageW(buttons[i], WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()), TRUE);
+    Place(buttons[i], panel.buttons[i]);
+  }
+  LayoutToClient();
+  InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 LRESULT CColorTableApp::OnSize(WPARAM wParam, LPARAM lParam) {
@@ -124,7 +151,7 @@ void CColorTableApp::Select(int index) {
 void CColorTableApp::LayoutToClient() {
   RECT client{};
   GetClientRect(hwnd, &client);
-  table.Layout(client.right, client.bottom);
+  table.Layout(client.right, client.bottom, scale);
 }
 
 void CColorTableApp::CopyButtonText(int id) const {
@@ -135,16 +162,17 @@ void CColorTableApp::CopyButtonText(int id) const {
 
 void CColorTableApp::Draw(HDC dc, RECT) {
   if (table.count == 0) return;
+  const ColorPanel panel = ColorPanelOf(scale);
   gdi::Selection brush(dc, GetStockObject(DC_BRUSH));
-  Box(dc, {5, 170, 135, 300}, RgbToColorRef(table.entries[table.selected].rgb));
-  Box(dc, {5, 305, 135, 435}, RgbToColorRef(table.entries[table.previous].rgb));
+  Box(dc, panel.selectedBox, RgbToColorRef(table.entries[table.selected].rgb));
+  Box(dc, panel.previousBox, RgbToColorRef(table.entries[table.previous].rgb));
   SetBkMode(dc, TRANSPARENT);
-  gdi::Selection font(dc, normalFont);
+  gdi::Selection captionFont(dc, textFont);
   SetTextColor(dc, kText);
   SetTextAlign(dc, TA_LEFT | TA_TOP);
-  TextOutW(dc, 5, 455, kCopyCaption, static_cast<int>(std::wcslen(kCopyCaption)));
+  TextOutW(dc, panel.caption.x, panel.caption.y, kCopyCaption, static_cast<int>(std::wcslen(kCopyCaption)));
   SetTextAlign(dc, TA_CENTER | TA_TOP);
-  gdi::Selection swatchFont(dc, table.layout.swatchW <= 80 ? smallFont : normalFont);
+  gdi::Selection swatchFont(dc, table.NarrowCells(scale) ? smallTextFont : textFont);
   for (int i = 0; i < table.count; ++i) DrawSwatch(dc, i);
 }
 
@@ -154,12 +182,8 @@ void CColorTableApp::DrawSwatch(HDC dc, int index) const {
   const bool isSelected = index == table.selected;
   if (isSelected) Box(dc, cell, kSelectedCell);
   SetTextColor(dc, isSelected ? kSelectedText : kText);
-  const int centre = cell.left + table.layout.swatchW / 2;
-  int swatchTop = cell.top + 4;
-  if (table.showNames) {
-    Text(dc, centre, cell.top + 2, entry.name);
-    swatchTop = cell.top + 20;
-  }
-  Box(dc, {cell.left + 4, swatchTop, cell.right - 4, cell.bottom - 20}, RgbToColorRef(entry.rgb));
-  Text(dc, centre, cell.bottom - 20, SwatchLabel(entry.rgb));
+  const SwatchParts parts = SwatchPartsOf(cell, table.showNames, scale);
+  if (table.showNames) Text(dc, parts.name.x, parts.name.y, entry.name);
+  Box(dc, parts.box, RgbToColorRef(entry.rgb));
+  Text(dc, parts.label.x, parts.label.y, SwatchLabel(entry.rgb));
 }

@@ -29,6 +29,8 @@ class CColorTableApp : public CWindow {
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
+  // Fonts, panel and grid follow the new scale.
+  void SetScale(Scale newScale) override;
 
   // Shows entry `index` as the selected colour and on the buttons.
   void Select(int index);
@@ -36,9 +38,13 @@ class CColorTableApp : public CWindow {
   HWND listBox = nullptr;
   HWND buttons[4] = {};
   ColorTable table;
+  // The window's own fonts, of the shared face, at its scale.
+  gdi::Font textFont;
+  gdi::Font smallTextFont;
 
  private:
   CColorTableApp();
+  void MakeFonts();
   void LayoutToClient();
   void CopyButtonText(int id) const;
   void DrawSwatch(HDC dc, int index) const;

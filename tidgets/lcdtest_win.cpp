@@ -1,6 +1,7 @@
 #include "tidgets/lcdtest_win.h"
 
 #include "core/geometry_win.h"
+#include "core/shell_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 
@@ -22,6 +23,8 @@ void Paint(HWND window) {
     FillRect(paint.dc(), &client, fill);
   }
   if (!lcdState.helpShown) return;
+  gdi::Font font = DefaultHeightSharedFont(window);
+  gdi::Selection selected(paint.dc(), font);
   SetTextColor(paint.dc(), lcdState.colorIndex == kLcdBlack ? kHelpOnBlack : kHelpInk);
   SetBkMode(paint.dc(), TRANSPARENT);
   RECT lower = client;
@@ -75,6 +78,8 @@ LRESULT CALLBACK LcdTestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_PAINT: Paint(window); return 0;
     case WM_LBUTTONDOWN: SendMessageW(window, kLcdNextColor, 0, 0); return 0;
     case WM_RBUTTONDOWN: SendMessageW(window, kLcdNextMonitor, 0, 0); return 0;
+    // It covers its monitor whatever the scale; only the help text's size changes.
+    case WM_DPICHANGED: Repaint(window); return 0;
     case WM_KEYDOWN: OnKey(window, wParam); return 0;
     case kLcdNextColor:
       lcdState.colorIndex = NextLcdColor(lcdState.colorIndex);

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "core/dpi_win.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
@@ -19,8 +20,15 @@ COneImage::~COneImage() { CloseViewer(); }
 LRESULT COneImage::OnCreate(WPARAM, LPARAM) {
   settings.GetString(Section(), kPathKey, imagePath, static_cast<int>(kPathRoom));
   if (imagePath[0]) image = LoadPicture(imagePath);
-  defaultIcon.reset(LoadBitmapW(appInstance, MAKEINTRESOURCEW(IDB_ONEIMAGE)));
+  defaultIcon = LoadScaledBitmap(IDB_ONEIMAGE, scale);
   return 0;
+}
+
+void COneImage::SetScale(Scale newScale) {
+  CTidget::SetScale(newScale);
+  if (defaultIcon) defaultIcon = LoadScaledBitmap(IDB_ONEIMAGE, scale);
+  fitted_.Reset();
+  InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 LRESULT COneImage::OnDestroy(WPARAM, LPARAM) {
@@ -34,7 +42,7 @@ LRESULT COneImage::OnDestroy(WPARAM, LPARAM) {
 void COneImage::Draw(HDC dc, RECT) {
   // A picture that could not be loaded still counts: it draws a plain face.
   if (image)
-    fitted_.Draw(dc, image.get(), kFace, kFace, true, bgBrush);
+    fitted_.Draw(dc, image.get(), scale.Px(kFace), scale.Px(kFace), true, bgBrush);
   else
     DrawFaceBitmap(dc, defaultIcon);
 }

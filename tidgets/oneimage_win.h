@@ -19,6 +19,7 @@ class COneImage : public CTidget {
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
+  void SetScale(Scale newScale) override;
   LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam) override;
   // The viewer has closed.
   LRESULT OnUserMessage1(WPARAM wParam, LPARAM lParam) override;

@@ -1,5 +1,7 @@
 #include "tidgets/sizemeter_win.h"
 
+#include "core/dpi_win.h"
+#include "core/shell_win.h"
 #include "res/resource.h"
 #include "tidgets/sizemeter.h"
 #include "widgets/text_draw_win.h"
@@ -8,22 +10,27 @@ namespace {
 
 constexpr int kHintDrop = 30;
 
+// The size is in pixels whatever the scale: that is what the meter measures. Its
+// texts are drawn for the window's scale.
 void Paint(HWND window) {
   gdi::PaintScope paint(window);
   RECT client{};
   GetClientRect(window, &client);
+  gdi::Font font = DefaultHeightSharedFont(window);
+  gdi::Selection selected(paint.dc(), font);
   SetBkMode(paint.dc(), TRANSPARENT);
   SetTextAlign(paint.dc(), TA_CENTER | TA_TOP);
   const int x = client.right / 2, y = client.bottom / 2;
   TextOut16(paint.dc(), x, y, SizeLine(client.right, client.bottom));
-  TextOut16(paint.dc(), x, y + kHintDrop, kSizeMeterHint);
+  TextOut16(paint.dc(), x, y + SystemScaleOf(window).Px(kHintDrop), kSizeMeterHint);
 }
 
-// The window rectangle whose client area has the standard size, with the top-left kept.
+// The window rectangle whose client area has the standard size, with the top-left
+// kept; the frame is as thick as it is on the window's monitor.
 void ResizeClient(HWND window, const ClientSize& size) {
   RECT frame{0, 0, size.width, size.height};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
-                     static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+  AdjustWindowRectForScale(frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
+                           static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), SystemScaleOf(window));
   SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOZORDER | SWP_NOMOVE);
 }
@@ -33,6 +40,7 @@ LRESULT CALLBACK SizeMeterProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     case WM_CREATE:
     case WM_DESTROY: return 0;  // closing a meter leaves the program running
     case WM_SIZE: InvalidateRect(window, nullptr, TRUE); return 0;
+    case WM_DPICHANGED: MoveToSuggestedRect(window, lParam); return 0;
     case WM_PAINT: Paint(window); return 0;
     case WM_KEYDOWN:
       if (const auto size = StandardClientSize(static_cast<unsigned>(wParam))) ResizeClient(window, *size);

@@ -1,11 +1,18 @@
 #include "tidgets/switch_tidget_win.h"
 
+#include "core/dpi_win.h"
+
 CSwitchTidget::CSwitchTidget(const wchar_t* caption, const wchar_t* name, int onFace, int offFace)
     : CIconTidget(caption, name, onFace), offFace_(offFace) {}
 
 LRESULT CSwitchTidget::OnCreate(WPARAM wParam, LPARAM lParam) {
-  offImage.reset(LoadBitmapW(appInstance, MAKEINTRESOURCEW(offFace_)));
+  offImage = LoadScaledBitmap(offFace_, scale);
   return CIconTidget::OnCreate(wParam, lParam);
+}
+
+void CSwitchTidget::SetScale(Scale newScale) {
+  CIconTidget::SetScale(newScale);
+  if (offImage) offImage = LoadScaledBitmap(offFace_, scale);
 }
 
 LRESULT CSwitchTidget::OnDestroy(WPARAM wParam, LPARAM lParam) {

@@ -11,6 +11,7 @@ class CSwitchTidget : public CIconTidget {
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
+  void SetScale(Scale newScale) override;
 
   gdi::Bitmap offImage;
   bool active = false;

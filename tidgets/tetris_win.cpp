@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/dpi_win.h"
 #include "core/shell_win.h"
 #include "res/resource.h"
 #include "widgets/text_draw_win.h"
@@ -15,8 +16,10 @@ constexpr UINT_PTR kGravityTimer = 1;
 constexpr DWORD kLinePauseMs = 150;
 // From this width on a move leaves the repaint to the message loop instead of forcing it.
 constexpr int kForcedRepaintColumns = 100;
-// Up to this cell size an empty cell's dot is a single grey pixel.
+// Up to this cell size (units) an empty cell's dot is a single grey pixel (a square
+// as wide as a line at larger scales).
 constexpr int kPixelDotCellSize = 20;
+constexpr int kTextFontHeight = 15;
 constexpr COLORREF kDotGrey = RGB(128, 128, 128);
 constexpr COLORREF kCellColors[7] = {RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(255, 0, 0), RGB(0, 255, 255),
                                      RGB(255, 0, 255), RGB(255, 255, 0), RGB(0, 0, 0)};
@@ -34,13 +37,13 @@ SIZE CanvasSize(HDC dc) {
 }
 
 // Paints single cells as the game shows them. A block is a rectangle without a
-// pen, one pixel short on the right and bottom, which leaves the grid lines of the
-// background; the dot of a larger cell uses the pen and brush a fresh DC has.
+// pen, one line (u pixels) short on the right and bottom, which leaves the grid lines
+// of the background; the dot of a larger cell uses the pen and brush a fresh DC has.
 // What is selected is remembered, so thousands of cells do not pay a selection each.
 class CellPainter {
  public:
-  CellPainter(HDC dc, int cellSize, const gdi::Brush (&brushes)[7])
-      : dc_(dc), cs_(cellSize), brushes_(brushes) {}
+  CellPainter(HDC dc, int cellSize, bool pixelDot, int u, const gdi::Brush (&brushes)[7])
+      : dc_(dc), cs_(cellSize), pixelDot_(pixelDot), u_(u), brushes_(brushes) {}
 
   void Clear(int x, int y) const {
     const RECT cell{x * cs_, y * cs_, (x + 1) * cs_, (y + 1) * cs_};
@@ -50,15 +53,20 @@ class CellPainter {
   void Paint(int x, int y, std::uint8_t look) {
     if (look >= 1 && look <= 7) {
       Use(GetStockObject(NULL_PEN), brushes_[look - 1]);
-      Rectangle(dc_, x * cs_, y * cs_, (x + 1) * cs_, (y + 1) * cs_);
+      const int shorter = u_ - 1;
+      Rectangle(dc_, x * cs_, y * cs_, (x + 1) * cs_ - shorter, (y + 1) * cs_ - shorter);
     } else if (look == kDotLook) {
       const int cx = x * cs_ + cs_ / 2;
       const int cy = y * cs_ + cs_ / 2;
-      if (cs_ <= kPixelDotCellSize) {
+      if (pixelDot_ && u_ == 1) {
         SetPixelV(dc_, cx, cy, kDotGrey);
+      } else if (pixelDot_) {
+        SetDCBrushColor(dc_, kDotGrey);
+        const RECT dot{cx, cy, cx + u_, cy + u_};
+        FillRect(dc_, &dot, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
       } else {
         Use(GetStockObject(BLACK_PEN), GetStockObject(WHITE_BRUSH));
-        Rectangle(dc_, cx - 1, cy - 1, cx + 1, cy + 1);
+        Rectangle(dc_, cx - u_, cy - u_, cx + u_, cy + u_);
       }
     }
   }
@@ -71,6 +79,8 @@ class CellPainter {
 
   HDC dc_;
   int cs_;
+  bool pixelDot_;
+  int u_;
   const gdi::Brush (&brushes_)[7];
   // The DC's own pen and brush come back at the end of the scope.
   gdi::Selection keepPen_{dc_, GetStockObject(BLACK_PEN)};
@@ -96,12 +106,22 @@ LRESULT CTetrisGame::OnCreate(WPARAM, LPARAM) {
   FitWindowToBoard();
   PlaceNextToBar(hwnd, 0, 0);
   for (int i = 0; i < 7; ++i) brushes[i] = gdi::SolidBrush(kCellColors[i]);
+  textFont = SharedFamilyFont(scale.Px(kTextFontHeight));
   return 0;
+}
+
+void CTetrisGame::SetScale(Scale newScale) {
+  CWindow::SetScale(newScale);
+  textFont = SharedFamilyFont(scale.Px(kTextFontHeight));
+  FitWindowToBoard();
+  wholeDraw_ = true;
+  Invalidate();
 }
 
 LRESULT CTetrisGame::OnDestroy(WPARAM, LPARAM) {
   KillTimer(hwnd, kGravityTimer);
   for (gdi::Brush& brush : brushes) brush.reset();
+  textFont.reset();
   return 0;
 }
 
@@ -157,8 +177,9 @@ void CTetrisGame::PressSizeKey(int sizeIndex) {
 }
 
 void CTetrisGame::FitWindowToBoard() {
-  RECT frame{0, 0, (cols + kWindowExtraColumns) * cellSize, (rows + kWindowExtraRows) * cellSize};
-  AdjustWindowRect(&frame, kFrameStyle, FALSE);
+  const int cs = scale.Px(cellSize);
+  RECT frame{0, 0, (cols + kWindowExtraColumns) * cs, (rows + kWindowExtraRows) * cs};
+  AdjustWindowRectForScale(frame, kFrameStyle, false, 0, scale);
   SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER | SWP_NOMOVE);
 }
 
@@ -202,7 +223,7 @@ void CTetrisGame::Invalidate() { InvalidateRect(hwnd, nullptr, FALSE); }
 void CTetrisGame::Draw(HDC dc, RECT) {
   const SIZE canvas = CanvasSize(dc);
   const HBITMAP buffer = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  const int cs = cellSize;
+  const int cs = scale.Px(cellSize);
   ComposePicture(*this, wanted_);
   const bool whole = wholeDraw_ || buffer != shownBuffer_ || cs != shownCellSize_ ||
                      wanted_.width != shown_.width || wanted_.height != shown_.height;
@@ -211,7 +232,7 @@ void CTetrisGame::Draw(HDC dc, RECT) {
                           : RECT{(cols + 2) * cs, 0, canvas.cx, std::max(0, (rows - 5) * cs)};
   FillRect(dc, &area, Background());
   {
-    CellPainter painter(dc, cs, brushes);
+    CellPainter painter(dc, cs, cellSize <= kPixelDotCellSize, scale.Px(1), brushes);
     // Cells wholly outside the buffer (a board larger than the screen) are skipped.
     const int across = std::min<int>(wanted_.width, (canvas.cx + cs - 1) / cs);
     const int down = std::min<int>(wanted_.height, (canvas.cy + cs - 1) / cs);
@@ -234,13 +255,13 @@ void CTetrisGame::Draw(HDC dc, RECT) {
 }
 
 void CTetrisGame::DrawTexts(HDC dc) const {
-  gdi::Selection font(dc, normalFont);
+  gdi::Selection font(dc, textFont);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const int x = (cols + 4) * cellSize;
-  TextOut16(dc, x, kTextRows[0], u"1~9:게임판 크기");
-  TextOut16(dc, x, kTextRows[1], u"Enter:시작/중지");
-  TextOut16(dc, x, kTextRows[2], ScoreLine(score));
-  TextOut16(dc, x, kTextRows[3], PieceCountLine(pieceCount));
+  const int x = (cols + 4) * scale.Px(cellSize);
+  TextOut16(dc, x, scale.Px(kTextRows[0]), u"1~9:게임판 크기");
+  TextOut16(dc, x, scale.Px(kTextRows[1]), u"Enter:시작/중지");
+  TextOut16(dc, x, scale.Px(kTextRows[2]), ScoreLine(score));
+  TextOut16(dc, x, scale.Px(kTextRows[3]), PieceCountLine(pieceCount));
   SetBkMode(dc, oldMode);
 }
 

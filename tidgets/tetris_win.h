@@ -19,9 +19,12 @@ class CTetrisGame : public CWindow, public TetrisGame {
   LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  // Cells, texts and the window's size follow the new scale.
+  void SetScale(Scale newScale) override;
 
   // Index v − 1 paints a cell of value v: blue, green, red, cyan, magenta, yellow, black.
   gdi::Brush brushes[7];
+  gdi::Font textFont;
 
  private:
   void PressEnterKey();

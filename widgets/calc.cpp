@@ -168,7 +168,12 @@ std::u16string ReinputText(double value) {
   return text;
 }
 
-CalcLayout CalcLayoutOf(int width, int height) {
-  const int y = height - 52 >= 4 ? (height - 52) / 2 : 2;
-  return {{2, y, width - 2, y + 125}, {width - 18, y + 27, width - 2, y + 43}};
+CalcLayout CalcLayoutOf(int width, int height, Scale scale) {
+  auto u = [scale](int units) { return scale.Px(units); };
+  const int y = height - u(52) >= u(4) ? (height - u(52)) / 2 : u(2);
+  const int buttonRight = width - u(2);
+  const int buttonTop = y + u(27);
+  return {{u(2), y, width - u(2), y + u(125)},
+          {buttonRight - u(16), buttonTop, buttonRight, buttonTop + u(16)},
+          u(2)};
 }

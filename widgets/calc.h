@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/geometry.h"
+#include "core/scale.h"
 
 // What the box holds and what is evaluated: 255 characters.
 inline constexpr std::size_t kExpressionLimit = 255;
@@ -56,6 +57,7 @@ std::u16string ReinputText(double value);
 // Places in the widget's client area of the given size.
 struct CalcLayout {
   Rect box;         // the height includes the drop-down list
-  Rect copyButton;  // the result text is written at its top, from x = 2
+  Rect copyButton;  // the result text is written at its top, from x = textLeft
+  int textLeft = 2;
 };
-CalcLayout CalcLayoutOf(int width, int height);
+CalcLayout CalcLayoutOf(int width, int height, Scale scale = {});

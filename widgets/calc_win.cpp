@@ -67,24 +67,34 @@ LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
     calcEditPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(comboEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CalcEditProc)));
 
-  copyButton = CreateChild(kGrpBtnClass, 0, {0, 0, 16, 16}, hwnd, kCalcCopyButtonId);
+  copyButton = CreateChild(kGrpBtnClass, 0, scale.Px(Rect{0, 0, 16, 16}), hwnd, kCalcCopyButtonId);
   SetGrpBtnImages(copyButton, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY);
   return 0;
 }
 
 void CCalc::Draw(HDC dc, RECT client) {
-  const CalcLayout layout = CalcLayoutOf(client.right, client.bottom);
+  const CalcLayout layout = CalcLayoutOf(client.right, client.bottom, scale);
   gdi::Selection font(dc, normalFont);
   SetBkMode(dc, TRANSPARENT);
-  TextOut16(dc, 2, layout.copyButton.top, resultText);
+  TextOut16(dc, layout.textLeft, layout.copyButton.top, resultText);
 }
 
 LRESULT CCalc::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
-  const CalcLayout layout = CalcLayoutOf(LOWORD(lParam), HIWORD(lParam));
+  const CalcLayout layout = CalcLayoutOf(LOWORD(lParam), HIWORD(lParam), scale);
   Place(combo, layout.box);
   Place(copyButton, layout.copyButton);
   return 0;
+}
+
+void CCalc::SetScale(Scale newScale) {
+  CWidget::SetScale(newScale);
+  SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), TRUE);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const CalcLayout layout = CalcLayoutOf(client.right, client.bottom, scale);
+  Place(combo, layout.box);
+  Place(copyButton, layout.copyButton);
 }
 
 LRESULT CCalc::OnCommand(WPARAM wParam, LPARAM) {

@@ -14,6 +14,8 @@ class CCalc : public CWidget {
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  // The box gets the shared font made for the new scale; box and button their new places.
+  void SetScale(Scale newScale) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam) override;
   // Evaluates the box's text (posted by Enter).

@@ -80,13 +80,13 @@ double ClockState::HourHandAngle() const { return 90.0 - (minute / 60.0 + hour) 
 double ClockState::MinuteHandAngle() const { return 90.0 - ((second / 60.0 + minute) / 5.0) * 30.0; }
 double ClockState::SecondHandAngle() const { return 90.0 - (second / 5.0) * 30.0; }
 
-DigitalLayout DigitalFaceLayout(int width, int height) {
-  const Point time{width / 2, height / 2 - 3};
-  return {Point{time.x, time.y - 20}, time};
+DigitalLayout DigitalFaceLayout(int width, int height, Scale scale) {
+  const Point time{width / 2, height / 2 - scale.Px(3)};
+  return {Point{time.x, time.y - scale.Px(20)}, time};
 }
 
-Point MeridiemPosition(Point time, int textWidth, int textHeight) {
-  return {textWidth / 2 + time.x + 3, textHeight + time.y - 8};
+Point MeridiemPosition(Point time, int textWidth, int textHeight, Scale scale) {
+  return {textWidth / 2 + time.x + scale.Px(3), textHeight + time.y - scale.Px(8)};
 }
 
 Dial DialOf(int width, int height) {
@@ -101,11 +101,11 @@ Point DialPoint(const Dial& dial, double angle, int length) {
           static_cast<int>(dial.centre.y - std::sin(radians) * length)};
 }
 
-std::array<Rect, 12> HourMarks(const Dial& dial) {
+std::array<Rect, 12> HourMarks(const Dial& dial, Scale scale) {
   std::array<Rect, 12> marks;
   for (int i = 0; i < 12; ++i) {
     const Point at = DialPoint(dial, 90 - 30 * i, dial.radius);
-    const int r = i % 3 == 0 ? 3 : 2;
+    const int r = scale.Px(i % 3 == 0 ? 3 : 2);
     marks[i] = {at.x - r, at.y - r, at.x + r, at.y + r};
   }
   return marks;
@@ -114,10 +114,11 @@ std::array<Rect, 12> HourMarks(const Dial& dial) {
 int HourHandLength(const Dial& dial) { return static_cast<int>(dial.radius * 0.6); }
 int MinuteHandLength(const Dial& dial) { return static_cast<int>(dial.radius * 0.8); }
 
-DialDate DialDatePositions(const Dial& dial, int monthHeight, int dayHeight, int dayNameHeight) {
+DialDate DialDatePositions(const Dial& dial, int monthHeight, int dayHeight, int dayNameHeight, Scale scale) {
   const int half = dial.radius / 2;
+  const int step = scale.Px(7);
   const Point c = dial.centre;
-  return {Point{c.x - half, c.y - monthHeight / 2 - 7}, Point{c.x - half, c.y - dayHeight / 2 + 7},
+  return {Point{c.x - half, c.y - monthHeight / 2 - step}, Point{c.x - half, c.y - dayHeight / 2 + step},
           Point{c.x + half, c.y - dayNameHeight / 2}};
 }
 

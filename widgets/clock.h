@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/geometry.h"
+#include "core/scale.h"
 
 enum ClockFace : std::int32_t { kDigitalFace = 0, kAnalogueFace = 1 };
 
@@ -65,9 +66,9 @@ struct DigitalLayout {
   Point date;
   Point time;
 };
-DigitalLayout DigitalFaceLayout(int width, int height);
+DigitalLayout DigitalFaceLayout(int width, int height, Scale scale = {});
 // Left-baseline anchor of the 오전/오후 label, just right of a time text of size (cx, cy).
-Point MeridiemPosition(Point time, int textWidth, int textHeight);
+Point MeridiemPosition(Point time, int textWidth, int textHeight, Scale scale = {});
 
 // Analogue face.
 struct Dial {
@@ -79,7 +80,7 @@ Dial DialOf(int width, int height);
 // o'clock), with the face's own 3.1415 for pi.
 Point DialPoint(const Dial& dial, double angle, int length);
 // Bounding boxes of the twelve marks, 12 o'clock first, the quarter marks larger.
-std::array<Rect, 12> HourMarks(const Dial& dial);
+std::array<Rect, 12> HourMarks(const Dial& dial, Scale scale = {});
 int HourHandLength(const Dial& dial);
 int MinuteHandLength(const Dial& dial);
 // Centre-top anchors of month, day and weekday inside the dial, from the heights of
@@ -89,7 +90,8 @@ struct DialDate {
   Point day;
   Point dayName;
 };
-DialDate DialDatePositions(const Dial& dial, int monthHeight, int dayHeight, int dayNameHeight);
+DialDate DialDatePositions(const Dial& dial, int monthHeight, int dayHeight, int dayNameHeight,
+                           Scale scale = {});
 
 // Calendar time as the system gives it, and the seconds since 1601-01-01 (the file
 // time epoch) that go with it.

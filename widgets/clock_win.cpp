@@ -21,8 +21,8 @@ LocalTime ReadLocalTime() {
   return {now.wMonth, now.wDay, now.wDayOfWeek, now.wHour, now.wMinute, now.wSecond};
 }
 
-gdi::Font DateFont() {
-  return gdi::Font(CreateFontW(20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_STROKE_PRECIS,
+gdi::Font DateFont(Scale scale) {
+  return gdi::Font(CreateFontW(scale.Px(20), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, HANGUL_CHARSET, OUT_STROKE_PRECIS,
                                CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH, L"맑은 고딕"));
 }
 
@@ -113,12 +113,12 @@ void CClock::Draw(HDC dc, RECT client) {
 LRESULT CClock::OnContextMenu(WPARAM, LPARAM) { return SettingsPopup<ClockPopup>::Open(*this); }
 
 void CClock::DrawDigital(HDC dc, int width, int height) const {
-  const DigitalLayout layout = DigitalFaceLayout(width, height);
+  const DigitalLayout layout = DigitalFaceLayout(width, height, scale);
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_CENTER | TA_TOP);
 
-  gdi::Font dateFont = DateFont();
-  gdi::Font timeFont = ArialFont(TimeFontHeight());
+  gdi::Font dateFont = DateFont(scale);
+  gdi::Font timeFont = ArialFont(scale.Px(TimeFontHeight()));
   gdi::Selection dateSelected(dc, dateFont);
   TextAt(dc, layout.date, DateLine());
 
@@ -131,13 +131,13 @@ void CClock::DrawDigital(HDC dc, int width, int height) const {
   SetTextAlign(dc, TA_LEFT | TA_BASELINE);
   gdi::Selection labelSelected(dc, smallFont);
   SetTextColor(dc, kGrey);
-  TextAt(dc, MeridiemPosition(layout.time, timeSize.cx, timeSize.cy), MeridiemLabel());
+  TextAt(dc, MeridiemPosition(layout.time, timeSize.cx, timeSize.cy, scale), MeridiemLabel());
 }
 
 void CClock::DrawAnalogue(HDC dc, int width, int height) const {
   const Dial dial = DialOf(width, height);
   // The marks take the DC's own pen and brush: a black outline and a white fill.
-  for (const Rect& mark : HourMarks(dial)) Ellipse(dc, mark.left, mark.top, mark.right, mark.bottom);
+  for (const Rect& mark : HourMarks(dial, scale)) Ellipse(dc, mark.left, mark.top, mark.right, mark.bottom);
 
   SetBkMode(dc, TRANSPARENT);
   SetTextAlign(dc, TA_CENTER | TA_TOP);
@@ -147,13 +147,13 @@ void CClock::DrawAnalogue(HDC dc, int width, int height) const {
     const std::u16string dayText = FormatInt(day);
     const std::u16string_view nameText(dayName);
     const DialDate at = DialDatePositions(dial, TextExtent16(dc, monthText).cy, TextExtent16(dc, dayText).cy,
-                                          TextExtent16(dc, nameText).cy);
+                                          TextExtent16(dc, nameText).cy, scale);
     TextAt(dc, at.month, monthText);
     TextAt(dc, at.day, dayText);
     TextAt(dc, at.dayName, nameText);
   }
 
-  DrawHand(dc, dial, HourHandAngle(), HourHandLength(dial), 3, RGB(255, 0, 0));
-  DrawHand(dc, dial, MinuteHandAngle(), MinuteHandLength(dial), 2, RGB(0, 0, 255));
-  if (outSec) DrawHand(dc, dial, SecondHandAngle(), MinuteHandLength(dial), 1, kGrey);
+  DrawHand(dc, dial, HourHandAngle(), HourHandLength(dial), scale.Px(3), RGB(255, 0, 0));
+  DrawHand(dc, dial, MinuteHandAngle(), MinuteHandLength(dial), scale.Px(2), RGB(0, 0, 255));
+  if (outSec) DrawHand(dc, dial, SecondHandAngle(), MinuteHandLength(dial), scale.Px(1), kGrey);
 }

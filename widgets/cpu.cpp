@@ -36,21 +36,23 @@ CpuScale ChooseScale(int maximum, bool variableY) {
   return {};
 }
 
-Rect PlotBox(const Rect& client) {
-  return {client.left + 18, client.top + 5, client.right - 5, client.bottom - 35};
+Rect PlotBox(const Rect& client, Scale scale) {
+  return {client.left + scale.Px(18), client.top + scale.Px(5), client.right - scale.Px(5),
+          client.bottom - scale.Px(35)};
 }
 
-std::array<Segment, 8> GridLines(const Rect& plot) {
+std::array<Segment, 8> GridLines(const Rect& plot, Scale scale) {
   const int w = plot.Width();
   const int h = plot.Height();
+  const int frame = scale.Px(1);
   std::array<Segment, 8> lines{};
   for (int k = 1; k <= 3; ++k) {
     const int y = plot.top + (k * h) / 4;
-    lines[k - 1] = {{plot.left + 1, y}, {plot.right - 1, y}};
+    lines[k - 1] = {{plot.left + frame, y}, {plot.right - frame, y}};
   }
   for (int k = 1; k <= 5; ++k) {
     const int x = plot.left + (k * w) / 6;
-    lines[2 + k] = {{x, plot.top + 1}, {x, plot.bottom - 1}};
+    lines[2 + k] = {{x, plot.top + frame}, {x, plot.bottom - frame}};
   }
   return lines;
 }
@@ -69,7 +71,14 @@ std::array<Point, kAreaPointCount> AreaPolygon(const CpuSamples& samples, const 
   return points;
 }
 
-int TextColumnX(const Rect& client, const Rect& plot) { return client.right < 120 ? 2 : plot.left; }
+int TextColumnX(const Rect& client, const Rect& plot, Scale scale) {
+  return client.right < scale.Px(120) ? scale.Px(2) : plot.left;
+}
+
+CpuTextPlaces CpuTextLayout(const Rect& client, const Rect& plot, Scale scale) {
+  return {client.left + scale.Px(16), plot.bottom + scale.Px(2), plot.bottom + scale.Px(18),
+          plot.bottom + scale.Px(5)};
+}
 
 std::u16string RangeText(const CpuStats& stats) {
   return u"CPU:" + FormatInt(stats.minimum) + u"~" + FormatInt(stats.maximum);

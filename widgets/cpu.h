@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/geometry.h"
+#include "core/scale.h"
 
 inline constexpr int kCpuSampleCount = 60;
 using CpuSamples = std::array<std::int32_t, kCpuSampleCount>;
@@ -33,14 +34,15 @@ struct CpuScale {
 CpuScale ChooseScale(int maximum, bool variableY);
 
 // The plot box inside the client rectangle (18 left, 5 top and right, 35 below).
-Rect PlotBox(const Rect& client);
+Rect PlotBox(const Rect& client, Scale scale = {});
 
 struct Segment {
   Point from;
   Point to;
 };
-// Three horizontal lines at the quarters and five vertical lines at the sixths.
-std::array<Segment, 8> GridLines(const Rect& plot);
+// Three horizontal lines at the quarters and five vertical lines at the sixths,
+// clear of the frame.
+std::array<Segment, 8> GridLines(const Rect& plot, Scale scale = {});
 
 // The filled area: one point per sample, then down to the bottom, back to the
 // left edge and closed on the first point.
@@ -48,7 +50,17 @@ inline constexpr int kAreaPointCount = kCpuSampleCount + 3;
 std::array<Point, kAreaPointCount> AreaPolygon(const CpuSamples& samples, const Rect& plot, int scaleTop);
 
 // Left edge of the two text lines: under the plot box, or at 2 in a narrow widget.
-int TextColumnX(const Rect& client, const Rect& plot);
+int TextColumnX(const Rect& client, const Rect& plot, Scale scale = {});
+
+// Where the texts go around the plot box: the right edge of the axis labels, the tops
+// of the range and average lines, and the top of the large percent figure.
+struct CpuTextPlaces {
+  int axisRight = 0;
+  int rangeTop = 0;
+  int averageTop = 0;
+  int percentTop = 0;
+};
+CpuTextPlaces CpuTextLayout(const Rect& client, const Rect& plot, Scale scale = {});
 
 std::u16string RangeText(const CpuStats& stats);    // "CPU:min~max"
 std::u16string AverageText(const CpuStats& stats);  // "평균:avg%"

@@ -141,56 +141,59 @@ LRESULT CCpuUsage::OnContextMenu(WPARAM, LPARAM) { return SettingsPopup<CpuPopup
 
 void CCpuUsage::Draw(HDC dc, RECT clientRect) {
   const Rect client{clientRect.left, clientRect.top, clientRect.right, clientRect.bottom};
-  const Rect plot = PlotBox(client);
+  const Rect plot = PlotBox(client, scale);
   const CpuStats stats = ComputeStats(samples);
-  const CpuScale scale = ChooseScale(stats.maximum, variableY);
+  const CpuScale axis = ChooseScale(stats.maximum, variableY);
   SetBkMode(dc, TRANSPARENT);
-  DrawPlot(dc, plot, samples, scale.top);
-  DrawTexts(dc, client, plot, stats, scale);
+  DrawPlot(dc, plot, samples, axis.top);
+  DrawTexts(dc, client, plot, stats, axis);
 }
 
 void CCpuUsage::DrawPlot(HDC dc, const Rect& plot, const CpuSamples& shown, int scaleTop) const {
   {
-    gdi::Pen frame = gdi::SolidPen(1, RGB(16, 80, 160));
+    gdi::Pen frame = gdi::FramePen(scale.Px(1), RGB(16, 80, 160));
     gdi::Brush fill = gdi::SolidBrush(RGB(240, 240, 255));
     gdi::Selection pen(dc, frame);
     gdi::Selection brush(dc, fill);
     Rectangle(dc, plot.left, plot.top, plot.right, plot.bottom);
   }
   {
-    gdi::Pen gridPen = gdi::SolidPen(1, RGB(220, 220, 255));
+    gdi::Pen gridPen = gdi::SolidPen(scale.Px(1), RGB(220, 220, 255));
     gdi::Selection pen(dc, gridPen);
-    for (const Segment& line : GridLines(plot)) {
+    for (const Segment& line : GridLines(plot, scale)) {
       MoveToEx(dc, line.from.x, line.from.y, nullptr);
       LineTo(dc, line.to.x, line.to.y);
     }
   }
-  // The area is drawn with the DC's defaults: a black outline and a white fill.
+  // The area is drawn with a black outline (a line as thick as the scale makes one)
+  // and a white fill.
   const auto area = AreaPolygon(shown, plot, scaleTop);
   POINT points[kAreaPointCount];
   for (int i = 0; i < kAreaPointCount; ++i) points[i] = {area[i].x, area[i].y};
-  gdi::Selection pen(dc, GetStockObject(BLACK_PEN));
+  gdi::Pen outline = scale.IsBase() ? gdi::Pen() : gdi::SolidPen(scale.Px(1), RGB(0, 0, 0));
+  gdi::Selection pen(dc, outline ? static_cast<HGDIOBJ>(outline.get()) : GetStockObject(BLACK_PEN));
   gdi::Selection brush(dc, GetStockObject(WHITE_BRUSH));
   Polygon(dc, points, kAreaPointCount);
 }
 
 void CCpuUsage::DrawTexts(HDC dc, const Rect& client, const Rect& plot, const CpuStats& stats,
-                          const CpuScale& scale) const {
+                          const CpuScale& axis) const {
+  const CpuTextPlaces places = CpuTextLayout(client, plot, scale);
   {
     gdi::Selection font(dc, smallFont);
     TextAlignScope align(dc, TA_RIGHT | TA_TOP);
-    RightTextCentredOn(dc, client.left + 16, plot.bottom, u"0");
-    RightTextCentredOn(dc, client.left + 16, plot.top, scale.label);
+    RightTextCentredOn(dc, places.axisRight, plot.bottom, u"0");
+    RightTextCentredOn(dc, places.axisRight, plot.top, axis.label);
   }
   {
     gdi::Selection font(dc, normalFont);
-    const int x = TextColumnX(client, plot);
-    TextOut16(dc, x, plot.bottom + 2, RangeText(stats));
-    TextOut16(dc, x, plot.bottom + 18, AverageText(stats));
+    const int x = TextColumnX(client, plot, scale);
+    TextOut16(dc, x, places.rangeTop, RangeText(stats));
+    TextOut16(dc, x, places.averageTop, AverageText(stats));
   }
   gdi::Selection font(dc, largeFont);
   TextAlignScope align(dc, TA_RIGHT | TA_TOP);
   const COLORREF color = SetTextColor(dc, RGB(0, 128, 0));
-  TextOut16(dc, client.right, plot.bottom + 5, PercentText(samples.back()));
+  TextOut16(dc, client.right, places.percentTop, PercentText(samples.back()));
   SetTextColor(dc, color);
 }

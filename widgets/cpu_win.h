@@ -60,7 +60,7 @@ class CCpuUsage : public CWidget {
 
   void DrawPlot(HDC dc, const Rect& plot, const CpuSamples& shown, int scaleTop) const;
   void DrawTexts(HDC dc, const Rect& client, const Rect& plot, const CpuStats& stats,
-                 const CpuScale& scale) const;
+                 const CpuScale& axis) const;
 
   bool useSystemTimes_ = false;
   ProcessorTimes lastTimes_{};

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "core/dpi_win.h"
 #include "core/wide_win.h"
 #include "widgets/popup_win.h"
 
@@ -42,8 +43,15 @@ CIconTidget::CIconTidget(const wchar_t* caption, const wchar_t* name, int iconRe
     : CTidget(caption, name), iconResource_(iconResource) {}
 
 LRESULT CIconTidget::OnCreate(WPARAM, LPARAM) {
-  icon.reset(LoadBitmapW(appInstance, MAKEINTRESOURCEW(iconResource_)));
+  icon = LoadScaledBitmap(iconResource_, scale);
   return 0;
+}
+
+void CIconTidget::SetScale(Scale newScale) {
+  const bool loaded = static_cast<bool>(icon);
+  CTidget::SetScale(newScale);
+  if (loaded) icon = LoadScaledBitmap(iconResource_, scale);
+  InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 LRESULT CIconTidget::OnDestroy(WPARAM, LPARAM) {

@@ -38,7 +38,8 @@ class CTidget : public CDget {
 // Copies a face bitmap to (0, 0) in its own size; the rest keeps the background.
 void DrawFaceBitmap(HDC dc, HBITMAP face);
 
-// The tidgets whose face is one bitmap resource, loaded in OnCreate and freed in OnDestroy.
+// The tidgets whose face is one bitmap resource, loaded in OnCreate (drawn for the
+// tidget's scale, and again when that changes) and freed in OnDestroy.
 class CIconTidget : public CTidget {
  public:
   CIconTidget(const wchar_t* caption, const wchar_t* name, int iconResource);
@@ -46,6 +47,7 @@ class CIconTidget : public CTidget {
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
+  void SetScale(Scale newScale) override;
 
   gdi::Bitmap icon;
 

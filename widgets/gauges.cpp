@@ -27,19 +27,19 @@ std::u16string OneDecimal(double value) {
   return text;
 }
 
-MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height) {
+MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Scale scale) {
   const double total = static_cast<double>(figures.totalBytes) / kGiB;
   // A failed status read can report more available than total: show 0, not "-0.1".
   const double used = std::max(0.0, total - static_cast<double>(figures.availableBytes) / kGiB);
   MemoryFace face;
-  face.smallText = width < 100;
+  face.smallText = width < scale.Px(100);
   face.middle = height / 2;
   face.totalLine = (face.smallText ? u"" : u"RAM ") + OneDecimal(total) + u"G중";
   face.usedLine = OneDecimal(used) + u"G사용";
   face.loadText = FormatInt(figures.loadPercent) + u"%";
-  face.totalAt = {4, face.middle - 2};
-  face.usedAt = {4, face.middle + 2};
-  face.loadRight = width - 4;
+  face.totalAt = {scale.Px(4), face.middle - scale.Px(2)};
+  face.usedAt = {scale.Px(4), face.middle + scale.Px(2)};
+  face.loadRight = width - scale.Px(4);
   return face;
 }
 
@@ -66,10 +66,13 @@ bool DriveTable::Add(const DriveEntry& entry) {
   return true;
 }
 
-std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proportional) {
+std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proportional, Scale scale) {
   int maxG = 0;
   for (int k = 0; k < drives.count(); ++k) maxG = std::max(maxG, WholeGiB(drives[k].totalBytes));
-  const long long fullLength = std::max(0, width - 25);
+  const long long fullLength = std::max(0, width - scale.Px(25));
+  const int frame = scale.Px(1);
+  const int boxLeft = scale.Px(20);
+  const int halfBox = scale.Px(6);
 
   std::vector<DiskRow> rows;
   for (int k = 0; k < drives.count(); ++k) {
@@ -78,15 +81,19 @@ std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proporti
     const int usedG = totalG - freeG;
     // Without a whole GiB there is nothing to scale by: the full-length box, empty.
     const long long length = proportional && totalG > 0 ? fullLength * totalG / maxG : fullLength;
-    const long long fill = totalG > 0 ? std::max(0LL, length - 2) * usedG / totalG : 0;
+    const long long fill = totalG > 0 ? std::max(0LL, length - 2 * frame) * usedG / totalG : 0;
 
     DiskRow row;
     row.letter = drives[k].letter;
-    row.y = 9 + 35 * k;
-    row.box = {20, row.y - 6, static_cast<int>(length) + 20, row.y + 6};
-    row.used = {21, row.y - 5, static_cast<int>(fill) + 21, row.y + 5};
+    row.y = scale.Px(9 + 35 * static_cast<long long>(k));
+    row.x = scale.Px(2);
+    row.textY = row.y + scale.Px(15);
+    row.frame = frame;
+    row.box = {boxLeft, row.y - halfBox, static_cast<int>(length) + boxLeft, row.y + halfBox};
+    row.used = {boxLeft + frame, row.y - halfBox + frame, static_cast<int>(fill) + boxLeft + frame,
+                row.y + halfBox - frame};
     row.text = FormatInt(totalG) + u"-" + FormatInt(usedG) + u"=" + FormatInt(freeG);
-    if (width > 120) {
+    if (width > scale.Px(120)) {
       const long long freeShare = totalG > 0 ? static_cast<long long>(freeG) * 100 / totalG : 0;
       row.text += u"(" + FormatInt(freeShare) + u"%)";
     }
@@ -122,25 +129,27 @@ std::u16string BatteryPercentText(const PowerFigures& power) {
   return percent ? FormatInt(*percent) + u"%" : u"";
 }
 
-BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height) {
+BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height, Scale scale) {
   const int w = width;
   const int h = height;
   const std::optional<int> percent = ChargePercent(power);
+  auto u = [scale](int units) { return scale.Px(units); };
   BatteryFace face;
   face.strip = verticalBar;
+  face.frame = u(1);
   if (verticalBar) {
-    face.statusAt = {5, h / 4};
-    face.percentAt = {w - 5, h / 4};
-    face.percentFontHeight = 18;
-    face.box = {5, h / 2, w - 5, h / 2 + 20};
-    if (percent) face.level = Rect{5, h / 2 + 2, (w - 14) * *percent / 100 + 7, h / 2 + 18};
+    face.statusAt = {u(5), h / 4};
+    face.percentAt = {w - u(5), h / 4};
+    face.percentFontHeight = u(18);
+    face.box = {u(5), h / 2, w - u(5), h / 2 + u(20)};
+    if (percent) face.level = Rect{u(5), h / 2 + u(2), (w - u(14)) * *percent / 100 + u(7), h / 2 + u(18)};
   } else {
     const int c = (3 * w) / 4;
     face.statusAt = {w / 4, h / 4};
     face.percentAt = {w / 4, h / 2};
-    face.percentFontHeight = 17;
-    face.box = {c - 10, 5, c + 10, h - 5};
-    if (percent) face.level = Rect{c - 8, h - (h - 14) * *percent / 100 - 5, c + 8, h - 5};
+    face.percentFontHeight = u(17);
+    face.box = {c - u(10), u(5), c + u(10), h - u(5)};
+    if (percent) face.level = Rect{c - u(8), h - (h - u(14)) * *percent / 100 - u(5), c + u(8), h - u(5)};
   }
   return face;
 }

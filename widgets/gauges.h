@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "core/scale.h"
 
 // ---- Memory ----------------------------------------------------------------
 
@@ -28,7 +29,7 @@ struct MemoryFace {
   int loadRight = 0;
   int middle = 0;
 };
-MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height);
+MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Scale scale = {});
 
 // "%.1f" with a '.' whatever the locale.
 std::u16string OneDecimal(double value);
@@ -70,14 +71,17 @@ class DriveTable {
 
 struct DiskRow {
   char16_t letter = u'0';
-  int y = 0;     // row centre: letter at (2, y - h/2), text at (2, y + 15 - h/2)
-  Rect box;      // grey outline with white fill
+  int y = 0;     // row centre: letter at (x, y - h/2), text at (x, textY - h/2)
+  int x = 2;
+  int textY = 15;
+  Rect box;      // grey outline (`frame` pixels) with white fill
   Rect used;     // green share; empty (right == left) when nothing is known
+  int frame = 1;
   std::u16string text;
 };
 // Rows for a widget `width` pixels wide. A drive under one whole GiB (or whose size
 // could not be read) gets an empty bar and figures of 0 instead of a division by zero.
-std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proportional);
+std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proportional, Scale scale = {});
 
 // ---- Battery ---------------------------------------------------------------
 
@@ -101,8 +105,10 @@ struct BatteryFace {
   Point statusAt;
   Point percentAt;
   int percentFontHeight = 18;  // Arial
-  Rect box;                    // black outline, white fill
+  Rect box;                    // black outline (`frame` pixels), white fill
   std::optional<Rect> level;   // red level; none when the charge is unknown
+  int frame = 1;
 };
 // The wide-strip face of a vertical bar and the tall-column face of a horizontal one.
-BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height);
+BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height,
+                           Scale scale = {});

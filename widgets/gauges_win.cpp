@@ -87,7 +87,7 @@ LRESULT CMemUsage::OnTimer(WPARAM, LPARAM) {
 
 void CMemUsage::Draw(HDC dc, RECT client) {
   const MemoryFigures figures{memStatus.dwMemoryLoad, memStatus.ullTotalPhys, memStatus.ullAvailPhys};
-  const MemoryFace face = MemoryFaceFor(figures, client.right, client.bottom);
+  const MemoryFace face = MemoryFaceFor(figures, client.right, client.bottom, scale);
   SetBkMode(dc, TRANSPARENT);
   TextAlignScope restoreAlign(dc, GetTextAlign(dc));
   {
@@ -138,17 +138,17 @@ void CDiskUsage::Draw(HDC dc, RECT client) {
   SetBkMode(dc, TRANSPARENT);
   gdi::Selection font(dc, normalFont);
   gdi::Brush green = gdi::SolidBrush(RGB(0, 255, 0));
-  gdi::Pen grey = gdi::SolidPen(1, RGB(192, 192, 192));
+  gdi::Pen grey = gdi::FramePen(scale.Px(1), RGB(192, 192, 192));
   gdi::Selection pen(dc, grey);
   gdi::Selection white(dc, GetStockObject(WHITE_BRUSH));
   TextAlignScope align(dc, TA_LEFT | TA_TOP);
-  for (const DiskRow& row : DiskRows(drives, client.right, proportional)) {
+  for (const DiskRow& row : DiskRows(drives, client.right, proportional, scale)) {
     const std::u16string letter(1, row.letter);
-    TextOut16(dc, 2, row.y - TextHeight(dc, letter) / 2, letter);
+    TextOut16(dc, row.x, row.y - TextHeight(dc, letter) / 2, letter);
     Box(dc, row.box);
     const RECT used{row.used.left, row.used.top, row.used.right, row.used.bottom};
     FillRect(dc, &used, green);
-    TextOut16(dc, 2, row.y + 15 - TextHeight(dc, row.text) / 2, row.text);
+    TextOut16(dc, row.x, row.textY - TextHeight(dc, row.text) / 2, row.text);
   }
 }
 
@@ -169,7 +169,7 @@ void CBattery::Draw(HDC dc, RECT client) {
   const PowerFigures power{powerStatus.ACLineStatus, powerStatus.BatteryLifePercent, powerStatus.BatteryLifeTime};
   const std::u16string status = BatteryStatusText(power);
   const std::u16string percent = BatteryPercentText(power);
-  const BatteryFace face = BatteryFaceFor(power, barSettings.vertical, client.right, client.bottom);
+  const BatteryFace face = BatteryFaceFor(power, barSettings.vertical, client.right, client.bottom, scale);
   gdi::Brush red = gdi::SolidBrush(RGB(255, 0, 0));
   SetBkMode(dc, TRANSPARENT);
   TextAlignScope align(dc, TA_LEFT | TA_TOP);
@@ -178,7 +178,8 @@ void CBattery::Draw(HDC dc, RECT client) {
     TextOut16(dc, face.statusAt.x, face.statusAt.y - (face.strip ? TextHeight(dc, status) / 2 : 0), status);
   }
   {
-    gdi::Selection pen(dc, GetStockObject(BLACK_PEN));
+    gdi::Pen frame = face.frame > 1 ? gdi::FramePen(face.frame, RGB(0, 0, 0)) : gdi::Pen();
+    gdi::Selection pen(dc, frame ? static_cast<HGDIOBJ>(frame.get()) : GetStockObject(BLACK_PEN));
     gdi::Selection white(dc, GetStockObject(WHITE_BRUSH));
     Box(dc, face.box);
     if (face.level) {

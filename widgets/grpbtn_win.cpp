@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <new>
 
+#include "core/dpi_win.h"
 #include "core/gdi_win.h"
 
 namespace {
@@ -16,10 +17,12 @@ constexpr UINT kHoverPeriodMs = 50;
 
 // The per-window data block, kept behind the pointer in the window extra bytes.
 // A face is loaded when it is first shown: a bar with dozens of buttons would
-// otherwise load four bitmaps each at start-up to show one.
+// otherwise load four bitmaps each at start-up to show one. Faces are drawn for the
+// scale of the window the button sits in, and drawn again when that changes.
 struct ButtonData {
   WORD imageIds[grpbtn::kStateCount] = {};
   gdi::Bitmap images[grpbtn::kStateCount];
+  Scale imagesScale;
   int32_t state = grpbtn::kNormal;
 };
 
@@ -53,13 +56,13 @@ bool MessagePointInside(HWND hwnd, LPARAM lParam) {
 // owner, which need not be the window the user is working in.
 bool TopLevelInForeground(HWND hwnd) { return GetAncestor(hwnd, GA_ROOT) == GetForegroundWindow(); }
 
-gdi::Bitmap LoadFace(WORD id) {
-  if (id == 0) return gdi::Bitmap();
-  return gdi::Bitmap(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)));
-}
-
-HBITMAP Face(ButtonData& data, int state) {
-  if (!data.images[state] && data.imageIds[state]) data.images[state] = LoadFace(data.imageIds[state]);
+HBITMAP Face(HWND hwnd, ButtonData& data, int state) {
+  const Scale scale = ScaleOf(hwnd);
+  if (scale != data.imagesScale) {
+    for (gdi::Bitmap& image : data.images) image.reset();
+    data.imagesScale = scale;
+  }
+  if (!data.images[state] && data.imageIds[state]) data.images[state] = LoadScaledBitmap(data.imageIds[state], scale);
   return data.images[state];
 }
 
@@ -67,7 +70,7 @@ void Paint(HWND hwnd) {
   gdi::PaintScope paint(hwnd);
   ButtonData* data = Data(hwnd);
   if (!data || data->state < 0 || data->state >= grpbtn::kStateCount) return;
-  HBITMAP face = Face(*data, data->state);
+  HBITMAP face = Face(hwnd, *data, data->state);
   if (!face) return;
   BITMAP size{};
   GetObjectW(face, sizeof size, &size);

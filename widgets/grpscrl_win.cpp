@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "core/dpi_win.h"
 #include "core/gdi_win.h"
 #include "core/geometry_win.h"
 #include "widgets/grpscrl.h"
@@ -61,27 +62,34 @@ void Notify(HWND hwnd, const SliderGeometry& geometry, WORD code) {
   SendMessageW(GetParent(hwnd), msg, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(hwnd));
 }
 
-void DrawGroove(HDC dc, const SliderGeometry& geometry) {
+// Five grey lines, each `u` pixels thick (one at 100 %), so the groove keeps its
+// shading at any scale.
+void DrawGroove(HDC dc, const SliderGeometry& geometry, int u) {
   for (int i = 0; i < kGroovePenCount; ++i) {
     gdi::Selection pen(dc, groovePens[i]);
-    if (geometry.horizontal) {
-      const int y = geometry.height / 2 - 2 + i;
-      MoveToEx(dc, 0, y, nullptr);
-      LineTo(dc, geometry.width, y);
-    } else {
-      const int x = geometry.width / 2 - 2 + i;
-      MoveToEx(dc, x, 0, nullptr);
-      LineTo(dc, x, geometry.height);
+    for (int line = 0; line < u; ++line) {
+      if (geometry.horizontal) {
+        const int y = geometry.height / 2 - 2 * u + i * u + line;
+        MoveToEx(dc, 0, y, nullptr);
+        LineTo(dc, geometry.width, y);
+      } else {
+        const int x = geometry.width / 2 - 2 * u + i * u + line;
+        MoveToEx(dc, x, 0, nullptr);
+        LineTo(dc, x, geometry.height);
+      }
     }
   }
 }
 
-void DrawThumb(HDC dc, const SliderData& data, const SliderGeometry& geometry) {
+void DrawThumb(HDC dc, const SliderData& data, const SliderGeometry& geometry, Scale scale) {
   const Rect thumb = grpscrl::ThumbRect(data, geometry);
   gdi::Brush fill = gdi::SolidBrush(data.thumbColor);
-  gdi::Selection pen(dc, GetStockObject(BLACK_PEN));
+  // The outline inside the thumb's rectangle, as thick as a line is at this scale.
+  gdi::Pen outline = scale.IsBase() ? gdi::Pen() : gdi::Pen(CreatePen(PS_INSIDEFRAME, scale.Px(1), RGB(0, 0, 0)));
+  gdi::Selection pen(dc, outline ? static_cast<HGDIOBJ>(outline.get()) : GetStockObject(BLACK_PEN));
   gdi::Selection brush(dc, fill);
-  RoundRect(dc, thumb.left, thumb.top, thumb.right, thumb.bottom, kThumbCorner, kThumbCorner);
+  const int corner = scale.Px(kThumbCorner);
+  RoundRect(dc, thumb.left, thumb.top, thumb.right, thumb.bottom, corner, corner);
 }
 
 void Paint(HWND hwnd) {
@@ -97,8 +105,9 @@ void Paint(HWND hwnd) {
     gdi::Brush track = gdi::SolidBrush(data->trackColor);
     FillRect(memory, &client, track);
   }
-  DrawGroove(memory, geometry);
-  DrawThumb(memory, *data, geometry);
+  const Scale scale = ScaleOf(hwnd);
+  DrawGroove(memory, geometry, scale.Px(1));
+  DrawThumb(memory, *data, geometry, scale);
   BitBlt(paint.dc(), 0, 0, geometry.width, geometry.height, memory, 0, 0, SRCCOPY);
 }
 

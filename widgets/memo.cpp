@@ -95,3 +95,33 @@ std::u16string MemoFilePath(std::u16string_view programPath, std::u16string_view
 }
 
 std::u16string MemoTempPath(std::u16string_view memoPath) { return std::u16string(memoPath) + u".tmp"; }
+
+MemoWidgetLayout MemoWidgetLayoutOf(int width, int height, Scale scale) {
+  auto u = [scale](int units) { return scale.Px(units); };
+  auto button = [&](int fromRight) {
+    const int left = width - u(fromRight);
+    return Rect{left, u(5), left + u(20), u(5) + u(20)};
+  };
+  return {{u(2), u(2), width - u(68), u(2) + u(200)},
+          button(66),
+          button(44),
+          button(22),
+          {u(2), u(28), width - u(2), height - u(2)}};
+}
+
+MemoWindowLayout MemoWindowLayoutOf(int width, int height, int captionUnits, Scale scale) {
+  auto u = [scale](int units) { return scale.Px(units); };
+  MemoWindowLayout layout;
+  layout.caption = u(captionUnits);
+  auto button = [&](int fromRight) {
+    const int left = width - u(fromRight);
+    return Rect{left, u(4), left + u(16), u(4) + u(16)};
+  };
+  layout.closeButton = button(20);
+  layout.propertiesButton = button(40);
+  layout.edit = {0, layout.caption, width, height};
+  layout.rule = {u(5), layout.caption - u(1), width - u(5), layout.caption};
+  layout.titleLeft = u(4);
+  layout.titleMiddle = layout.caption / 2;
+  return layout;
+}

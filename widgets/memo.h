@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "core/colors.h"
+#include "core/geometry.h"
+#include "core/scale.h"
 #include "widgets/growlist.h"
 
 class CMemoViewer;
@@ -93,3 +95,28 @@ class MemoSet {
 std::u16string MemoFilePath(std::u16string_view programPath, std::u16string_view instanceName);
 // Where the file is written before it is moved over the old one.
 std::u16string MemoTempPath(std::u16string_view memoPath);
+
+// Where the memo widget's controls go in a client area of the given size: the title
+// drop-down (its height includes the list), the "+", "-" and "ㅁ" buttons and the edit.
+struct MemoWidgetLayout {
+  Rect titleList;
+  Rect addButton;
+  Rect deleteButton;
+  Rect openButton;
+  Rect edit;
+};
+MemoWidgetLayout MemoWidgetLayoutOf(int width, int height, Scale scale = {});
+
+// The memo window's caption strip (as thick as the bar's caption band) and its two
+// buttons, right-aligned in it, for a client area of the given size.
+struct MemoWindowLayout {
+  int caption = 0;
+  Rect closeButton;
+  Rect propertiesButton;
+  Rect edit;
+  // The grey line under the strip and where the title starts; the title is centred on `titleMiddle`.
+  Rect rule;
+  int titleLeft = 0;
+  int titleMiddle = 0;
+};
+MemoWindowLayout MemoWindowLayoutOf(int width, int height, int captionUnits, Scale scale = {});

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/colors.h"
+#include "core/dpi_win.h"
 #include "core/gdi_win.h"
 #include "core/text.h"
 #include "core/window_win.h"
@@ -81,7 +82,8 @@ bool DrawSwatch(const DRAWITEMSTRUCT& item) {
   if (item.itemID < kPaletteSize) {
     gdi::Brush fill = gdi::SolidBrush(palette[item.itemID]);
     gdi::Selection selected(item.hDC, fill);
-    Rectangle(item.hDC, r.left + 2, r.top + 1, r.right - 2, r.bottom - 1);
+    const Scale scale = ScaleOf(item.hwndItem);
+    Rectangle(item.hDC, r.left + scale.Px(2), r.top + scale.Px(1), r.right - scale.Px(2), r.bottom - scale.Px(1));
   }
   return true;
 }
@@ -119,7 +121,7 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_MEASUREITEM: {
       auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (item->CtlType != ODT_COMBOBOX || !PaletteOf(item->CtlID)) return FALSE;
-      item->itemHeight = kSwatchHeight;
+      item->itemHeight = static_cast<UINT>(ScaleOf(dialog).Px(kSwatchHeight));
       return TRUE;
     }
     case WM_DRAWITEM: return DrawSwatch(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/bar_settings.h"
+#include "core/geometry_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
@@ -17,6 +18,7 @@ unsigned lastSerial = 0;
 
 enum : int { kCloseId = 0, kPropertiesId = 1, kEditId = 2 };
 constexpr int kButtonSize = 16;
+constexpr int kTitleFontHeight = 15;
 constexpr DWORD kViewerStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU | WS_THICKFRAME;
 
 HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, int w, int h) {
@@ -24,9 +26,12 @@ HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, int
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance, nullptr);
 }
 
-gdi::Font MemoFont(const MemoRecord& memo) {
-  return gdi::Font(CreateFontW(memo.fontSize, 0, 0, 0, 0, FALSE, FALSE, FALSE, HANGEUL_CHARSET, OUT_STROKE_PRECIS,
-                               CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH, AsWide(memo.faceName)));
+void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.Width(), r.Height(), TRUE); }
+
+gdi::Font MemoFont(const MemoRecord& memo, Scale scale) {
+  return gdi::Font(CreateFontW(scale.Px(memo.fontSize), 0, 0, 0, 0, FALSE, FALSE, FALSE, HANGEUL_CHARSET,
+                               OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH,
+                               AsWide(memo.faceName)));
 }
 
 }  // namespace
@@ -38,9 +43,31 @@ bool CMemoViewer::Open() {
   CreateWindowExW(0, kWindowClassName, AsWide(m.title), kViewerStyle, m.left, m.top, m.width, m.height, nullptr,
                   nullptr, appInstance, this);
   if (!hwnd) return false;
-  // Creation may adjust the rectangle to the frame; the memo's is the one wanted.
-  MoveWindow(hwnd, m.left, m.top, m.width, m.height, FALSE);
+  // Creation may adjust the rectangle to the frame; the memo's is the one wanted. Its
+  // size is kept in units: pixels are known once the window is on its monitor.
+  MoveWindow(hwnd, m.left, m.top, scale.Px(m.width), scale.Px(m.height), FALSE);
   return true;
+}
+
+MemoWindowLayout CMemoViewer::Layout() const {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  return MemoWindowLayoutOf(client.right, client.bottom, barSettings.capThick, scale);
+}
+
+void CMemoViewer::SetScale(Scale newScale) {
+  CWindow::SetScale(newScale);
+  titleFont = SharedFamilyFont(scale.Px(kTitleFontHeight));
+  ApplyLook();
+  const MemoWindowLayout layout = Layout();
+  PlaceChildren(layout);
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void CMemoViewer::PlaceChildren(const MemoWindowLayout& layout) {
+  Place(closeButton, layout.closeButton);
+  Place(propButton, layout.propertiesButton);
+  Place(edit, layout.edit);
 }
 
 LRESULT CMemoViewer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -53,7 +80,7 @@ LRESULT CMemoViewer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       const LRESULT hit = DefWindowProcW(hwnd, msg, wParam, lParam);
       POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
       ScreenToClient(hwnd, &at);
-      return hit == HTCLIENT && at.y < barSettings.capThick ? HTCAPTION : hit;
+      return hit == HTCLIENT && at.y < Layout().caption ? HTCAPTION : hit;
     }
     case WM_CTLCOLOREDIT:
       if (reinterpret_cast<HWND>(lParam) != edit || !memo) break;
@@ -65,9 +92,10 @@ LRESULT CMemoViewer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMemoViewer::OnCreate(WPARAM, LPARAM) {
-  closeButton = MakeChild(hwnd, kGrpBtnClass, 0, kCloseId, kButtonSize, kButtonSize);
+  titleFont = SharedFamilyFont(scale.Px(kTitleFontHeight));
+  closeButton = MakeChild(hwnd, kGrpBtnClass, 0, kCloseId, scale.Px(kButtonSize), scale.Px(kButtonSize));
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  propButton = MakeChild(hwnd, kGrpBtnClass, 0, kPropertiesId, kButtonSize, kButtonSize);
+  propButton = MakeChild(hwnd, kGrpBtnClass, 0, kPropertiesId, scale.Px(kButtonSize), scale.Px(kButtonSize));
   SetGrpBtnImages(propButton, IDB_PENCIL, IDB_PENCIL_HOVER, IDB_PENCIL_PRESSED, IDB_PENCIL);
   edit = MakeChild(hwnd, L"EDIT", WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId, 200, 25);
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
@@ -83,10 +111,11 @@ LRESULT CMemoViewer::OnDestroy(WPARAM, LPARAM) {
   if (memo && GetWindowRect(hwnd, &r)) {
     memo->left = r.left;
     memo->top = r.top;
-    memo->width = r.right - r.left;
-    memo->height = r.bottom - r.top;
+    memo->width = scale.Units(r.right - r.left);
+    memo->height = scale.Units(r.bottom - r.top);
   }
   font.reset();
+  titleFont.reset();
   editBrush.reset();
   if (notifyOwner && owner && owner->hwnd)
     PostMessageW(owner->hwnd, WM_USER + 1, reinterpret_cast<WPARAM>(this), static_cast<LPARAM>(serial));
@@ -95,31 +124,25 @@ LRESULT CMemoViewer::OnDestroy(WPARAM, LPARAM) {
 
 void CMemoViewer::Draw(HDC dc, RECT client) {
   if (!memo) return;
-  const int cap = barSettings.capThick;
-  const RECT strip{0, 0, client.right, cap};
+  const MemoWindowLayout layout = MemoWindowLayoutOf(client.right, client.bottom, barSettings.capThick, scale);
+  const RECT strip{0, 0, client.right, layout.caption};
   gdi::Brush back = gdi::SolidBrush(memo->backColor);
   FillRect(dc, &strip, back);
-  gdi::Pen grey = gdi::SolidPen(1, RGB(128, 128, 128));
   {
-    gdi::Selection pen(dc, grey);
-    MoveToEx(dc, 5, cap - 1, nullptr);
-    LineTo(dc, client.right - 5, cap - 1);
+    gdi::Brush grey = gdi::SolidBrush(RGB(128, 128, 128));
+    const RECT rule = ToRECT(layout.rule);
+    FillRect(dc, &rule, grey);
   }
-  gdi::Selection selectedFont(dc, normalFont);
+  gdi::Selection selectedFont(dc, titleFont);
   SetBkMode(dc, TRANSPARENT);
   const std::u16string_view title = memo->Title();
   const SIZE size = TextExtent16(dc, title.empty() ? u" " : title);
-  TextOut16(dc, 4, cap / 2 - size.cy / 2, title);
+  TextOut16(dc, layout.titleLeft, layout.titleMiddle - size.cy / 2, title);
 }
 
 LRESULT CMemoViewer::OnSize(WPARAM wParam, LPARAM lParam) {
   CWindow::OnSize(wParam, lParam);
-  const int w = LOWORD(lParam);
-  const int h = HIWORD(lParam);
-  const int cap = barSettings.capThick;
-  MoveWindow(closeButton, w - 20, 4, kButtonSize, kButtonSize, TRUE);
-  MoveWindow(propButton, w - 40, 4, kButtonSize, kButtonSize, TRUE);
-  MoveWindow(edit, 0, cap, w, h - cap, TRUE);
+  PlaceChildren(MemoWindowLayoutOf(LOWORD(lParam), HIWORD(lParam), barSettings.capThick, scale));
   return 0;
 }
 
@@ -172,7 +195,7 @@ void CMemoViewer::ShowMemoText() {
 void CMemoViewer::ApplyLook() {
   if (!memo) return;
   // The edit lets go of the old font before it is deleted.
-  gdi::Font fresh = MemoFont(*memo);
+  gdi::Font fresh = MemoFont(*memo, scale);
   SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(fresh.get()), TRUE);
   font = std::move(fresh);
   editBrush = gdi::SolidBrush(memo->backColor);

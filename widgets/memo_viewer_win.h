@@ -23,6 +23,8 @@ class CMemoViewer : public CWindow {
   void Draw(HDC dc, RECT client) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
+  // The title and memo fonts and the strip's buttons are made again for the new scale.
+  void SetScale(Scale newScale) override;
 
   // Copies the edit into the memo when it changed since the last copy.
   void StoreText();
@@ -43,9 +45,12 @@ class CMemoViewer : public CWindow {
   HWND propButton = nullptr;
   HWND edit = nullptr;
   gdi::Font font;
+  gdi::Font titleFont;
   gdi::Brush editBrush;
 
  private:
+  MemoWindowLayout Layout() const;
+  void PlaceChildren(const MemoWindowLayout& layout);
   void ShowMemoText();
   void ApplyLook();
   void RunProperties();

@@ -37,6 +37,8 @@ void TellUser(const std::wstring& text) {
   if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }
 
+void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.Width(), r.Height(), TRUE); }
+
 void SwitchToHangul(HWND edit) {
   HIMC context = ImmGetContext(edit);
   if (!context) return;
@@ -89,14 +91,26 @@ LRESULT CMemo::OnDestroy(WPARAM, LPARAM) {
 
 LRESULT CMemo::OnSize(WPARAM wParam, LPARAM lParam) {
   CWindow::OnSize(wParam, lParam);
-  const int w = LOWORD(lParam);
-  const int h = HIWORD(lParam);
-  MoveWindow(titleList, 2, 2, w - 70, 200, TRUE);
-  MoveWindow(addButton, w - 66, 5, 20, 20, TRUE);
-  MoveWindow(deleteButton, w - 44, 5, 20, 20, TRUE);
-  MoveWindow(openButton, w - 22, 5, 20, 20, TRUE);
-  MoveWindow(edit, 2, 28, w - 4, h - 30, TRUE);
+  PlaceControls(LOWORD(lParam), HIWORD(lParam));
   return 0;
+}
+
+void CMemo::SetScale(Scale newScale) {
+  CWidget::SetScale(newScale);
+  for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), TRUE);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  PlaceControls(client.right, client.bottom);
+}
+
+void CMemo::PlaceControls(int width, int height) {
+  const MemoWidgetLayout layout = MemoWidgetLayoutOf(width, height, scale);
+  Place(titleList, layout.titleList);
+  Place(addButton, layout.addButton);
+  Place(deleteButton, layout.deleteButton);
+  Place(openButton, layout.openButton);
+  Place(edit, layout.edit);
 }
 
 LRESULT CMemo::OnCommand(WPARAM wParam, LPARAM) {

@@ -22,6 +22,8 @@ class CMemo : public CWidget, public MemoSet {
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  // The controls get the shared font made for the new scale and their new places.
+  void SetScale(Scale newScale) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   // wParam: the viewer object whose window has gone.
   LRESULT OnUserMessage1(WPARAM wParam, LPARAM lParam) override;
@@ -44,6 +46,7 @@ class CMemo : public CWidget, public MemoSet {
   HWND edit = nullptr;
 
  private:
+  void PlaceControls(int width, int height);
   void ReadFile();
   void WriteFile();
   void ShowCurrent();

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/geometry.h"
+#include "core/scale.h"
 #include "widgets/growlist.h"
 
 namespace music {
@@ -88,5 +90,17 @@ class SkipRound {
 // path, or a folder followed by file names, each ended by a terminator and the
 // whole by an empty one. Paths longer than kMaxPathChars are left out.
 std::vector<std::u16string> DialogSelection(const char16_t* buffer, std::size_t capacity);
+
+// The controls that follow the widget's size: seek bar and list box take the width,
+// the list box the rest of the height, and the add and clear buttons sit at the right
+// edge above the list. The others keep fixed places (scaled) at the top left.
+struct PlayerLayout {
+  Rect seekBar;
+  Rect fileList;
+  Rect addButton;
+  Rect clearButton;
+};
+PlayerLayout PlayerLayoutOf(int width, int height, Scale scale = {});
+
 
 }  // namespace music

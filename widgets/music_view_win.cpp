@@ -13,30 +13,31 @@ namespace {
 
 struct ButtonRow {
   int id;
-  RECT place;  // left, top, width, height
+  Rect place;  // in units
   bool toggle;
   WORD faces[4];
 };
 
 const ButtonRow kButtons[] = {
-    {kPlayButton, {2, 2, 24, 16}, false,
+    {kPlayButton, {2, 2, 26, 18}, false,
      {IDB_MUSIC_PLAY_BLACK, IDB_MUSIC_PLAY_RED, IDB_MUSIC_PLAY_BLUE, IDB_MUSIC_PLAY_BLACK}},
-    {kStopButton, {28, 2, 16, 16}, false,
+    {kStopButton, {28, 2, 44, 18}, false,
      {IDB_MUSIC_STOP_MAGENTA, IDB_MUSIC_STOP_RED, IDB_MUSIC_STOP_BLUE, IDB_MUSIC_STOP_MAGENTA}},
-    {kPreviousButton, {46, 2, 16, 16}, false,
+    {kPreviousButton, {46, 2, 62, 18}, false,
      {IDB_MUSIC_PREV_GREEN, IDB_MUSIC_PREV_RED, IDB_MUSIC_PREV_BLACK, IDB_MUSIC_PREV_GREEN}},
-    {kNextButton, {64, 2, 16, 16}, false,
+    {kNextButton, {64, 2, 80, 18}, false,
      {IDB_MUSIC_NEXT_GREEN, IDB_MUSIC_NEXT_RED, IDB_MUSIC_NEXT_BLACK, IDB_MUSIC_NEXT_GREEN}},
-    {kRandomButton, {90, 2, 16, 16}, true,
+    {kRandomButton, {90, 2, 106, 18}, true,
      {IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_ON, IDB_MUSIC_RANDOM_OFF}},
 };
 const ButtonRow kLowerButtons[] = {
-    {kTabOfList0, {2, 38, 16, 12}, true, {IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_OFF, IDB_MUSIC_TAB0_OFF}},
-    {kTabOfList0 + 1, {18, 38, 16, 12}, true,
+    {kTabOfList0, {2, 38, 18, 50}, true,
+     {IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_OFF, IDB_MUSIC_TAB0_OFF}},
+    {kTabOfList0 + 1, {18, 38, 34, 50}, true,
      {IDB_MUSIC_TAB1_ON, IDB_MUSIC_TAB1_ON, IDB_MUSIC_TAB1_OFF, IDB_MUSIC_TAB1_OFF}},
-    {kTabOfList0 + 2, {34, 38, 16, 12}, true,
+    {kTabOfList0 + 2, {34, 38, 50, 50}, true,
      {IDB_MUSIC_TAB2_ON, IDB_MUSIC_TAB2_ON, IDB_MUSIC_TAB2_OFF, IDB_MUSIC_TAB2_OFF}},
-    {kTabOfList0 + 3, {50, 38, 16, 12}, true,
+    {kTabOfList0 + 3, {50, 38, 66, 50}, true,
      {IDB_MUSIC_TAB3_ON, IDB_MUSIC_TAB3_ON, IDB_MUSIC_TAB3_OFF, IDB_MUSIC_TAB3_OFF}},
     {kAddButton, {0, 0, 16, 16}, false,
      {IDB_MUSIC_ADD_BLUE, IDB_MUSIC_ADD_RED, IDB_MUSIC_ADD_MAGENTA, IDB_MUSIC_ADD_BLUE}},
@@ -45,16 +46,26 @@ const ButtonRow kLowerButtons[] = {
 };
 
 constexpr COLORREF kSeekBackground = 0xF0F0F0;
+// The slider's own defaults are pixels; these are the units it is given at any scale.
+constexpr int kSeekThumbLength = 20;
+constexpr int kSeekInset = 2;
 
-HWND MakeChild(HWND parent, const wchar_t* className, DWORD style, int id, const RECT& place) {
-  return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.right,
-                         place.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+HWND MakeChild(HWND parent, const wchar_t* className, DWORD style, int id, const Rect& place) {
+  return CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | style, place.left, place.top, place.Width(),
+                         place.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
 }
 
-void MakeButton(HWND parent, const ButtonRow& row) {
-  HWND button = MakeChild(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, row.place);
+void MakeButton(HWND parent, const ButtonRow& row, Scale scale) {
+  HWND button = MakeChild(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, scale.Px(row.place));
   SetGrpBtnImages(button, row.faces[0], row.faces[1], row.faces[2], row.faces[3]);
+}
+
+void Place(HWND control, const Rect& r) { MoveWindow(control, r.left, r.top, r.Width(), r.Height(), TRUE); }
+
+void SizeSeekThumb(HWND seekBar, Scale scale) {
+  SendMessageW(seekBar, GSM_SETTHUMBLENGTH, static_cast<WPARAM>(scale.Px(kSeekThumbLength)), 0);
+  SendMessageW(seekBar, GSM_SETINSET, static_cast<WPARAM>(scale.Px(kSeekInset)), 0);
 }
 
 void SetTabState(HWND tab, int state) {
@@ -63,24 +74,37 @@ void SetTabState(HWND tab, int state) {
 
 }  // namespace
 
-void CreateMusicControls(HWND player) {
-  for (const ButtonRow& row : kButtons) MakeButton(player, row);
-  HWND seekBar = MakeChild(player, kGrpScrlClass, GSS_HORZ, kSeekBar, {2, 20, 128, 14});
+void CreateMusicControls(HWND player, Scale scale) {
+  for (const ButtonRow& row : kButtons) MakeButton(player, row, scale);
+  HWND seekBar = MakeChild(player, kGrpScrlClass, GSS_HORZ, kSeekBar, scale.Px(Rect{2, 20, 130, 34}));
   SendMessageW(seekBar, GSM_SETTRACKCOLOR, kSeekBackground, 0);
-  for (const ButtonRow& row : kLowerButtons) MakeButton(player, row);
+  for (const ButtonRow& row : kLowerButtons) MakeButton(player, row, scale);
+  const Rect list = scale.Px(Rect{2, 50, 122, 150});
   HWND listBox = CreateWindowExW(0, L"LISTBOX", L"",
                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                 2, 50, 120, 100, player, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileList)),
-                                 GetModuleHandleW(nullptr), nullptr);
+                                 list.left, list.top, list.Width(), list.Height(), player,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileList)), GetModuleHandleW(nullptr),
+                                 nullptr);
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  // The slider's own defaults are these at 100 %.
+  if (!scale.IsBase()) SizeSeekThumb(seekBar, scale);
 }
 
-void LayoutMusicControls(HWND player, int width, int height) {
+void RescaleMusicControls(HWND player, Scale scale, int width, int height) {
+  SendMessageW(GetDlgItem(player, kFileList), WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), TRUE);
+  for (const ButtonRow& row : kButtons) Place(GetDlgItem(player, row.id), scale.Px(row.place));
+  for (const ButtonRow& row : kLowerButtons) Place(GetDlgItem(player, row.id), scale.Px(row.place));
+  LayoutMusicControls(player, width, height, scale);
+  SizeSeekThumb(GetDlgItem(player, kSeekBar), scale);
+}
+
+void LayoutMusicControls(HWND player, int width, int height, Scale scale) {
   if (width == 0) return;
-  MoveWindow(GetDlgItem(player, kSeekBar), 2, 20, width - 4, 14, TRUE);
-  MoveWindow(GetDlgItem(player, kFileList), 2, 50, width - 4, height - 48, TRUE);
-  MoveWindow(GetDlgItem(player, kAddButton), width - 36, 34, 16, 16, TRUE);
-  MoveWindow(GetDlgItem(player, kClearButton), width - 18, 34, 16, 16, TRUE);
+  const music::PlayerLayout layout = music::PlayerLayoutOf(width, height, scale);
+  Place(GetDlgItem(player, kSeekBar), layout.seekBar);
+  Place(GetDlgItem(player, kFileList), layout.fileList);
+  Place(GetDlgItem(player, kAddButton), layout.addButton);
+  Place(GetDlgItem(player, kClearButton), layout.clearButton);
 }
 
 void SelectTab(HWND player, int group) {

@@ -6,10 +6,13 @@
 
 #include "widgets/music.h"
 
-void CreateMusicControls(HWND player);
+void CreateMusicControls(HWND player, Scale scale);
 // Seek bar and list box take the width, the list box the rest of the height; the
 // add and clear buttons sit at the right edge above the list. Width 0 moves nothing.
-void LayoutMusicControls(HWND player, int width, int height);
+void LayoutMusicControls(HWND player, int width, int height, Scale scale);
+// A new scale: every control's place, the list box's font (the shared one, already
+// made again) and the seek bar's thumb.
+void RescaleMusicControls(HWND player, Scale scale, int width, int height);
 // Puts every tab into state 2 and the tab of `group` into state 0.
 void SelectTab(HWND player, int group);
 // The file names of `list`, line `selected` selected.

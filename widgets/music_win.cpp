@@ -45,7 +45,7 @@ LRESULT CMusicPlayer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
-  CreateMusicControls(hwnd);
+  CreateMusicControls(hwnd, scale);
   LoadState();
   if (random) SendMessageW(Control(kRandomButton), GBM_SETSTATE, grpbtn::kPressed, 0);
   ShowList(playGroup);
@@ -352,6 +352,13 @@ void CMusicPlayer::ClearDisplayedList() {
 
 LRESULT CMusicPlayer::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
-  LayoutMusicControls(hwnd, LOWORD(lParam), HIWORD(lParam));
+  LayoutMusicControls(hwnd, LOWORD(lParam), HIWORD(lParam), scale);
   return 0;
+}
+
+void CMusicPlayer::SetScale(Scale newScale) {
+  CWidget::SetScale(newScale);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  RescaleMusicControls(hwnd, scale, client.right, client.bottom);
 }

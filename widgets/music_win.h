@@ -45,6 +45,7 @@ class CMusicPlayer : public CWidget {
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  void SetScale(Scale newScale) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam) override;
 

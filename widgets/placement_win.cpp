@@ -1,7 +1,22 @@
 #include "widgets/placement_win.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
 #include "core/geometry_win.h"
 #include "core/settings_win.h"
+
+namespace {
+
+// `start` plus a length converted between units and pixels; the stored numbers are
+// not range-checked, so the sum is kept inside int.
+int Beyond(int start, std::int64_t length) {
+  const std::int64_t end = std::int64_t{start} + length;
+  return static_cast<int>(std::clamp<std::int64_t>(end, INT_MIN, INT_MAX));
+}
+
+}  // namespace
 
 StoredPlacement ReadPlacement(const wchar_t* section, const StoredPlacement& defaults,
                               bool withFullScreen) {
@@ -16,22 +31,24 @@ StoredPlacement ReadPlacement(const wchar_t* section, const StoredPlacement& def
   return stored;
 }
 
-void ApplyPlacement(HWND window, const StoredPlacement& placement) {
+void ApplyPlacement(HWND window, const StoredPlacement& placement, Scale scale) {
   WINDOWPLACEMENT applied{};
   applied.length = sizeof applied;
   applied.flags = 0;
   applied.showCmd = static_cast<UINT>(OpenShowCmd(placement.showCmd));
-  applied.rcNormalPosition = ToRECT(placement.normal);
+  const Rect& r = placement.normal;
+  applied.rcNormalPosition = RECT{r.left, r.top, Beyond(r.left, scale.Px(std::int64_t{r.right} - r.left)),
+                                  Beyond(r.top, scale.Px(std::int64_t{r.bottom} - r.top))};
   SetWindowPlacement(window, &applied);
 }
 
 void WritePlacement(const wchar_t* section, const WINDOWPLACEMENT& placement, bool withFullScreen,
-                    bool fullScreen) {
+                    bool fullScreen, Scale scale) {
   const RECT& normal = placement.rcNormalPosition;
   settings.SetInt(section, L"left", normal.left);
   settings.SetInt(section, L"top", normal.top);
-  settings.SetInt(section, L"right", normal.right);
-  settings.SetInt(section, L"bottom", normal.bottom);
+  settings.SetInt(section, L"right", Beyond(normal.left, scale.Units(std::int64_t{normal.right} - normal.left)));
+  settings.SetInt(section, L"bottom", Beyond(normal.top, scale.Units(std::int64_t{normal.bottom} - normal.top)));
   settings.SetInt(section, L"showCmd", static_cast<int>(placement.showCmd));
   if (withFullScreen) settings.SetInt(section, L"fullScreen", fullScreen ? 1 : 0);
 }

@@ -34,7 +34,9 @@ std::uint64_t ReadDigits(std::u16string_view text, std::size_t i, int base, bool
   return value;
 }
 
-Rect Field(int left, int top, int width) { return {left, top, left + std::max(width, 0), top + 20}; }
+Rect Field(int left, int top, int width, int height) {
+  return {left, top, left + std::max(width, 0), top + height};
+}
 
 }  // namespace
 
@@ -84,22 +86,24 @@ OtherBases OtherBasesOf(int base) {
   return {10, 16};
 }
 
-RadixLayout RadixLayoutOf(int width, int height, int halfLabelHeight) {
-  const bool wide = width > kRadixSingleRowWidth;
-  const int y = wide ? height / 2 + 3 : height / 2 - 10;
+RadixLayout RadixLayoutOf(int width, int height, int halfLabelHeight, Scale scale) {
+  auto u = [scale](int units) { return scale.Px(units); };
+  const bool wide = width > u(kRadixSingleRowWidth);
+  const int y = wide ? height / 2 + u(3) : height / 2 - u(10);
   const int h = halfLabelHeight;
+  const int fieldHeight = u(20);
   RadixLayout layout;
-  layout.bin = Field(20, y - 25, width - 25);
-  layout.binLabel = {10, y - h - 12};
-  layout.decLabel = {10, y - h + 10};
+  layout.bin = Field(u(20), y - u(25), width - u(25), fieldHeight);
+  layout.binLabel = {u(10), y - h - u(12)};
+  layout.decLabel = {u(10), y - h + u(10)};
   if (wide) {
-    layout.dec = Field(20, y, width / 2 - 20);
-    layout.hex = Field(width / 2 + 25, y, width / 2 - 30);
-    layout.hexLabel = {width / 2 + 15, y - h + 10};
+    layout.dec = Field(u(20), y, width / 2 - u(20), fieldHeight);
+    layout.hex = Field(width / 2 + u(25), y, width / 2 - u(30), fieldHeight);
+    layout.hexLabel = {width / 2 + u(15), y - h + u(10)};
   } else {
-    layout.dec = Field(20, y, width - 25);
-    layout.hex = Field(20, y + 25, width - 25);
-    layout.hexLabel = {10, y - h + 35};
+    layout.dec = Field(u(20), y, width - u(25), fieldHeight);
+    layout.hex = Field(u(20), y + u(25), width - u(25), fieldHeight);
+    layout.hexLabel = {u(10), y - h + u(35)};
   }
   return layout;
 }

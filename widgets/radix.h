@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/geometry.h"
+#include "core/scale.h"
 
 // The decimal field reads like GetDlgItemInt without sign: leading blanks, an optional
 // '+', digits up to the first other character. A leading '-', no digits or a value
@@ -44,4 +45,4 @@ struct RadixLayout {
 };
 // Decimal and hexadecimal share a row above this width.
 inline constexpr int kRadixSingleRowWidth = 100;
-RadixLayout RadixLayoutOf(int width, int height, int halfLabelHeight);
+RadixLayout RadixLayoutOf(int width, int height, int halfLabelHeight, Scale scale = {});

@@ -38,7 +38,7 @@ void CRadix::Draw(HDC dc, RECT client) {
   gdi::Selection font(dc, normalFont);
   SetBkMode(dc, TRANSPARENT);
   TextAlignScope align(dc, TA_CENTER | TA_TOP);
-  const RadixLayout layout = RadixLayoutOf(client.right, client.bottom, HalfTextHeight(dc));
+  const RadixLayout layout = RadixLayoutOf(client.right, client.bottom, HalfTextHeight(dc), scale);
   TextOut16(dc, layout.binLabel.x, layout.binLabel.y, u"2");
   TextOut16(dc, layout.decLabel.x, layout.decLabel.y, u"10");
   TextOut16(dc, layout.hexLabel.x, layout.hexLabel.y, u"16");
@@ -46,11 +46,22 @@ void CRadix::Draw(HDC dc, RECT client) {
 
 LRESULT CRadix::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
-  const RadixLayout layout = RadixLayoutOf(LOWORD(lParam), HIWORD(lParam), 0);
+  PlaceEdits(LOWORD(lParam), HIWORD(lParam));
+  return 0;
+}
+
+void CRadix::SetScale(Scale newScale) {
+  CWidget::SetScale(newScale);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  PlaceEdits(client.right, client.bottom);
+}
+
+void CRadix::PlaceEdits(int width, int height) {
+  const RadixLayout layout = RadixLayoutOf(width, height, 0, scale);
   Place(binEdit, layout.bin);
   Place(decEdit, layout.dec);
   Place(hexEdit, layout.hex);
-  return 0;
 }
 
 LRESULT CRadix::OnCommand(WPARAM wParam, LPARAM) {

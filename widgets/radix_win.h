@@ -11,6 +11,8 @@ class CRadix : public CWidget {
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  // The edits get the shared font made for the new scale and their new places.
+  void SetScale(Scale newScale) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   HWND binEdit = nullptr;
@@ -20,6 +22,7 @@ class CRadix : public CWidget {
   bool updating = false;
 
  private:
+  void PlaceEdits(int width, int height);
   HWND EditOfBase(int base) const;
   void Convert(int fromBase);
 };

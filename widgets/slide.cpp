@@ -85,3 +85,12 @@ std::int32_t FollowShown(const std::vector<std::int32_t>& origins, std::int32_t 
   const auto found = std::find(origins.begin(), origins.end(), current);
   return found == origins.end() ? -1 : static_cast<std::int32_t>(found - origins.begin());
 }
+
+Rect HintBox(const Rect& client, Scale scale) {
+  return {client.left + scale.Px(2), client.top + scale.Px(5), client.right - scale.Px(2),
+          client.bottom - scale.Px(5)};
+}
+
+Point FileNameAnchor(const Rect& client, Scale scale) {
+  return {client.right / 2, client.bottom - scale.Px(2)};
+}

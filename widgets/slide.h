@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/geometry.h"
+#include "core/scale.h"
 #include "widgets/growlist.h"
 
 // A path has a room of 260 UTF-16 units: 259 characters and a terminator.
@@ -59,6 +61,11 @@ std::int32_t NextAtRandom(std::int32_t current, std::int32_t count, const std::f
 bool IsSlideExtension(std::u16string_view extension);
 // The part after the last '\'.
 std::u16string_view FileNameOf(std::u16string_view path);
+
+// Where the widget's texts go: the hint of an empty show wraps inside HintBox; the
+// file name is centred on FileNameAnchor, standing on it.
+Rect HintBox(const Rect& client, Scale scale = {});
+Point FileNameAnchor(const Rect& client, Scale scale = {});
 
 // The seconds between pictures, within what the popup's spinner offers (1..300).
 int ClampInterval(int seconds);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/geometry_win.h"
 #include "core/dialog_win.h"
 #include "core/settings_win.h"
 #include "core/shell_win.h"
@@ -194,7 +195,7 @@ void CImageSlide::Draw(HDC dc, RECT client) {
 void CImageSlide::DrawHint(HDC dc, RECT client) const {
   static constexpr wchar_t kHint[] =
       L"이미지 슬라이더\r\n그래픽 파일(*.jpg, *.png)을 드래그하여 목록에 추가하십시오.";
-  RECT inside{client.left + 2, client.top + 5, client.right - 2, client.bottom - 5};
+  RECT inside = ToRECT(HintBox(ToRect(client), scale));
   gdi::Selection font(dc, normalFont);
   SetTextColor(dc, kYellow);
   SetBkMode(dc, TRANSPARENT);
@@ -207,7 +208,8 @@ void CImageSlide::DrawFileName(HDC dc, RECT client) const {
   SetTextColor(dc, kYellow);
   SetBkMode(dc, TRANSPARENT);
   TextAlignScope align(dc, TA_CENTER | TA_BASELINE);
-  TextOut16(dc, client.right / 2, client.bottom - 2, FileNameOf(paths.At(current)));
+  const Point at = FileNameAnchor(ToRect(client), scale);
+  TextOut16(dc, at.x, at.y, FileNameOf(paths.At(current)));
 }
 
 LRESULT CImageSlide::OnContextMenu(WPARAM, LPARAM) { return SettingsPopup<SlidePopup>::Open(*this); }

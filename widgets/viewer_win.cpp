@@ -40,7 +40,7 @@ CImageViewer* CImageViewer::Open(CImageViewer* made) {
   CImageViewer* open = viewer.release();
   open->deleteWithWindow = true;  // from here the window owns the viewer
   const StoredPlacement stored = ReadPlacement(open->owner->Section(), kDefaultPlacement, true);
-  ApplyPlacement(open->hwnd, stored);
+  ApplyPlacement(open->hwnd, stored, open->scale);
   if (stored.fullScreen) open->EnterFullScreen();
   return open;
 }
@@ -60,7 +60,7 @@ LRESULT CImageViewer::OnDestroy(WPARAM, LPARAM) {
   fitted_.Reset();
   image.reset();
   if (!fullScreen) placement = CurrentPlacement(hwnd);
-  WritePlacement(owner->Section(), placement, true, fullScreen);
+  WritePlacement(owner->Section(), placement, true, fullScreen, scale);
   ended_ = true;
   if (owner->hwnd) SendMessageW(owner->hwnd, WM_USER + 1, 0, 0);
   return 0;

@@ -6,10 +6,15 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/shell_win.h"
+#include "core/wide_win.h"
 #include "support/win_test_support.h"
 #include "tidgets/lcdtest_win.h"
+#include "tidgets/sizemeter.h"
 #include "tidgets/sizemeter_win.h"
 
 namespace {
@@ -170,6 +175,31 @@ TEST_F(SizeMeter, ShowsItsSizeInTheMiddleAndClosingLeavesTheProgramRunning) {
   EXPECT_FALSE(IsWindow(meter));
   MSG quit{};
   EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// The size meter's hint and the LCD test's help are Korean: the font they are drawn
+// with maps every letter (the default font of most systems, Wine's too, draws boxes),
+// and is as high as the default font.
+TEST_F(SizeMeter, HintAndHelpAreDrawnWithAFontThatHasTheirLetters) {
+  HWND meter = Open(kSizeMeterClass);
+  ASSERT_TRUE(meter);
+  gdi::WindowDC dc(meter);
+  TEXTMETRICW plain{};
+  GetTextMetricsW(dc, &plain);
+  gdi::Font font = DefaultHeightSharedFont(meter);
+  gdi::Selection selected(dc, font);
+  TEXTMETRICW chosen{};
+  GetTextMetricsW(dc, &chosen);
+  EXPECT_EQ(chosen.tmHeight, plain.tmHeight);
+  for (std::u16string_view text : {kSizeMeterHint, kLcdHelpText}) {
+    std::u16string letters;
+    for (char16_t c : text)
+      if (c >= u' ') letters += c;
+    std::vector<WORD> glyphs(letters.size());
+    GetGlyphIndicesW(dc, AsWide(letters.c_str()), static_cast<int>(letters.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    EXPECT_EQ(std::ranges::count(glyphs, WORD{0xFFFF}), 0) << AsWide(letters.c_str());
+  }
 }
 
 }  // namespace

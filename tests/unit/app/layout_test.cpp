@@ -179,6 +179,56 @@ TEST(BarLayout, HorizontalBarRunsLeftToRight) {
   EXPECT_EQ(layout.barWidth, 4 + 88 + 278);
 }
 
+// --- Display scale --------------------------------------------------------------
+
+// The same bar at 100, 125, 150 and 200 %: a lone row, a merged pair, two more rows
+// and seven tidgets. Edges are rounded once, so every row still ends exactly at the
+// far border, splitters keep their place in the hit test, and the bar ends after the strip.
+TEST(BarLayout, ScaledBarKeepsItsShapeAtEveryDpi) {
+  struct Case {
+    int dpi;
+    int barWidth, barHeight, caption;
+    Rect first, pairLeft, pairRight, closeButton;
+    int stripTop;
+    Point seventhTidget;
+  };
+  const Case cases[] = {
+      {96, 200, 402, 24, {4, 28, 196, 108}, {4, 178, 97, 228}, {102, 178, 196, 228}, {178, 8, 194, 24}, 338, {4, 32}},
+      {120, 250, 503, 30, {5, 35, 245, 135}, {5, 223, 121, 285}, {128, 223, 245, 285}, {222, 10, 242, 30}, 423,
+       {5, 40}},
+      {144, 300, 603, 36, {6, 42, 294, 162}, {6, 267, 146, 342}, {153, 267, 294, 342}, {267, 12, 291, 36}, 507,
+       {6, 48}},
+      {192, 400, 804, 48, {8, 56, 392, 216}, {8, 356, 194, 456}, {204, 356, 392, 456}, {356, 16, 388, 48}, 676,
+       {8, 64}},
+  };
+  const std::vector<LayoutWidget> widgets = {Panel(80), Panel(60), Panel(50), Panel(50, true), Panel(100)};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    const Scale scale(c.dpi);
+    const BarLayout layout = ComputeBarLayout(Vertical(), widgets, Tidgets(7), scale);
+    EXPECT_EQ(layout.barWidth, c.barWidth);
+    EXPECT_EQ(layout.barHeight, c.barHeight);
+    EXPECT_EQ(layout.caption, c.caption);
+    EXPECT_EQ(layout.widgets[0], c.first);
+    EXPECT_EQ(layout.widgets[2], c.pairLeft);
+    EXPECT_EQ(layout.widgets[3], c.pairRight);
+    EXPECT_EQ(layout.closeButton, c.closeButton);
+    EXPECT_EQ(layout.strip.top, c.stripTop);
+    EXPECT_EQ(layout.tidgets[6], c.seventhTidget);
+    // No gap, no overlap: rows end at the far border, the strip ends where the bar's border begins.
+    for (int i : {0, 1, 3, 4}) EXPECT_EQ(layout.widgets[i]->right, layout.barWidth - layout.border) << i;
+    EXPECT_EQ(layout.strip.bottom + layout.border, layout.barHeight);
+    EXPECT_LE(layout.tidgets[5]->x + layout.tidgetSize, layout.strip.Width());
+    // The splitter under the first row runs from its end to the second row's start, both included.
+    const int end = layout.widgets[0]->bottom;
+    const int next = layout.widgets[1]->top;
+    EXPECT_EQ(SplitterAt(Vertical(), widgets, end - 1, scale), -1);
+    EXPECT_EQ(SplitterAt(Vertical(), widgets, end, scale), 0);
+    EXPECT_EQ(SplitterAt(Vertical(), widgets, next, scale), 0);
+    EXPECT_EQ(SplitterAt(Vertical(), widgets, next + 1, scale), -1);
+  }
+}
+
 // --- Hit tests ------------------------------------------------------------------
 
 TEST(SplitterAt, CoversTheGapAndOnePixelMore) {
