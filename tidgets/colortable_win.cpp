@@ -9,6 +9,7 @@
 #include "core/colors.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "res/resource.h"
 #include "widgets/placement_win.h"
 
@@ -61,7 +62,21 @@ CColorTableApp* CColorTableApp::Open() {
   // From here the window owns the object (not before: a failed creation leaves it ours).
   app->deleteWithWindow = true;
   ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false));
+  app->placed_ = true;
   return app;
+}
+
+CColorTableApp::~CColorTableApp() { write_later::Forget(this); }
+
+LRESULT CColorTableApp::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if ((msg == WM_MOVE || msg == WM_SIZE) && placed_) write_later::Changed(this, [this] { WritePlacementNow(); });
+  return CWindow::WindowProc(msg, wParam, lParam);
+}
+
+void CColorTableApp::WritePlacementNow() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (hwnd && GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false);
 }
 
 LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
@@ -80,9 +95,9 @@ LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CColorTableApp::OnDestroy(WPARAM, LPARAM) {
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  if (GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false);
+  placed_ = false;
+  write_later::Forget(this);
+  WritePlacementNow();
   return 0;
 }
 

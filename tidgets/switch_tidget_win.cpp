@@ -1,5 +1,7 @@
 #include "tidgets/switch_tidget_win.h"
 
+#include "core/write_later_win.h"
+
 CSwitchTidget::CSwitchTidget(const wchar_t* caption, const wchar_t* name, int onFace, int offFace)
     : CIconTidget(caption, name, onFace), offFace_(offFace) {}
 
@@ -8,9 +10,22 @@ LRESULT CSwitchTidget::OnCreate(WPARAM wParam, LPARAM lParam) {
   return CIconTidget::OnCreate(wParam, lParam);
 }
 
+CSwitchTidget::~CSwitchTidget() { write_later::Forget(this); }
+
 LRESULT CSwitchTidget::OnDestroy(WPARAM wParam, LPARAM lParam) {
+  write_later::Forget(this);
   offImage.reset();
   return CIconTidget::OnDestroy(wParam, lParam);
+}
+
+LRESULT CSwitchTidget::OnLButtonUp(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CIconTidget::OnLButtonUp(wParam, lParam);
+  SaveLater();
+  return result;
+}
+
+void CSwitchTidget::SaveLater() {
+  write_later::Changed(this, [this] { SaveSettings(); });
 }
 
 void CSwitchTidget::Draw(HDC dc, RECT) { DrawFaceBitmap(dc, active ? icon.get() : offImage.get()); }

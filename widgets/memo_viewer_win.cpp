@@ -79,13 +79,7 @@ LRESULT CMemoViewer::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CMemoViewer::OnDestroy(WPARAM, LPARAM) {
-  RECT r{};
-  if (memo && GetWindowRect(hwnd, &r)) {
-    memo->left = r.left;
-    memo->top = r.top;
-    memo->width = r.right - r.left;
-    memo->height = r.bottom - r.top;
-  }
+  StoreRect();
   font.reset();
   editBrush.reset();
   if (notifyOwner && owner && owner->hwnd)
@@ -129,7 +123,10 @@ LRESULT CMemoViewer::OnCommand(WPARAM wParam, LPARAM) {
     case kCloseId: DestroyWindow(hwnd); break;
     case kPropertiesId: RunProperties(); break;
     case kEditId:
-      if (code == EN_CHANGE && !settingText_) textChanged = true;
+      if (code == EN_CHANGE && !settingText_) {
+        textChanged = true;
+        if (owner) owner->SaveLater();
+      }
       if (code == EN_KILLFOCUS) StoreText();
       break;
   }
@@ -146,6 +143,15 @@ void CMemoViewer::StoreText() {
   if (!owner) return;
   owner->changed = true;
   owner->TextStoredByViewer(memo);
+}
+
+void CMemoViewer::StoreRect() {
+  RECT r{};
+  if (!memo || !hwnd || !GetWindowRect(hwnd, &r)) return;
+  memo->left = r.left;
+  memo->top = r.top;
+  memo->width = r.right - r.left;
+  memo->height = r.bottom - r.top;
 }
 
 void CMemoViewer::Detach() {
@@ -194,7 +200,10 @@ void CMemoViewer::RunProperties() {
   if (!memo) return;
   // A picked colour stays after Cancel, so the look is renewed either way.
   ApplyLook();
-  if (owner && (result == IDOK || memo->backColor != back || memo->textColor != text)) owner->changed = true;
+  if (owner && (result == IDOK || memo->backColor != back || memo->textColor != text)) {
+    owner->changed = true;
+    owner->SaveLater(true);
+  }
   if (result == IDOK && owner) owner->TitleChanged(memo);
   SetWindowTextW(hwnd, AsWide(memo->title));
   InvalidateRect(hwnd, nullptr, TRUE);

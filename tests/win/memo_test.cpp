@@ -9,6 +9,7 @@
 
 #include "core/shell_win.h"
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
 #include "widgets/memo_file.h"
@@ -297,24 +298,31 @@ TEST_F(MemoWidget, AFileThatCannotBeReadIsNeverWrittenOver) {
   HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   CMemo* memo = nullptr;
-  const test_support::Answered told = AnswerModal(nullptr, IDOK, [&] { memo = AddMemoWidget(); });
+  // Told from the loop once the widget is made, not inside its creation.
+  EXPECT_FALSE(AnswerModal(nullptr, IDOK, [&] { memo = AddMemoWidget(); }).seen);
+  const test_support::Answered told = AnswerModal(nullptr, IDOK, [] { test_support::PumpMessages(); });
   CloseHandle(held);
   EXPECT_EQ(told.caption, L"에러");
   ASSERT_NE(memo, nullptr);
   EXPECT_EQ(Entries(memo), 0);
   Click(memo, 1);
+  write_later::WriteAll();
+  EXPECT_EQ(ReadBytes(file), before);
   DestroyWidget(memo);
   EXPECT_EQ(ReadBytes(file), before);
 }
 
-TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
+TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeIsToldOnceAndTriedAgainAtTheNextChange) {
   WriteMemos({u"가"});
   const std::string before = ReadBytes(file);
   const std::wstring temp = file + L".tmp";
+  auto writeWaiting = [] {
+    write_later::WriteAll();
+    test_support::PumpMessages();
+  };
   for (const bool heldOpen : {false, true}) {
     widgetList.Clear();
     CMemo* memo = AddMemoWidget();
-    Click(memo, 1);
     // Either the temporary file cannot be made (a folder is in its place), or it is
     // written and cannot replace the old file (held open without sharing).
     HANDLE held = INVALID_HANDLE_VALUE;
@@ -322,14 +330,28 @@ TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
       held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     else
       ASSERT_TRUE(CreateDirectoryW(temp.c_str(), nullptr));
-    const test_support::Answered told = AnswerModal(nullptr, IDOK, [&] { DestroyWidget(memo); });
+    const test_support::Answered told = AnswerModal(nullptr, IDOK, [&] {
+      Click(memo, 1);
+      writeWaiting();
+    });
+    EXPECT_EQ(told.caption, L"에러") << heldOpen;
+    // Not again at the next pause.
+    EXPECT_FALSE(AnswerModal(nullptr, IDOK, [&] {
+                   Type(memo->edit, L"x");
+                   writeWaiting();
+                 }).seen)
+        << heldOpen;
     if (heldOpen) {
       CloseHandle(held);
       EXPECT_FALSE(Exists(temp));
     }
     RemoveDirectoryW(temp.c_str());
-    EXPECT_EQ(told.caption, L"에러") << heldOpen;
     EXPECT_EQ(ReadBytes(file), before) << heldOpen;
+    Type(memo->edit, L"y");
+    writeWaiting();
+    EXPECT_EQ(ReadBack()->Count(), 2) << heldOpen;
+    DestroyWidget(memo);
+    WriteMemos({u"가"});
   }
 }
 
