@@ -316,9 +316,13 @@ TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeIsToldOnceAndTriedAgainAtThe
   WriteMemos({u"가"});
   const std::string before = ReadBytes(file);
   const std::wstring temp = file + L".tmp";
-  auto writeWaiting = [] {
-    write_later::WriteAll();
-    test_support::PumpMessages();
+  // What waits is written, and a box it posted shows (and is answered) inside the pump.
+  auto writeWaiting = [](const std::function<void()>& change) {
+    return AnswerModal(nullptr, IDOK, [&] {
+      change();
+      write_later::WriteAll();
+      test_support::PumpMessages();
+    });
   };
   for (const bool heldOpen : {false, true}) {
     widgetList.Clear();
@@ -330,25 +334,15 @@ TEST_F(MemoWidget, AFailedWriteLeavesTheOldFileWholeIsToldOnceAndTriedAgainAtThe
       held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     else
       ASSERT_TRUE(CreateDirectoryW(temp.c_str(), nullptr));
-    const test_support::Answered told = AnswerModal(nullptr, IDOK, [&] {
-      Click(memo, 1);
-      writeWaiting();
-    });
-    EXPECT_EQ(told.caption, L"에러") << heldOpen;
-    // Not again at the next pause.
-    EXPECT_FALSE(AnswerModal(nullptr, IDOK, [&] {
-                   Type(memo->edit, L"x");
-                   writeWaiting();
-                 }).seen)
-        << heldOpen;
+    EXPECT_EQ(writeWaiting([&] { Click(memo, 1); }).caption, L"에러") << heldOpen;
+    EXPECT_FALSE(writeWaiting([&] { Type(memo->edit, L"x"); }).seen) << heldOpen;  // not at every pause
     if (heldOpen) {
       CloseHandle(held);
       EXPECT_FALSE(Exists(temp));
     }
     RemoveDirectoryW(temp.c_str());
     EXPECT_EQ(ReadBytes(file), before) << heldOpen;
-    Type(memo->edit, L"y");
-    writeWaiting();
+    writeWaiting([&] { Type(memo->edit, L"y"); });
     EXPECT_EQ(ReadBack()->Count(), 2) << heldOpen;
     DestroyWidget(memo);
     WriteMemos({u"가"});
