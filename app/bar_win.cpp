@@ -13,6 +13,7 @@
 #include "app/tray_win.h"
 #include "app/user_guide_win.h"
 #include "app/factory_win.h"
+#include "core/write_later_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
 #include "core/records.h"
@@ -142,7 +143,7 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       KeepBarOnScreen(hwnd);
       return 0;
     case WM_MOVE:
-      if (IsWindowVisible(hwnd)) barState.placementChanged = true;
+      if (IsWindowVisible(hwnd)) MarkPlacementChanged();
       return 0;
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
@@ -183,8 +184,8 @@ void CMainWindow::CreateChildren() {
 
 LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
-  if (barState.placementChanged) SaveBarPlacement(hwnd);
-  if (barState.listsChanged) SaveRecordLists();
+  write_later::Forget(this);
+  SaveBarChanges();
   ReleaseSharedFonts();
   PostQuitMessage(0);
   return 0;
@@ -212,7 +213,7 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
   if (wParam == SIZE_MINIMIZED) return 0;
   RECT client{};
   GetClientRect(hwnd, &client);
-  if (IsWindowVisible(hwnd)) barState.placementChanged = true;
+  if (IsWindowVisible(hwnd)) MarkPlacementChanged();
   // The setting is in units: only a size that the current one does not give is new.
   int& thickness = barSettings.vertical ? barSettings.vertThick : barSettings.horzThick;
   const int now = barSettings.vertical ? client.right : client.bottom;
@@ -258,7 +259,7 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
     case ID_ABOUT: ShowNotice(kAboutText); break;
     case ID_PREFERENCES:
-      barState.placementChanged = true;
+      MarkPlacementChanged();
       RunPreferences(hwnd);
       break;
     default: break;
@@ -275,21 +276,21 @@ void CMainWindow::ShowPopupMenu() {
 }
 
 void CMainWindow::ToggleTopmost() {
-  barState.placementChanged = true;
+  MarkPlacementChanged();
   const bool wasTopmost = IsTopmost();
   SetWindowPos(hwnd, wasTopmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   barSettings.alwaysontop = !wasTopmost;
 }
 
 void CMainWindow::ToggleDirection() {
-  barState.placementChanged = true;
+  MarkPlacementChanged();
   barSettings.vertical = !barSettings.vertical;
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 void CMainWindow::RunSelection(UINT command) {
-  barState.listsChanged = true;
+  MarkListsChanged();
   if (command == ID_SELECT_WIDGETS)
     RunWidgetSelection(hwnd);
   else
@@ -369,10 +370,35 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
 }
 
 // Windows ends the process soon after this message without destroying any window;
-// destroying the bar now saves it and every widget exactly as a normal close does.
+// destroying the bar now saves it and every widget exactly as a normal close does,
+// and the tool windows' waiting writes are done too.
 LRESULT CMainWindow::OnEndSession(WPARAM wParam) {
-  if (wParam) DestroyWindow(hwnd);
+  if (!wParam) return 0;
+  DestroyWindow(hwnd);
+  write_later::WriteAll();
   return 0;
+}
+
+void CMainWindow::SaveBarChanges() {
+  if (barState.placementChanged) SaveBarPlacement(hwnd);
+  if (barState.listsChanged) SaveRecordLists();
+}
+
+void CMainWindow::MarkPlacementChanged() {
+  barState.placementChanged = true;
+  SaveBarLater();
+}
+
+void CMainWindow::MarkListsChanged() {
+  barState.listsChanged = true;
+  SaveBarLater();
+}
+
+// The flags are never cleared, so every write is the one the bar's end would make.
+void SaveBarLater() {
+  write_later::Changed(&mainWindow, [] {
+    if (mainWindow.hwnd) mainWindow.SaveBarChanges();
+  });
 }
 
 LRESULT CMainWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
@@ -387,7 +413,7 @@ LRESULT CMainWindow::OnMouseMove(WPARAM, LPARAM lParam) {
   WidgetInfo& record = widgetList[dragIndex];
   CWidget* widget = record.widget;
   if (!widget) return 0;
-  barState.listsChanged = true;
+  MarkListsChanged();
   const bool vertical = barSettings.vertical;
   const long long pointer = vertical ? GET_Y_LPARAM(lParam) : GET_X_LPARAM(lParam);
   // The pointer's reach is in pixels, the thickness and its limits in units.

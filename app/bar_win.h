@@ -27,6 +27,9 @@ class CMainWindow : public CWindow {
   LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam) override;
   void SetScale(Scale newScale) override;
 
+  // Section "main" as the flags ask: at the bar's end and once changes pause.
+  void SaveBarChanges();
+
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
   // Record index of the widget whose splitter is being dragged, -1 when none.
@@ -44,6 +47,8 @@ class CMainWindow : public CWindow {
   void ToggleDirection();
   void RunSelection(UINT command);
   void ShowNotice(const wchar_t* text);
+  void MarkPlacementChanged();
+  void MarkListsChanged();
   // Splitter under a client point: the record index of its leader, or -1.
   int SplitterUnder(POINT client) const;
   bool IsTopmost() const;
@@ -63,6 +68,10 @@ HWND CreateBarWindow();
 // topmost. The caller owns the returned menu (destroy it with DestroyMenu); the popup
 // to track is its first submenu.
 HMENU LoadBarMenu(bool topmost);
+
+// What section "main" keeps has changed (the lists in a selection dialog, the
+// placement): it is written once changes pause, not only when the bar goes.
+void SaveBarLater();
 
 // Deletes the widget and tidget objects of the records once their windows are gone.
 void ReleaseRecordObjects();

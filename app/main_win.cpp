@@ -10,6 +10,7 @@
 #include "core/shell_win.h"
 #include "core/settings_win.h"
 #include "core/window_win.h"
+#include "core/write_later_win.h"
 #include "res/resource.h"
 
 namespace {
@@ -45,6 +46,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
                    reinterpret_cast<LONG_PTR>(LoadIconW(instance, MAKEINTRESOURCEW(IDI_PELGRA))));
   ShowWindow(bar, showCommand);
   const int exitCode = RunMessageLoop();
+  // Tool windows outlive the bar; what they still had waiting is written now.
+  write_later::WriteAll();
   ReleaseRecordObjects();
   return exitCode;
 }

@@ -81,6 +81,7 @@ void KeepWidgetsWithinLimits() {
     KeepWidgetUsable(record, barSettings);
     if (record.vertHeight == height && record.horzWidth == width) continue;
     barState.listsChanged = true;
+    SaveBarLater();
     if (!record.widget) continue;
     record.widget->height = record.vertHeight;
     record.widget->width = record.horzWidth;

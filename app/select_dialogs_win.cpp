@@ -167,6 +167,8 @@ class SelectionDialog {
     if (!self) return FALSE;
     if (msg == WM_COMMAND) {
       self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      // Every edit is in the records at once; a kill while the dialog is open keeps it too.
+      SaveBarLater();
       return TRUE;
     }
     return self->OnOtherMessage(msg, wParam, lParam);

@@ -10,6 +10,7 @@
 #include "core/colors.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "res/resource.h"
 #include "widgets/placement_win.h"
 
@@ -67,7 +68,21 @@ CColorTableApp* CColorTableApp::Open() {
   // From here the window owns the object (not before: a failed creation leaves it ours).
   app->deleteWithWindow = true;
   ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false), app->scale);
+  app->placed_ = true;
   return app;
+}
+
+CColorTableApp::~CColorTableApp() { write_later::Forget(this); }
+
+LRESULT CColorTableApp::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if ((msg == WM_MOVE || msg == WM_SIZE) && placed_) write_later::Changed(this, [this] { WritePlacementNow(); });
+  return CWindow::WindowProc(msg, wParam, lParam);
+}
+
+void CColorTableApp::WritePlacementNow() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (hwnd && GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false, scale);
 }
 
 LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
@@ -86,9 +101,9 @@ LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CColorTableApp::OnDestroy(WPARAM, LPARAM) {
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  if (GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false, scale);
+  placed_ = false;
+  write_later::Forget(this);
+  WritePlacementNow();
   return 0;
 }
 

@@ -23,6 +23,9 @@ class CColorTableApp : public CWindow {
   // Creates the window and puts it where it was last closed; null when that fails.
   static CColorTableApp* Open();
 
+  ~CColorTableApp() override;
+  // Moves and sizes once placed: the placement is written once they pause.
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
@@ -45,7 +48,10 @@ class CColorTableApp : public CWindow {
  private:
   CColorTableApp();
   void MakeFonts();
+  void WritePlacementNow() const;
   void LayoutToClient();
   void CopyButtonText(int id) const;
   void DrawSwatch(HDC dc, int index) const;
+
+  bool placed_ = false;
 };

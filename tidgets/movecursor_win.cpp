@@ -36,6 +36,7 @@ struct MoveCursorPopup {
     const UINT typed = GetDlgItemInt(dialog, IDC_MOVECURSOR_PERIOD, &read, FALSE);
     owner.SetPeriod(read ? static_cast<int>(std::min<UINT>(typed, kMaxMovePeriodSec)) : 0);
     owner.SetActive(IsChecked(dialog, IDC_MOVECURSOR_ACTIVE));
+    owner.SaveLater();
   }
 };
 
@@ -51,7 +52,7 @@ LRESULT CMoveCursor::OnCreate(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMoveCursor::OnDestroy(WPARAM wParam, LPARAM lParam) {
-  settings.SetInt(Section(), kActiveKey, active ? 1 : 0);
+  SaveSettings();
   KillTimer(hwnd, kIdleTimer);
   return CSwitchTidget::OnDestroy(wParam, lParam);
 }
@@ -62,6 +63,8 @@ LRESULT CMoveCursor::OnTimer(WPARAM wParam, LPARAM) {
   if (Tick({cursor.x, cursor.y})) mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);
   return 0;
 }
+
+void CMoveCursor::SaveSettings() { settings.SetInt(Section(), kActiveKey, active ? 1 : 0); }
 
 LRESULT CMoveCursor::OnContextMenu(WPARAM, LPARAM) { return SettingsPopup<MoveCursorPopup>::Open(*this); }
 

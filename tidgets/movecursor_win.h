@@ -15,6 +15,7 @@ class CMoveCursor : public CSwitchTidget, public IdleCounter {
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam) override;
+  void SaveSettings() override;
   void Activate() override;
 
   // Switches on (timer 1 every tickMs, restarted) or off, and shows it.

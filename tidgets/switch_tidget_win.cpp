@@ -1,6 +1,7 @@
 #include "tidgets/switch_tidget_win.h"
 
 #include "core/dpi_win.h"
+#include "core/write_later_win.h"
 
 CSwitchTidget::CSwitchTidget(const wchar_t* caption, const wchar_t* name, int onFace, int offFace)
     : CIconTidget(caption, name, onFace), offFace_(offFace) {}
@@ -15,9 +16,22 @@ void CSwitchTidget::SetScale(Scale newScale) {
   if (offImage) offImage = LoadScaledBitmap(offFace_, scale);
 }
 
+CSwitchTidget::~CSwitchTidget() { write_later::Forget(this); }
+
 LRESULT CSwitchTidget::OnDestroy(WPARAM wParam, LPARAM lParam) {
+  write_later::Forget(this);
   offImage.reset();
   return CIconTidget::OnDestroy(wParam, lParam);
+}
+
+LRESULT CSwitchTidget::OnLButtonUp(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CIconTidget::OnLButtonUp(wParam, lParam);
+  SaveLater();
+  return result;
+}
+
+void CSwitchTidget::SaveLater() {
+  write_later::Changed(this, [this] { SaveSettings(); });
 }
 
 void CSwitchTidget::Draw(HDC dc, RECT) { DrawFaceBitmap(dc, active ? icon.get() : offImage.get()); }

@@ -10,8 +10,14 @@ class CSwitchTidget : public CIconTidget {
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+  // A click may have switched it: the key is written once clicks pause.
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam) override;
   void Draw(HDC dc, RECT client) override;
   void SetScale(Scale newScale) override;
+  ~CSwitchTidget() override;
+
+  // The on/off key is written once changes pause, not only at the end.
+  void SaveLater();
 
   gdi::Bitmap offImage;
   bool active = false;

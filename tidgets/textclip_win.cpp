@@ -62,10 +62,12 @@ LRESULT CTextClip::OnCreate(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CTextClip::OnDestroy(WPARAM wParam, LPARAM lParam) {
-  settings.SetInt(Section(), kActiveKey, wanted ? 1 : 0);
+  SaveSettings();
   ReleaseHotKey();
   return CSwitchTidget::OnDestroy(wParam, lParam);
 }
+
+void CTextClip::SaveSettings() { settings.SetInt(Section(), kActiveKey, wanted ? 1 : 0); }
 
 // A click turns on what shows off, so a key that another program held at start can
 // be taken once it is free.

@@ -13,6 +13,7 @@ class CTextClip : public CSwitchTidget {
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+  void SaveSettings() override;
   void Activate() override;
 
   // What the user chose, and what is stored. `active` is whether the hot key is

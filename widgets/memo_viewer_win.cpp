@@ -107,13 +107,7 @@ LRESULT CMemoViewer::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CMemoViewer::OnDestroy(WPARAM, LPARAM) {
-  RECT r{};
-  if (memo && GetWindowRect(hwnd, &r)) {
-    memo->left = r.left;
-    memo->top = r.top;
-    memo->width = scale.Units(r.right - r.left);
-    memo->height = scale.Units(r.bottom - r.top);
-  }
+  StoreRect();
   font.reset();
   titleFont.reset();
   editBrush.reset();
@@ -152,7 +146,10 @@ LRESULT CMemoViewer::OnCommand(WPARAM wParam, LPARAM) {
     case kCloseId: DestroyWindow(hwnd); break;
     case kPropertiesId: RunProperties(); break;
     case kEditId:
-      if (code == EN_CHANGE && !settingText_) textChanged = true;
+      if (code == EN_CHANGE && !settingText_) {
+        textChanged = true;
+        if (owner) owner->SaveLater();
+      }
       if (code == EN_KILLFOCUS) StoreText();
       break;
   }
@@ -169,6 +166,16 @@ void CMemoViewer::StoreText() {
   if (!owner) return;
   owner->changed = true;
   owner->TextStoredByViewer(memo);
+}
+
+void CMemoViewer::StoreRect() {
+  RECT r{};
+  if (!memo || !hwnd || !GetWindowRect(hwnd, &r)) return;
+  memo->left = r.left;
+  memo->top = r.top;
+  // The size in units, so the file means the same at any scale; the place as it is.
+  memo->width = scale.Units(r.right - r.left);
+  memo->height = scale.Units(r.bottom - r.top);
 }
 
 void CMemoViewer::Detach() {
@@ -217,7 +224,10 @@ void CMemoViewer::RunProperties() {
   if (!memo) return;
   // A picked colour stays after Cancel, so the look is renewed either way.
   ApplyLook();
-  if (owner && (result == IDOK || memo->backColor != back || memo->textColor != text)) owner->changed = true;
+  if (owner && (result == IDOK || memo->backColor != back || memo->textColor != text)) {
+    owner->changed = true;
+    owner->SaveLater(true);
+  }
   if (result == IDOK && owner) owner->TitleChanged(memo);
   SetWindowTextW(hwnd, AsWide(memo->title));
   InvalidateRect(hwnd, nullptr, TRUE);

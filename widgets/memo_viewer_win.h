@@ -28,6 +28,8 @@ class CMemoViewer : public CWindow {
 
   // Copies the edit into the memo when it changed since the last copy.
   void StoreText();
+  // Copies the window's rectangle into the memo.
+  void StoreRect();
   // The owner lets go: the window must not notify or touch it any more. The object
   // may be deleted at once unless its properties dialog is running; then it deletes
   // itself when the dialog has ended.

@@ -8,6 +8,7 @@
 #include "core/settings_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "widgets/memo_file_win.h"
 #include "widgets/memo_viewer_win.h"
 
@@ -16,6 +17,7 @@ std::wstring memoProgramPath;
 namespace {
 
 enum : int { kTitleListId = 0, kAddId = 1, kDeleteId = 2, kOpenId = 3, kEditId = 4 };
+enum MemoNotice : WPARAM { kUnreadableNotice = 1, kUnwritableNotice = 2 };
 
 constexpr wchar_t kUnreadableText[] =
     L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
@@ -58,6 +60,7 @@ std::wstring ComboText(HWND combo, int index) {
 }  // namespace
 
 CMemo::~CMemo() {
+  write_later::Forget(this);
   // Normally done by OnDestroy; here for an object whose window never closed them.
   for (MemoRecord* memo : memos)
     if (memo->viewer) ReleaseViewer(*memo);
@@ -83,9 +86,10 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CMemo::OnDestroy(WPARAM, LPARAM) {
+  write_later::Forget(this);
   CloseViewers();
   Flush(current);
-  if (changed && !fileBlocked_) WriteFile();
+  if (changed && !fileBlocked_) WriteFile(true);
   return 0;
 }
 
@@ -127,10 +131,34 @@ LRESULT CMemo::OnCommand(WPARAM wParam, LPARAM) {
       if (MemoRecord* memo = At(current)) {
         memo->modified = 1;
         changed = true;
+        SaveLater();
       }
       break;
   }
   return 0;
+}
+
+LRESULT CMemo::OnUserMessage2(WPARAM wParam, LPARAM) {
+  // Sent during the bar's creation, the box would run before the bar is shown and drawn.
+  if (barHandle) RedrawWindow(barHandle, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const std::wstring text = (wParam == kUnreadableNotice ? kUnreadableText : kUnwritableText) + filePath_;
+  MessageBoxW(barHandle, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+  return 0;
+}
+
+void CMemo::SaveLater(bool atOnce) {
+  write_later::Changed(this, [this] { SaveChanges(); }, atOnce);
+}
+
+// The same as the widget's end writes, except that open memo windows stay open.
+void CMemo::SaveChanges() {
+  for (MemoRecord* memo : memos) {
+    if (!memo->viewer) continue;
+    memo->viewer->StoreText();
+    memo->viewer->StoreRect();
+  }
+  Flush(current);
+  if (changed && !fileBlocked_) WriteFile(false);
 }
 
 LRESULT CMemo::OnUserMessage1(WPARAM wParam, LPARAM lParam) {
@@ -175,16 +203,21 @@ void CMemo::ReadFile() {
   filePath_ = ToWide(MemoFilePath(AsU16View(program.c_str()), AsU16View(Section())));
   if (ReadMemoFile(filePath_, *this) != MemoFileRead::kUnreadable) return;
   fileBlocked_ = true;
-  TellUser(kUnreadableText + filePath_);
+  PostMessageW(hwnd, WM_USER + 2, kUnreadableNotice, 0);
 }
 
-void CMemo::WriteFile() {
+void CMemo::WriteFile(bool closing) {
   if (WriteMemoFile(filePath_, *this)) {
     changed = false;
+    writeFailureTold_ = false;
     return;
   }
-  // A message box cannot be answered while the session ends; the old file is whole anyway.
-  if (!GetSystemMetrics(SM_SHUTTINGDOWN)) TellUser(kUnwritableText + filePath_);
+  if (writeFailureTold_) return;
+  writeFailureTold_ = true;
+  if (!closing)
+    PostMessageW(hwnd, WM_USER + 2, kUnwritableNotice, 0);
+  else if (!GetSystemMetrics(SM_SHUTTINGDOWN))  // a box cannot be answered while the session ends
+    TellUser(kUnwritableText + filePath_);
 }
 
 void CMemo::ShowCurrent() {
@@ -220,6 +253,7 @@ void CMemo::AddMemo() {
   SwitchToHangul(edit);
   SetFocus(edit);
   changed = true;
+  SaveLater(true);
 }
 
 void CMemo::DeleteSelected() {
@@ -234,6 +268,7 @@ void CMemo::DeleteSelected() {
   SendMessageW(titleList, CB_DELETESTRING, static_cast<WPARAM>(selected), 0);
   ShowCurrent();
   changed = true;
+  SaveLater(true);
 }
 
 void CMemo::OpenViewer() {

@@ -1,7 +1,8 @@
 // The memo widget: a drop-down of memo titles, "+" (new), "-" (delete) and "ㅁ" (open
 // in a window of its own), and an edit with the selected memo's text. All memos of
 // one instance live in one file beside the executable, read at creation and written
-// at destruction when something changed.
+// when something changed: once typing pauses, at once when a memo is added, deleted,
+// renamed or recoloured, and at destruction.
 #pragma once
 
 #include <string>
@@ -27,6 +28,13 @@ class CMemo : public CWidget, public MemoSet {
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   // wParam: the viewer object whose window has gone.
   LRESULT OnUserMessage1(WPARAM wParam, LPARAM lParam) override;
+  // Posted: tells the user about the file (wParam: a MemoNotice), over the bar once it shows.
+  LRESULT OnUserMessage2(WPARAM wParam, LPARAM lParam) override;
+
+  // A change the file has to get: written once changes pause, or at the next chance.
+  void SaveLater(bool atOnce = false);
+  // Takes in what the edits hold and writes the file when the set changed.
+  void SaveChanges();
 
   // Copies the widget's edit into memo `index` when the edit is ahead of it.
   void Flush(std::int32_t index);
@@ -48,7 +56,9 @@ class CMemo : public CWidget, public MemoSet {
  private:
   void PlaceControls(int width, int height);
   void ReadFile();
-  void WriteFile();
+  // A failure is told once until a write succeeds again: at the bar's end at once,
+  // else through a posted message, so no box opens inside a write.
+  void WriteFile(bool closing);
   void ShowCurrent();
   void SetEditText(std::u16string_view text);
   void AddMemo();
@@ -61,6 +71,7 @@ class CMemo : public CWidget, public MemoSet {
   std::wstring filePath_;
   // The file is there but could not be read: it must not be written over in this run.
   bool fileBlocked_ = false;
+  bool writeFailureTold_ = false;
   // Text set by the program raises no EN_CHANGE on a multi-line edit, but Wine may
   // differ: ignore notifications while it is being set.
   bool settingText_ = false;

@@ -9,6 +9,7 @@
 #include "core/data_folder_win.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "widgets/drop_win.h"
 #include "widgets/grpbtn_win.h"
 #include "widgets/grpscrl_win.h"
@@ -39,7 +40,10 @@ LRESULT CMusicPlayer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       if (wParam == kPauseHotKey) PostMessageW(hwnd, WM_COMMAND, kPlayButton, 0);
       return 0;
-    case MM_MCINOTIFY: OnPlayEnded(wParam, LOWORD(lParam)); return 0;
+    case MM_MCINOTIFY:
+      OnPlayEnded(wParam, LOWORD(lParam));
+      SaveStateLater();
+      return 0;
     default: return CWidget::WindowProc(msg, wParam, lParam);
   }
 }
@@ -55,7 +59,10 @@ LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
+CMusicPlayer::~CMusicPlayer() { write_later::Forget(this); }
+
 LRESULT CMusicPlayer::OnDestroy(WPARAM, LPARAM) {
+  write_later::Forget(this);
   SaveState();
   for (music::PlayList& list : lists) list.Clear();
   for (UINT_PTR timer = kPositionTimer; timer <= kSkipTimer; ++timer) KillTimer(hwnd, timer);
@@ -78,6 +85,7 @@ void CMusicPlayer::LoadState() {
     selIdx[g] = settings.GetInt(Section(), NumberedKey(L"groupIdx", g).c_str(), -1);
   selIdx[playGroup] = playIdx;
   random = settings.GetInt(Section(), L"randomPlay", 0) != 0;
+  savedState_ = StateNow();
 }
 
 void CMusicPlayer::SaveState() {
@@ -86,6 +94,16 @@ void CMusicPlayer::SaveState() {
   settings.SetInt(Section(), L"randomPlay", random ? 1 : 0);
   for (int g = 0; g < music::kListCount; ++g)
     settings.SetInt(Section(), NumberedKey(L"groupIdx", g).c_str(), selIdx[g]);
+  savedState_ = StateNow();
+}
+
+std::array<int, 3 + music::kListCount> CMusicPlayer::StateNow() const {
+  return {playGroup, playIdx, random ? 1 : 0, selIdx[0], selIdx[1], selIdx[2], selIdx[3]};
+}
+
+void CMusicPlayer::SaveStateLater() {
+  if (StateNow() == savedState_) return;
+  write_later::Changed(this, [this] { SaveState(); });
 }
 
 void CMusicPlayer::SaveLists() {
@@ -195,6 +213,7 @@ LRESULT CMusicPlayer::OnCommand(WPARAM wParam, LPARAM) {
       if (id >= kTabOfList0 && id < kTabOfList0 + music::kListCount) ShowList(id - kTabOfList0);
       break;
   }
+  SaveStateLater();
   return 0;
 }
 
@@ -288,6 +307,7 @@ LRESULT CMusicPlayer::OnTimer(WPARAM wParam, LPARAM) {
       break;
     default: break;
   }
+  SaveStateLater();
   return 0;
 }
 
@@ -338,6 +358,7 @@ LRESULT CMusicPlayer::OnDropFiles(WPARAM wParam, LPARAM) {
     SendMessageW(Control(kFileList), LB_SETCURSEL, 0, 0);
   }
   SaveLists();
+  SaveStateLater();
   return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -48,6 +49,7 @@ class CMusicPlayer : public CWidget {
   void SetScale(Scale newScale) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam) override;
+  ~CMusicPlayer() override;
 
   // The list whose tab is in state 0.
   int DisplayedList() const;
@@ -64,6 +66,10 @@ class CMusicPlayer : public CWidget {
  private:
   void LoadState();
   void SaveState();
+  // When what SaveState writes differs from what it wrote (or read) last, it is
+  // written once changes pause.
+  void SaveStateLater();
+  std::array<int, 3 + music::kListCount> StateNow() const;
   void SaveLists();
 
   bool OpenAndPlay(const char16_t* path, DWORD from);
@@ -89,6 +95,7 @@ class CMusicPlayer : public CWidget {
   void StopForNext(UINT_PTR timer);
 
   std::optional<music::SkipRound> round_;
+  std::array<int, 3 + music::kListCount> savedState_{};
   // Where the last seek message asked to go; the position timer leaves the bar alone meanwhile.
   DWORD seekTo_ = 0;
   bool seekPending_ = false;

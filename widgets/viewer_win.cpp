@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "widgets/placement_win.h"
 #include "widgets/slide_win.h"
 
@@ -42,7 +43,21 @@ CImageViewer* CImageViewer::Open(CImageViewer* made) {
   const StoredPlacement stored = ReadPlacement(open->owner->Section(), kDefaultPlacement, true);
   ApplyPlacement(open->hwnd, stored, open->scale);
   if (stored.fullScreen) open->EnterFullScreen();
+  open->placed_ = true;
   return open;
+}
+
+CImageViewer::~CImageViewer() { write_later::Forget(this); }
+
+LRESULT CImageViewer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if ((msg == WM_MOVE || msg == WM_SIZE) && placed_) write_later::Changed(this, [this] { WritePlacementNow(); });
+  return CWindow::WindowProc(msg, wParam, lParam);
+}
+
+// In full screen the normal placement kept from before it is the one written.
+void CImageViewer::WritePlacementNow() {
+  if (!fullScreen) placement = CurrentPlacement(hwnd);
+  WritePlacement(owner->Section(), placement, true, fullScreen, scale);
 }
 
 void CImageViewer::ShowPath() {
@@ -59,8 +74,9 @@ LRESULT CImageViewer::OnCreate(WPARAM, LPARAM) {
 LRESULT CImageViewer::OnDestroy(WPARAM, LPARAM) {
   fitted_.Reset();
   image.reset();
-  if (!fullScreen) placement = CurrentPlacement(hwnd);
-  WritePlacement(owner->Section(), placement, true, fullScreen, scale);
+  placed_ = false;
+  write_later::Forget(this);
+  WritePlacementNow();
   ended_ = true;
   if (owner->hwnd) SendMessageW(owner->hwnd, WM_USER + 1, 0, 0);
   return 0;

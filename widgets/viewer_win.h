@@ -23,6 +23,9 @@ class CImageViewer : public CWindow {
   static CImageViewer* OpenList(CDget& owner, CImageSlide& slide, int index);
   static CImageViewer* OpenSingle(CDget& owner, std::u16string_view path);
 
+  ~CImageViewer() override;
+  // Moves and sizes once placed (full screen too): the placement is written once they pause.
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override;
@@ -51,7 +54,9 @@ class CImageViewer : public CWindow {
   CImageViewer(CDget& owner, CImageSlide* slide, int index, std::u16string_view path);
   static CImageViewer* Open(CImageViewer* viewer);
   void ShowPath();
+  void WritePlacementNow();
 
   FittedPicture fitted_;
   bool ended_ = false;
+  bool placed_ = false;
 };

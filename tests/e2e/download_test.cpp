@@ -29,13 +29,13 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
   return names;
 }
 
-LRESULT MemoCount(const e2e::Pelgra& run) { return SendMessageW(run.WidgetControl(L"ComboBox"), CB_GETCOUNT, 0, 0); }
+LRESULT MemoCount(const e2e::Pelgra& run) { return SendMessageW(run.Descendant(L"ComboBox"), CB_GETCOUNT, 0, 0); }
 
 void AddMemo(const e2e::Pelgra& run, const wchar_t* text) {
   const LRESULT before = MemoCount(run);
-  run.ClickOn(run.WidgetControl(L"Button", L"+"));
+  run.ClickOn(run.Descendant(L"Button", L"+"));
   ASSERT_TRUE(e2e::WaitUntil(5000, [&] { return MemoCount(run) == before + 1; }));
-  SendMessageW(run.WidgetControl(L"Edit"), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  SendMessageW(run.Descendant(L"Edit"), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
 TEST(Download, FromAReadOnlyFolderTheDataLivesInAppDataAndStays) {

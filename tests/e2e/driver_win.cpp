@@ -194,10 +194,22 @@ int Pelgra::CountChildren(const wchar_t* className) const {
   return count;
 }
 
-HWND Pelgra::WidgetControl(const wchar_t* className, const wchar_t* caption) const {
-  for (HWND widget = GetWindow(bar_, GW_CHILD); widget; widget = GetWindow(widget, GW_HWNDNEXT))
-    if (HWND control = FindWindowExW(widget, nullptr, className, caption)) return control;
-  return nullptr;
+HWND Pelgra::Descendant(const wchar_t* className, const wchar_t* text) const {
+  struct Search {
+    const wchar_t* className;
+    const wchar_t* text;
+    HWND found;
+  } search{className, text, nullptr};
+  EnumChildWindows(
+      bar_,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        if (_wcsicmp(ClassOf(child).c_str(), s->className) != 0 || (s->text && TitleOf(child) != s->text)) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND Pelgra::WaitForWindow(const wchar_t* title, DWORD timeoutMs) const {
@@ -235,6 +247,10 @@ bool Pelgra::Close(DWORD timeoutMs) { return PostMessageW(bar_, WM_CLOSE, 0, 0) 
 
 bool Pelgra::WaitForExit(DWORD timeoutMs) {
   return process_.hProcess && WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+bool Pelgra::Kill() {
+  return process_.hProcess && TerminateProcess(process_.hProcess, 99) && WaitForExit(5000);
 }
 
 DWORD Pelgra::ExitCode() const {

@@ -81,8 +81,9 @@ class Pelgra {
   HWND Child(UINT id, const wchar_t* className = nullptr) const;
   // Child windows of the bar of this class.
   int CountChildren(const wchar_t* className) const;
-  // A control of one of the bar's widgets, by class (and caption, when given).
-  HWND WidgetControl(const wchar_t* className, const wchar_t* caption = nullptr) const;
+  // The first window inside the bar, at any depth, of this class (case ignored) and,
+  // when given, this caption; null when none.
+  HWND Descendant(const wchar_t* className, const wchar_t* text = nullptr) const;
   // A visible top-level window of the program with this title (a dialog, a
   // message box), once it shows; null after the time is up.
   HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 10000) const;
@@ -96,6 +97,8 @@ class Pelgra {
   // Asks the bar to close (WM_CLOSE) and waits for the process to end.
   bool Close(DWORD timeoutMs = 20000);
   bool WaitForExit(DWORD timeoutMs = 20000);
+  // Ends the process the hard way, as a crash or "End task" does: nothing of it runs.
+  bool Kill();
   // The process's exit code, or STILL_ACTIVE.
   DWORD ExitCode() const;
 

@@ -12,29 +12,6 @@ namespace {
 
 constexpr wchar_t kMemoOnly[] = L"[main]\r\nwnum=1\r\nwidget_0=메모§Memo§Memo_1§1§150§150§15794175§0§100\r\ntnum=0\r\n";
 
-struct Found {
-  const wchar_t* className;
-  const wchar_t* text;
-  HWND window = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
-  auto* found = reinterpret_cast<Found*>(param);
-  wchar_t name[32] = {};
-  wchar_t text[64] = {};
-  GetClassNameW(child, name, 32);
-  GetWindowTextW(child, text, 64);
-  if (_wcsicmp(name, found->className) != 0 || (found->text && std::wcscmp(text, found->text) != 0)) return TRUE;
-  found->window = child;
-  return FALSE;
-}
-
-HWND FindChild(const e2e::Pelgra& run, const wchar_t* className, const wchar_t* text = nullptr) {
-  Found found{className, text};
-  EnumChildWindows(run.bar(), MatchChild, reinterpret_cast<LPARAM>(&found));
-  return found.window;
-}
-
 std::int32_t I32At(const std::string& bytes, std::size_t at) {
   std::int32_t value = 0;
   if (bytes.size() >= at + 4) std::memcpy(&value, bytes.data() + at, 4);
@@ -53,8 +30,8 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
 
   {
     e2e::Pelgra run(box);
-    HWND add = FindChild(run, L"Button", L"+");
-    HWND edit = FindChild(run, L"Edit");
+    HWND add = run.Descendant(L"Button", L"+");
+    HWND edit = run.Descendant(L"Edit");
     ASSERT_TRUE(add && edit);
     EXPECT_FALSE(IsWindowEnabled(edit));
     run.ClickOn(add);
@@ -73,7 +50,7 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
 
   {
     e2e::Pelgra again(box);
-    HWND edit = FindChild(again, L"Edit");
+    HWND edit = again.Descendant(L"Edit");
     ASSERT_TRUE(edit);
     wchar_t text[16] = {};
     // GetWindowTextW would give another process's edit its caption, not its text.
@@ -87,12 +64,17 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
 TEST(MemoRun, AFailedWriteAtCloseIsToldAndTheOldFileStays) {
   e2e::Sandbox box;
   ASSERT_TRUE(box.WriteIni(kMemoOnly));
+  e2e::Pelgra run(box);
+  HWND add = run.Descendant(L"Button", L"+");
+  HWND edit = run.Descendant(L"Edit");
+  ASSERT_TRUE(add && edit);
+  run.ClickOn(add);
+  // A new memo is written at once; typing waits for a pause that the close cuts short.
+  ASSERT_TRUE(e2e::WaitUntil(5000, [&] { return !box.ReadBytes(L"pelgra.Memo").empty(); }));
+  const std::string written = box.ReadBytes(L"pelgra.Memo");
   // A folder where the temporary file would go: the write cannot start.
   ASSERT_TRUE(CreateDirectoryW(box.Path(L"pelgra.Memo.tmp").c_str(), nullptr));
-  e2e::Pelgra run(box);
-  HWND add = FindChild(run, L"Button", L"+");
-  ASSERT_TRUE(add);
-  run.ClickOn(add);
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"장보기"));
   PostMessageW(run.bar(), WM_CLOSE, 0, 0);
   // The box stays up although the bar is gone and the program is ending.
   HWND told = run.WaitForWindow(L"에러");
@@ -100,7 +82,7 @@ TEST(MemoRun, AFailedWriteAtCloseIsToldAndTheOldFileStays) {
   EXPECT_FALSE(e2e::WaitUntil(500, [&] { return !IsWindowVisible(told); }));
   PostMessageW(told, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(run.WaitForExit());
-  EXPECT_TRUE(box.ReadBytes(L"pelgra.Memo").empty());
+  EXPECT_EQ(box.ReadBytes(L"pelgra.Memo"), written);
   RemoveDirectoryW(box.Path(L"pelgra.Memo.tmp").c_str());
 }
 

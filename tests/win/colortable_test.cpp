@@ -10,6 +10,7 @@
 #include "app/factory_win.h"
 #include "core/shell_win.h"
 #include "core/wide_win.h"
+#include "core/write_later_win.h"
 #include "support/win_test_support.h"
 #include "tidgets/colortable_win.h"
 
@@ -96,6 +97,10 @@ TEST_F(ColorTableTool, ClickOpensAWindowShowingTheFirstColourOnButtonsThatCopyTh
   CColorTableApp* app = Click();
   ASSERT_NE(app, nullptr);
   EXPECT_TRUE(IsWindowVisible(app->hwnd));
+  EXPECT_FALSE(write_later::Waiting(app));  // being placed at opening is no move
+  MoveWindow(app->hwnd, 30, 40, 900, 700, TRUE);
+  write_later::WriteAll();  // once moves pause, not only when it closes
+  EXPECT_EQ(ini_.Int(L"ColorTableApp", L"left"), 30);
   EXPECT_EQ(ButtonTexts(*app),
             (std::vector<std::wstring>{L"IndianRed", L"RGB(205, 92, 92)", L"0XCD5C5C", L"#CD5C5C"}));
   EXPECT_EQ(At(Snapshot::Repainted(*app), kSelectedBox), kIndianRed);

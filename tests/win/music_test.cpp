@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/write_later_win.h"
 #include "support/widget_bench.h"
 #include "widgets/grpbtn_win.h"
 #include "widgets/grpscrl_win.h"
@@ -289,12 +290,15 @@ TEST_F(MusicPlayer, StateIsRestoredAtCreationAndWrittenAtDestroy) {
   EXPECT_TRUE(player->random);
   EXPECT_EQ(SendMessageW(player->Control(kRandomButton), GBM_GETSTATE, 0, 0), grpbtn::kPressed);
   EXPECT_EQ(player->lists[0].Count(), 1200);
+  EXPECT_FALSE(write_later::Waiting(player));  // what was read is no change
 
   Command(*player, kTabOfList0);
   SendMessageW(player->Control(kRandomButton), GBM_SETSTATE, grpbtn::kNormal, 0);
   Command(*player, kRandomButton);
   Command(*player, kNextButton);  // nothing plays: only the displayed selection moves, -1 stays
   EXPECT_EQ(player->selIdx[0], -1);
+  write_later::WriteAll();  // once changes pause, not only at the end
+  EXPECT_EQ(ini.Int(kSection, L"randomPlay"), 0);
   DestroyWindow(player->hwnd);
   EXPECT_EQ(ini.Int(kSection, L"playGroup"), 2);
   EXPECT_EQ(ini.Int(kSection, L"playIdx"), 1);

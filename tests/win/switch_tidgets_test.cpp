@@ -12,6 +12,7 @@
 
 #include "app/factory_win.h"
 #include "core/shell_win.h"
+#include "core/write_later_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
 #include "tidgets/movecursor_win.h"
@@ -59,9 +60,12 @@ TEST_F(SwitchTidgets, CursorMoverClickSwitchesFaceAndTimerAndTheStateIsKept) {
   CMoveCursor* mover = Add<CMoveCursor>(u"MoveCursor");
   ASSERT_NE(mover, nullptr);
   EXPECT_EQ(Face(*mover), kOffGround);
+  EXPECT_FALSE(write_later::Waiting(mover));
   Click(*mover);
   EXPECT_TRUE(mover->active);
   EXPECT_EQ(Face(*mover), kOnGround);
+  write_later::WriteAll();  // once clicks pause, not only at the end
+  EXPECT_EQ(ini.Int(L"MoveCursor", L"moveCursor"), 1);
   DestroyWindow(mover->hwnd);
   EXPECT_EQ(ini.Int(L"MoveCursor", L"moveCursor"), 1);
 
