@@ -4,21 +4,22 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/fuzz/fuzz_text.h"
 #include "widgets/calc.h"
 
 namespace {
 
 bool IsPostfixUnit(char16_t c) {
-  return (c >= u'0' && c <= u'9') || c == u'.' || c == u' ' || c == u'(' || c == kNegate ||
-         std::u16string_view(u"+-*/^").find(c) != std::u16string_view::npos;
+  switch (c) {
+    case u'.': case u' ': case u'(': case kNegate: case u'+': case u'-': case u'*': case u'/': case u'^': return true;
+    default: return c >= u'0' && c <= u'9';
+  }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::u16string text(size / 2, u'\0');
-  for (std::size_t i = 0; i < text.size(); ++i)
-    text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+  const std::u16string text = FuzzText(data, size);
 
   const std::u16string postfix = ToPostfix(text);
   // Numbers gain one space each; nothing else is added.
