@@ -16,6 +16,7 @@
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
 #include "core/records.h"
+#include "core/tooltip_win.h"
 #include "res/resource.h"
 #include "res/version.h"
 #include "widgets/dget_win.h"
@@ -41,9 +42,12 @@ gdi::Font MakeBarFont(int height, int escapement = 0) {
                                L"맑은 고딕"));
 }
 
-HWND CreateBarButton(HWND bar, UINT id) {
-  return CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kBarButtonSize, kBarButtonSize,
-                         bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance, nullptr);
+HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip) {
+  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kBarButtonSize,
+                                kBarButtonSize, bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                appInstance, nullptr);
+  AddTooltip(button, tip);
+  return button;
 }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
@@ -172,9 +176,9 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   barHandle = hwnd;
   dragIndex = -1;
-  closeButton = CreateBarButton(hwnd, kCloseButtonId);
+  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기");
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  menuButton = CreateBarButton(hwnd, kMenuButtonId);
+  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴");
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
