@@ -132,5 +132,10 @@ void LayoutBar() {
 }
 
 void RefitBarIfRoomChanged() {
-  if (mainWindow.hwnd && CurrentFit().room != barState.room) LayoutBar();
+  // Fitting moves the bar; where monitors overlap oddly that move must not start another.
+  static bool refitting = false;
+  if (refitting || !mainWindow.hwnd || CurrentFit().room == barState.room) return;
+  refitting = true;
+  LayoutBar();
+  refitting = false;
 }

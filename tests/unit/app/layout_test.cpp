@@ -281,7 +281,6 @@ TEST(BarLayout, BarLongerThanItsRoomIsThinnedToItThenScrolls) {
     EXPECT_EQ(c.vertical ? fitted.barHeight : fitted.barWidth, c.length);
     EXPECT_EQ(fitted.fullLength, full.length);
     EXPECT_NEAR(fitted.factor, c.factor, 0.0001);
-    EXPECT_EQ(fitted.scrolls, c.factor == 0);
     ASSERT_EQ(static_cast<int>(fitted.rows.size()), c.rowsShown);
     EXPECT_EQ(fitted.firstRow, c.firstShown);
     EXPECT_EQ(fitted.scrollBack.has_value(), c.back);
