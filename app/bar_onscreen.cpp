@@ -1,6 +1,7 @@
 #include "app/bar_onscreen.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 namespace {
@@ -18,6 +19,14 @@ void FitSpan(int& start, int& end, int low, int high) {
   end = static_cast<int>(from + std::max<std::int64_t>(length, 0));
 }
 
+// [start, end) moved inside [low, high) with its length kept; a longer one starts at low.
+void MoveSpanInside(int& start, int& end, int low, int high) {
+  const std::int64_t length = std::int64_t{end} - start;
+  const std::int64_t from = std::max<std::int64_t>(std::min<std::int64_t>(start, high - length), low);
+  start = static_cast<int>(from);
+  end = static_cast<int>(std::min<std::int64_t>(from + length, INT_MAX));
+}
+
 }  // namespace
 
 std::optional<Rect> RescueOffscreen(const Rect& window, const std::vector<Rect>& workAreas,
@@ -27,5 +36,14 @@ std::optional<Rect> RescueOffscreen(const Rect& window, const std::vector<Rect>&
   Rect moved = window;
   FitSpan(moved.left, moved.right, nearest.left, nearest.right);
   FitSpan(moved.top, moved.bottom, nearest.top, nearest.bottom);
+  return moved;
+}
+
+Rect KeepLengthInside(const Rect& window, const Rect& work, bool vertical) {
+  Rect moved = window;
+  if (vertical)
+    MoveSpanInside(moved.top, moved.bottom, work.top, work.bottom);
+  else
+    MoveSpanInside(moved.left, moved.right, work.left, work.right);
   return moved;
 }

@@ -17,6 +17,13 @@ BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 
 }  // namespace
 
+std::optional<Rect> NearestWorkArea(const RECT& window) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &info)) return std::nullopt;
+  return ToRect(info.rcWork);
+}
+
 bool KeepBarOnScreen(HWND bar) {
   RECT shown{};
   if (!GetWindowRect(bar, &shown)) return false;

@@ -3,5 +3,12 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "core/geometry.h"
+
 // Answers whether the bar was moved; then its placement counts as changed.
 bool KeepBarOnScreen(HWND bar);
+
+// The work area of the monitor nearest to a screen rectangle.
+std::optional<Rect> NearestWorkArea(const RECT& window);

@@ -12,6 +12,13 @@ struct BarState {
   int border = 0;
   int caption = 0;
   Point title;
+  // The room along the bar the last pass fitted it to (its work area's length, pixels),
+  // the bar's full length there and whether it is shown shorter, and the first row
+  // shown while its widget area scrolls.
+  int room = 0;
+  int fullLength = 0;
+  bool shortened = false;
+  int firstRow = 0;
   // Set by a first run, either selection dialog and a splitter drag: write the lists.
   bool listsChanged = false;
   // Set by a first run, a move or resize while shown, and the menu's options:

@@ -84,10 +84,14 @@ void SaveBarPlacement(HWND bar) {
   // The position as the system gives it, the size in units: the file means the same
   // bar on a monitor of any scale.
   const Scale scale = ScaleOf(bar);
+  int width = rect.right - rect.left;
+  int height = rect.bottom - rect.top;
+  // A bar shown shorter for a small screen keeps its full length: on a larger one it is whole again.
+  if (barState.shortened) (barSettings.vertical ? height : width) = barState.fullLength;
   WriteInt(L"left", rect.left);
   WriteInt(L"top", rect.top);
-  WriteInt(L"right", rect.left + scale.Units(rect.right - rect.left));
-  WriteInt(L"bottom", rect.top + scale.Units(rect.bottom - rect.top));
+  WriteInt(L"right", rect.left + scale.Units(width));
+  WriteInt(L"bottom", rect.top + scale.Units(height));
   WriteInt(L"vertical", barSettings.vertical ? 1 : 0);
   WriteInt(L"alwaysontop", barSettings.alwaysontop ? 1 : 0);
   WriteInt(L"widgetMinThick", barSettings.widgetMinThick);

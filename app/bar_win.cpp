@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "core/bar_settings.h"
+#include "app/bar_onscreen.h"
 #include "app/bar_onscreen_win.h"
 #include "app/bar_state.h"
 #include "app/bar_store_win.h"
@@ -38,10 +39,9 @@ constexpr int kVerticalTitle = 900;  // tenths of a degree: text running upwards
 
 gdi::Font MakeBarFont(int height, int escapement = 0) { return SharedFamilyFont(height, escapement); }
 
-HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip) {
-  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kBarButtonSize,
-                                kBarButtonSize, bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                appInstance, nullptr);
+HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, DWORD visible = WS_VISIBLE) {
+  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | visible, 0, 0, kBarButtonSize, kBarButtonSize,
+                                bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance, nullptr);
   AddTooltip(button, tip);
   return button;
 }
@@ -145,9 +145,14 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DISPLAYCHANGE:
       KeepBarOnScreen(hwnd);
+      LayoutBar();
       return 0;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETWORKAREA) LayoutBar();
+      break;
     case WM_MOVE:
       if (IsWindowVisible(hwnd)) MarkPlacementChanged();
+      RefitBarIfRoomChanged();
       return 0;
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
@@ -169,6 +174,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
   menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴");
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
+  scrollBack = scrollOn = nullptr;
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
   CreateSharedFonts(scale);
@@ -178,6 +184,29 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   // A first run writes its placement along with the new lists.
   barState.placementChanged = barState.listsChanged;
   return 0;
+}
+
+void CMainWindow::PlaceScrollArrows(const BarLayout& layout) {
+  const bool vertical = barSettings.vertical;
+  PlaceArrow(scrollBack, kScrollBackId, layout.scrolls, layout.scrollBack, vertical ? IDB_ARROW_UP : IDB_ARROW_LEFT);
+  PlaceArrow(scrollOn, kScrollOnId, layout.scrolls, layout.scrollOn, vertical ? IDB_ARROW_DOWN : IDB_ARROW_RIGHT);
+}
+
+void CMainWindow::PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face) {
+  if (!scrolls) {
+    if (button) DestroyWindow(button);
+    button = nullptr;
+    return;
+  }
+  if (!button) button = CreateBarButton(hwnd, id, id == kScrollBackId ? L"이전 위젯" : L"다음 위젯", 0);
+  if (!place) {
+    ShowWindow(button, SW_HIDE);
+    return;
+  }
+  SetGrpBtnImages(button, face, face, face, face);
+  ShowWindow(button, SW_SHOWNA);
+  MoveWindow(button, place->left, place->top, place->Width(), place->Height(), TRUE);
+  UpdateWindow(button);
 }
 
 void CMainWindow::CreateChildren() {
@@ -261,6 +290,8 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_SELECT_TIDGETS: RunSelection(id); break;
     case ID_HELP_NOTICE: ShowUserGuide(hwnd, kHelpNotice); break;
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
+    case kScrollBackId: ScrollRows(-1); break;
+    case kScrollOnId: ScrollRows(1); break;
     case ID_ABOUT: ShowNotice(kAboutText); break;
     case ID_PREFERENCES:
       MarkPlacementChanged();
@@ -293,6 +324,12 @@ void CMainWindow::ToggleDirection() {
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER);
 }
 
+// The layout keeps the first row within range.
+void CMainWindow::ScrollRows(int step) {
+  barState.firstRow += step;
+  LayoutBar();
+}
+
 void CMainWindow::RunSelection(UINT command) {
   MarkListsChanged();
   if (command == ID_SELECT_WIDGETS)
@@ -306,7 +343,7 @@ void CMainWindow::ShowNotice(const wchar_t* text) { MessageBoxW(hwnd, text, kBar
 bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 int CMainWindow::SplitterUnder(POINT client) const {
-  return SplitterAt(barSettings, CurrentLayoutWidgets(), barSettings.vertical ? client.y : client.x, scale);
+  return SplitterAt(CurrentBarLayout(), barSettings.vertical ? client.y : client.x);
 }
 
 LRESULT CMainWindow::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
@@ -356,10 +393,7 @@ LRESULT CMainWindow::OnGetMinMaxInfo(LPARAM lParam) {
 LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   // With SWP_NOMOVE the position is not applied, so there is nothing to snap.
-  if (!pos || !barSettings.magneticEffet || (pos->flags & SWP_NOMOVE)) return 0;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return 0;
+  if (!pos || (pos->flags & SWP_NOMOVE)) return 0;
   Rect moving{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy};
   // A move that keeps the size may carry no size at all: snap the real one.
   RECT current{};
@@ -367,9 +401,16 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
     moving.right = pos->x + (current.right - current.left);
     moving.bottom = pos->y + (current.bottom - current.top);
   }
-  const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
-  pos->x = at.x;
-  pos->y = at.y;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (barSettings.magneticEffet && GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
+    moving = {at.x, at.y, at.x + moving.Width(), at.y + moving.Height()};
+  }
+  // The widgets lie along the bar's length: that stays on the screen it goes to.
+  if (const auto work = NearestWorkArea(ToRECT(moving))) moving = KeepLengthInside(moving, *work, barSettings.vertical);
+  pos->x = moving.left;
+  pos->y = moving.top;
   return 0;
 }
 
@@ -420,9 +461,9 @@ LRESULT CMainWindow::OnMouseMove(WPARAM, LPARAM lParam) {
   MarkListsChanged();
   const bool vertical = barSettings.vertical;
   const long long pointer = vertical ? GET_Y_LPARAM(lParam) : GET_X_LPARAM(lParam);
-  // The pointer's reach is in pixels, the thickness and its limits in units.
+  // The pointer's reach is in pixels, the thickness and its limits in full-size units.
   const long long reach = pointer - (vertical ? widget->top : widget->left);
-  const int thickness = ClampThickness(scale.Units(reach), barSettings.widgetMinThick, barSettings.widgetMaxThick);
+  const int thickness = DraggedThickness(dragIndex, reach);
   if (vertical)
     widget->height = record.vertHeight = thickness;
   else

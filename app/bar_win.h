@@ -5,10 +5,16 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "app/layout.h"
 #include "core/window_win.h"
 
 inline constexpr UINT kCloseButtonId = 1;
 inline constexpr UINT kMenuButtonId = 2;
+// The arrow buttons of a widget area too long for the screen.
+inline constexpr UINT kScrollBackId = 3;
+inline constexpr UINT kScrollOnId = 4;
 inline constexpr wchar_t kBarTitle[] = L"Pelgra";
 
 class CMainWindow : public CWindow {
@@ -30,8 +36,14 @@ class CMainWindow : public CWindow {
   // Section "main" as the flags ask: at the bar's end and once changes pause.
   void SaveBarChanges();
 
+  // The arrow buttons of a scrolling widget area: made while it scrolls, each shown
+  // while there is more to see its way, gone when everything fits again.
+  void PlaceScrollArrows(const BarLayout& layout);
+
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
+  HWND scrollBack = nullptr;
+  HWND scrollOn = nullptr;
   // Record index of the widget whose splitter is being dragged, -1 when none.
   int dragIndex = -1;
 
@@ -45,6 +57,8 @@ class CMainWindow : public CWindow {
   void ShowPopupMenu();
   void ToggleTopmost();
   void ToggleDirection();
+  void ScrollRows(int step);
+  void PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face);
   void RunSelection(UINT command);
   void ShowNotice(const wchar_t* text);
   void MarkPlacementChanged();

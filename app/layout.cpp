@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -37,16 +38,15 @@ std::vector<int> GroupOf(const std::vector<LayoutWidget>& widgets, int leader) {
   return members;
 }
 
-// Splits the bar's thickness among the members of one group and stores their rects.
-// Shares are worked out in units; each edge is then scaled, and the last member
-// ends exactly at the inner edge of the far border.
-void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members,
-                std::int64_t along, const BarSettings& bar, int crossThickness, const Axes& axes, Scale scale,
+// Splits the bar's thickness among the members of one group and stores their rects
+// between `alongFrom` and `alongTo` (pixels along the bar). Shares are worked out in
+// units; each edge is then scaled, and the last member ends exactly at the inner
+// edge of the far border.
+void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members, int alongFrom,
+                int alongTo, const BarSettings& bar, int crossThickness, const Axes& axes, Scale scale,
                 BarLayout& out) {
   const int border = bar.bdThick;
   const int split = bar.splitThick;
-  const std::int64_t alongFrom = scale.Px(along);
-  const std::int64_t alongTo = scale.Px(along + widgets[members.front()].thickness);
   const std::int64_t innerEnd = std::int64_t{scale.Px(crossThickness)} - scale.Px(border);
   if (members.size() == 1) {
     const std::int64_t from = scale.Px(border);
@@ -72,6 +72,113 @@ void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>
     out.widgets[members[k]] = axes.Make(alongFrom, alongTo - alongFrom, from, to - from);
     across += size + split;
   }
+}
+
+// A leader's thickness along the bar at full size and the least it may be shown at
+// (units): the bar's widget minimum, or its own thickness when that is smaller.
+struct RowSize {
+  int leader;
+  std::int64_t full;
+  std::int64_t least;
+};
+
+std::vector<RowSize> RowSizes(const std::vector<LayoutWidget>& widgets, int minThick) {
+  std::vector<RowSize> sizes;
+  for (int i = 0; i < static_cast<int>(widgets.size()); ++i) {
+    if (!IsLeader(widgets[i])) continue;
+    const std::int64_t full = widgets[i].thickness;
+    sizes.push_back({i, full, std::max<std::int64_t>(0, std::min<std::int64_t>(full, minThick))});
+  }
+  return sizes;
+}
+
+// Rows at full size from `start` (units), edges scaled once. Answers where the strip starts.
+int FullRows(const std::vector<RowSize>& sizes, int split, std::int64_t start, Scale scale,
+             std::vector<BarRow>& rows) {
+  std::int64_t along = start;
+  for (const RowSize& row : sizes) {
+    const int from = scale.Px(along);
+    const int to = scale.Px(along + row.full);
+    along += row.full + split;
+    rows.push_back({row.leader, from, to, scale.Px(along)});
+  }
+  return scale.Px(along);
+}
+
+// Rows thinned by one common factor so that the last splitter ends exactly at `end`
+// (pixels), none below its least; a row that would fall below keeps its least and
+// the others share the rest. Answers the factor, or nothing when even the least
+// thicknesses do not fit. Positions are real numbers, each edge rounded once.
+std::optional<double> ThinnedRows(const std::vector<RowSize>& sizes, int split, int start, int end, Scale scale,
+                                  std::vector<BarRow>& rows) {
+  const double unit = static_cast<double>(scale.dpi()) / kBaseDpi;
+  const double room = (end - start) / unit - static_cast<double>(sizes.size()) * split;
+  double leastSum = 0;
+  for (const RowSize& row : sizes) leastSum += static_cast<double>(row.least);
+  if (leastSum > room) return std::nullopt;
+  // Each round settles at least one more row at its least, so it ends within a round per row.
+  std::vector<bool> atLeast(sizes.size(), false);
+  double factor = 0;
+  for (bool settled = false; !settled;) {
+    double fixed = 0, shared = 0;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+      if (atLeast[i])
+        fixed += static_cast<double>(sizes[i].least);
+      else
+        shared += static_cast<double>(sizes[i].full);
+    }
+    factor = shared > 0 ? (room - fixed) / shared : 0;
+    settled = true;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+      if (atLeast[i] || factor * static_cast<double>(sizes[i].full) >= static_cast<double>(sizes[i].least)) continue;
+      atLeast[i] = true;
+      settled = false;
+    }
+  }
+  double along = start;
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    const double units = atLeast[i] ? static_cast<double>(sizes[i].least) : factor * static_cast<double>(sizes[i].full);
+    const double shown = units * unit;
+    const int from = static_cast<int>(std::llround(along));
+    const int to = static_cast<int>(std::llround(along + shown));
+    along += shown + split * unit;
+    rows.push_back({sizes[i].leader, from, to, static_cast<int>(std::llround(along))});
+  }
+  // The sum is `end` exactly; this only keeps floating-point dust off the last edge.
+  if (!rows.empty()) rows.back().splitEnd = end;
+  return factor;
+}
+
+// Rows at their least between `start` and `end` (pixels), from `first` on as many as
+// fit whole; the first shown is cut to the room when it alone is longer. Answers the
+// first row of the last page: from there on every row fits.
+int ScrolledRows(const std::vector<RowSize>& sizes, int split, int start, int end, Scale scale, int first,
+                 std::vector<BarRow>& rows) {
+  const int count = static_cast<int>(sizes.size());
+  auto extent = [&](int from, int to) {  // rows from..to-1 with the splitters between them
+    std::int64_t units = 0;
+    for (int i = from; i < to; ++i) units += sizes[i].least + (i + 1 < to ? split : 0);
+    return scale.Px(units);
+  };
+  int lastFirst = std::max(count - 1, 0);
+  while (lastFirst > 0 && extent(lastFirst - 1, count) <= end - start) --lastFirst;
+  first = std::clamp(first, 0, lastFirst);
+  std::int64_t along = 0;
+  for (int i = first; i < count; ++i) {
+    const int to = start + scale.Px(along + sizes[i].least);
+    if (to > end && i > first) break;
+    const int from = start + scale.Px(along);
+    along += sizes[i].least + split;
+    rows.push_back({sizes[i].leader, from, std::max(from, std::min(to, end)), start + scale.Px(along)});
+  }
+  return lastFirst;
+}
+
+// The arrow button of a scrolling widget area: centred across the bar in the band
+// that starts at `band` along it.
+Rect ArrowButton(const Axes& axes, int band, int bandDepth, int border, int inner, Scale scale) {
+  const int size = scale.Px(kBarButtonSize);
+  return axes.Make(band + (bandDepth - size) / 2, size, border + (inner - size) / 2, size);
 }
 
 }  // namespace
@@ -106,7 +213,7 @@ std::vector<Point> FlowTidgets(bool vertical, int extent, int tidgetSize, int ti
 }
 
 BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidget>& widgets,
-                           const std::vector<bool>& tidgetPlaceable, Scale scale) {
+                           const std::vector<bool>& tidgetPlaceable, Scale scale, BarFit fit) {
   const Axes axes{bar.vertical};
   const int b = bar.bdThick;
   const int k = bar.capThick;
@@ -136,41 +243,102 @@ BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidge
     out.title = {captionMiddle, cross - scale.Px(50)};
   }
 
-  std::int64_t along = std::int64_t{k} + b;
-  for (int i = 0; i < static_cast<int>(widgets.size()); ++i) {
-    if (!IsLeader(widgets[i])) continue;
-    PlaceGroup(widgets, GroupOf(widgets, i), along, bar, crossUnits, axes, scale, out);
-    along += std::int64_t{widgets[i].thickness} + bar.splitThick;
-  }
-
   // Tidgets are squares of one size: their size and gap are scaled, then flowed in pixels.
   out.tidgetSize = scale.Px(bar.tidgetSize);
   const int gap = scale.Px(bar.tidgetGap);
   int tidgetCount = 0;
   for (bool placeable : tidgetPlaceable) tidgetCount += placeable ? 1 : 0;
   out.stripExtent = StripExtent(inner, out.tidgetSize, gap, tidgetCount);
-  const int stripStart = scale.Px(along);
+
+  const std::vector<RowSize> sizes = RowSizes(widgets, bar.widgetMinThick);
+  int stripStart = FullRows(sizes, bar.splitThick, std::int64_t{k} + b, scale, out.rows);
+  out.fullLength = ToInt(std::int64_t{stripStart} + out.stripExtent + out.border);
+  if (fit.room > 0 && out.fullLength > fit.room) {
+    // As long as the room, the strip and the far border keeping their size at its end
+    // (longer only when the caption, the arrows and the strip alone do not fit).
+    const int start = out.border + out.caption;
+    const int end = std::max(ToInt(std::int64_t{fit.room} - out.stripExtent - out.border), start);
+    out.rows.clear();
+    if (const auto factor = ThinnedRows(sizes, bar.splitThick, start, end, scale, out.rows)) {
+      out.factor = *factor;
+      stripStart = end;
+    } else {
+      out.scrolls = true;
+      out.factor = 0;
+      const int band = scale.Px(kScrollBand);
+      stripStart = std::max(end, start + 2 * band);
+      const int lastFirst =
+          ScrolledRows(sizes, bar.splitThick, start + band, stripStart - band, scale, fit.firstRow, out.rows);
+      out.firstRow = std::clamp(fit.firstRow, 0, lastFirst);
+      if (out.firstRow > 0) out.scrollBack = ArrowButton(axes, start, band, out.border, inner, scale);
+      if (out.firstRow < lastFirst)
+        out.scrollOn = ArrowButton(axes, stripStart - band, band, out.border, inner, scale);
+    }
+  }
+  out.length = ToInt(std::int64_t{stripStart} + out.stripExtent + out.border);
+
+  std::vector<bool> inView(widgets.size(), false);
+  for (const BarRow& row : out.rows) {
+    inView[row.leader] = true;
+    PlaceGroup(widgets, GroupOf(widgets, row.leader), row.from, row.to, bar, crossUnits, axes, scale, out);
+  }
+  for (const RowSize& row : sizes)
+    if (!inView[row.leader])
+      PlaceGroup(widgets, GroupOf(widgets, row.leader), out.length, out.length + scale.Px(row.least), bar,
+                 crossUnits, axes, scale, out);
+
   out.strip = axes.Make(stripStart, out.stripExtent, out.border, inner);
   const std::vector<Point> flow = FlowTidgets(bar.vertical, inner, out.tidgetSize, gap, tidgetCount);
   for (std::size_t i = 0, next = 0; i < tidgetPlaceable.size(); ++i)
     if (tidgetPlaceable[i]) out.tidgets[i] = flow[next++];
 
-  const int length = ToInt(std::int64_t{out.stripExtent} + out.border + stripStart);
-  out.barWidth = bar.vertical ? cross : length;
-  out.barHeight = bar.vertical ? length : cross;
+  out.barWidth = bar.vertical ? cross : out.length;
+  out.barHeight = bar.vertical ? out.length : cross;
   return out;
 }
 
-int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along, Scale scale) {
-  std::int64_t pos = std::int64_t{bar.bdThick} + bar.capThick;
-  for (int i = 0; i < static_cast<int>(widgets.size()); ++i) {
-    if (!IsLeader(widgets[i])) continue;
-    pos += widgets[i].thickness;
-    if (along < scale.Px(pos)) return -1;
-    pos += bar.splitThick;
-    if (along <= scale.Px(pos)) return i;
+int SplitterAt(const BarLayout& layout, int along) {
+  if (layout.scrolls) return -1;
+  for (const BarRow& row : layout.rows) {
+    if (along < row.to) return -1;
+    if (along <= row.splitEnd) return row.leader;
   }
   return -1;
+}
+
+int SplitterAt(const BarSettings& bar, const std::vector<LayoutWidget>& widgets, int along, Scale scale) {
+  return SplitterAt(ComputeBarLayout(bar, widgets, {}, scale), along);
+}
+
+int ThicknessForReach(const BarSettings& bar, std::vector<LayoutWidget> widgets,
+                      const std::vector<bool>& tidgetPlaceable, Scale scale, BarFit fit, int leader,
+                      long long reach) {
+  const int plain = ClampThickness(scale.Units(reach), bar.widgetMinThick, bar.widgetMaxThick);
+  if (leader < 0 || leader >= static_cast<int>(widgets.size())) return plain;
+  auto layoutWith = [&](int thickness) {
+    widgets[leader].thickness = thickness;
+    return ComputeBarLayout(bar, widgets, tidgetPlaceable, scale, fit);
+  };
+  const BarLayout atPlain = layoutWith(plain);
+  if (!atPlain.Shortened() || atPlain.scrolls) return plain;
+  auto shown = [&](int thickness) {
+    for (const BarRow& row : layoutWith(thickness).rows)
+      if (row.leader == leader) return static_cast<long long>(row.to) - row.from;
+    return 0LL;
+  };
+  // A thicker row is never shown thinner, so the least thickness that shows the
+  // reach is found by halving; past the maximum the maximum stays.
+  int low = std::min(bar.widgetMinThick, bar.widgetMaxThick);
+  int high = bar.widgetMaxThick;
+  if (shown(high) < reach) return high;
+  while (low < high) {
+    const int middle = low + (high - low) / 2;
+    if (shown(middle) >= reach)
+      high = middle;
+    else
+      low = middle + 1;
+  }
+  return low;
 }
 
 BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p, Scale scale) {

@@ -1,9 +1,12 @@
 #include "app/layout_win.h"
 
+#include "app/bar_onscreen.h"
+#include "app/bar_onscreen_win.h"
 #include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "app/bar_win.h"
 #include "app/tray_win.h"
+#include "core/geometry_win.h"
 #include "core/records.h"
 #include "widgets/dget_win.h"
 
@@ -56,6 +59,29 @@ void PlaceStrip(const BarLayout& layout) {
                                                layout.tidgets[i]->x + size, layout.tidgets[i]->y + size});
 }
 
+// The room along the bar: the length of its monitor's work area.
+BarFit CurrentFit() {
+  BarFit fit;
+  fit.firstRow = barState.firstRow;
+  RECT shown{};
+  if (!GetWindowRect(mainWindow.hwnd, &shown)) return fit;
+  if (const auto work = NearestWorkArea(shown)) fit.room = barSettings.vertical ? work->Height() : work->Width();
+  return fit;
+}
+
+// The bar at its new size, moved along its length into its monitor's work area when it
+// would reach past it; that move snaps as every move does.
+void SizeWithinWorkArea(int width, int height) {
+  RECT now{};
+  GetWindowRect(mainWindow.hwnd, &now);
+  const Rect sized{now.left, now.top, now.left + width, now.top + height};
+  const auto work = NearestWorkArea(now);
+  const Rect placed = work ? KeepLengthInside(sized, *work, barSettings.vertical) : sized;
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (placed.left == now.left && placed.top == now.top) flags |= SWP_NOMOVE;
+  SetWindowPos(mainWindow.hwnd, nullptr, placed.left, placed.top, width, height, flags);
+}
+
 }  // namespace
 
 std::vector<LayoutWidget> CurrentLayoutWidgets() {
@@ -72,21 +98,44 @@ std::vector<LayoutWidget> CurrentLayoutWidgets() {
   return widgets;
 }
 
+BarLayout CurrentBarLayout() {
+  return ComputeBarLayout(barSettings, CurrentLayoutWidgets(), PlaceableTidgets(), mainWindow.scale, CurrentFit());
+}
+
+int DraggedThickness(int leader, long long reach) {
+  return ThicknessForReach(barSettings, CurrentLayoutWidgets(), PlaceableTidgets(), mainWindow.scale, CurrentFit(),
+                           leader, reach);
+}
+
 void LayoutBar() {
   if (!mainWindow.hwnd) return;
+  const BarFit fit = CurrentFit();
   const BarLayout layout =
-      ComputeBarLayout(barSettings, CurrentLayoutWidgets(), PlaceableTidgets(), mainWindow.scale);
+      ComputeBarLayout(barSettings, CurrentLayoutWidgets(), PlaceableTidgets(), mainWindow.scale, fit);
   barState.barWidth = layout.barWidth;
   barState.barHeight = layout.barHeight;
   barState.stripExtent = layout.stripExtent;
   barState.border = layout.border;
   barState.caption = layout.caption;
   barState.title = layout.title;
+  barState.room = fit.room;
+  barState.fullLength = layout.fullLength;
+  barState.shortened = layout.Shortened();
+  barState.firstRow = layout.firstRow;
   if (mainWindow.closeButton) MoveAndShow(mainWindow.closeButton, layout.closeButton);
   if (mainWindow.menuButton) MoveAndShow(mainWindow.menuButton, layout.menuButton);
   PlaceWidgets(layout);
   PlaceStrip(layout);
-  SetWindowPos(mainWindow.hwnd, nullptr, 0, 0, layout.barWidth, layout.barHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  mainWindow.PlaceScrollArrows(layout);
+  SizeWithinWorkArea(layout.barWidth, layout.barHeight);
   InvalidateRect(mainWindow.hwnd, nullptr, FALSE);
+}
+
+void RefitBarIfRoomChanged() {
+  // Fitting moves the bar; where monitors overlap oddly that move must not start another.
+  static bool refitting = false;
+  if (refitting || !mainWindow.hwnd || CurrentFit().room == barState.room) return;
+  refitting = true;
+  LayoutBar();
+  refitting = false;
 }

@@ -25,6 +25,12 @@
 #define IDB_CLOSE_BLUE 132
 #define IDB_MENU 136
 
+// Faces of the arrow buttons that scroll the bar's widget area when it does not fit.
+#define IDB_ARROW_UP 200
+#define IDB_ARROW_DOWN 201
+#define IDB_ARROW_LEFT 202
+#define IDB_ARROW_RIGHT 203
+
 // CPU usage settings popup.
 #define IDD_CPUUSAGE 142
 #define IDC_CPU_PERIOD_1S 1000

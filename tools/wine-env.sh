@@ -1,6 +1,8 @@
 # Sourced by ./run, ./test and ./bench: a Wine prefix of the project's own with the
 # Korean font replacements, and a private virtual display when there is none.
-#   pelgra_display_start [force]   start Xvfb unless DISPLAY is set (or always with "force")
+#   pelgra_display_start [force] [WIDTHxHEIGHT]
+#                                  start Xvfb unless DISPLAY is set (or always with "force"),
+#                                  $PELGRA_SCREEN unless another size is given
 #   pelgra_prefix_init DIR [unmanaged]
 #                                  create the Wine prefix in DIR (once) and export WINEPREFIX;
 #                                  "unmanaged" is for displays without a window manager
@@ -14,6 +16,9 @@ export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
 
+# The virtual screen: the default bar fits it either way (917 pixels tall from
+# y = 100, 1325 wide when horizontal), and a bar stored at x = 1200 still sticks out.
+PELGRA_SCREEN=1366x1024
 PELGRA_XVFB_PID=""
 PELGRA_PULSE_STARTED=""
 
@@ -21,7 +26,7 @@ pelgra_display_start() {
   if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != force ]; then return 0; fi
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${2:-$PELGRA_SCREEN}x24" -nolisten tcp >/dev/null 2>&1 &
   PELGRA_XVFB_PID=$!
   local i
   for i in $(seq 1 100); do
@@ -64,7 +69,10 @@ pelgra_wine_stop() {
   if [ -n "$PELGRA_XVFB_PID" ]; then
     kill "$PELGRA_XVFB_PID" 2>/dev/null
     wait "$PELGRA_XVFB_PID" 2>/dev/null
-    PELGRA_XVFB_PID=""
+    # The virtual screen: the default bar fits it either way (917 pixels tall from
+# y = 100, 1325 wide when horizontal), and a bar stored at x = 1200 still sticks out.
+PELGRA_SCREEN=1366x1024
+PELGRA_XVFB_PID=""
   fi
   return 0
 }

@@ -13,24 +13,8 @@ namespace {
 using e2e::Pelgra;
 using e2e::Sandbox;
 
-const wchar_t* const kDefaultWidgetLines[] = {
-    L"시계§Clock§Clock_1§1§80§120§14020607§0§100",
-    L"CPU 사용량§CpuUsage§CpuUsage_1§1§100§140§15658671§0§100",
-    L"메모리 사용량§MemUsage§MemUsage_1§1§50§120§15128749§0§100",
-    L"배터리§Battery§Battery_1§1§50§120§16436871§1§100",
-    L"디스크 사용량§DiskUsage§DiskUsage_1§1§50§120§11788021§0§100",
-    L"음악 재생기§MusicPlayer§MusicPlayer§1§150§120§14474460§0§100",
-    L"메모§Memo§Memo_1§1§150§150§15794175§0§100",
-    L"계산기§Calc§Calc_1§1§50§120§13353215§0§100",
-    L"진법변환기§Radix§Radix_1§1§50§120§15631086§0§100",
-    L"이미지슬라이더§ImageSlide§ImageSlide_1§1§100§150§11119017§0§100",
-};
-const wchar_t* const kDefaultTidgetLines[] = {
-    L"LCD 테스트§LCDTest§LCDTest§1",     L"크기 측정§SizeMeter§SizeMeter§1",
-    L"참조 이미지§OneImage§OneImage_1§1", L"커서 이동§MoveCursor§MoveCursor§1",
-    L"클립보드 변환§TextClip§TextClip§1", L"테트리스§Tetris§Tetris§1",
-    L"색상표§ColorTable§ColorTable§1",
-};
+using e2e::kDefaultTidgetLines;
+using e2e::kDefaultWidgetLines;
 
 long long Main(const Sandbox& box, const wchar_t* key) { return box.IniInt(L"main", key); }
 

@@ -22,6 +22,10 @@ namespace e2e {
 // Polls `done` every 50 ms until it holds or the time is up; answers done().
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
+// The lines a first run writes for its default set of widgets and tidgets.
+extern const wchar_t* const kDefaultWidgetLines[10];
+extern const wchar_t* const kDefaultTidgetLines[7];
+
 // A fresh folder under the temporary directory holding a copy of pelgra.exe (taken
 // from beside the driver executable); deleted with everything in it at the end.
 class Sandbox {

@@ -396,6 +396,55 @@ TEST_F(BarTest, HorizontalDragChangesTheWidth) {
   EXPECT_EQ(ChildRect(panels_[1]->hwnd).left, 133);
 }
 
+// --- A bar longer than the screen ----------------------------------------------------
+
+TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
+  barSettings.widgetMinThick = 200;
+  for (int i = 0; i < 6; ++i) AddPanel(250);
+  for (int i = 1; i <= 7; ++i) tidgetList.Append(ParseTidgetLine(u"§TestTidget§TestTidget_" + FormatInt(i) + u"§1"));
+  HWND bar = CreateBar();
+  ASSERT_TRUE(bar);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT shown{};
+  GetWindowRect(bar, &shown);
+  EXPECT_EQ(shown.top, monitor.rcWork.top);  // moved up into the work area, as long as it
+  EXPECT_EQ(shown.bottom, monitor.rcWork.bottom);
+  const Rect strip = ChildRect(trayWindow.hwnd);
+  HWND back = GetDlgItem(bar, kScrollBackId);
+  HWND on = GetDlgItem(bar, kScrollOnId);
+  auto inView = [&](int i) { return ChildRect(panels_[i]->hwnd).bottom <= strip.top; };
+  EXPECT_FALSE(IsWindowVisible(back));
+  EXPECT_TRUE(IsWindowVisible(on));
+  EXPECT_TRUE(inView(0));
+  EXPECT_FALSE(inView(5));
+  // Each click brings the next row in, until the last one shows and its arrow goes.
+  int clicks = 0;
+  for (; IsWindowVisible(on) && clicks < 6; ++clicks) {
+    MouseDown(on, 8, 8);
+    MouseUp(on, 8, 8);
+  }
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(inView(5));
+  EXPECT_FALSE(inView(0));
+  EXPECT_TRUE(IsWindowVisible(back));
+  EXPECT_EQ(ChildRect(trayWindow.hwnd), strip);
+  // The rows are at their minimum whatever their thickness: no splitter to drag.
+  const Rect first = ChildRect(panels_[2]->hwnd);
+  EXPECT_EQ(first.Height(), 200);
+  MouseDown(bar, 100, first.bottom + 2);
+  EXPECT_EQ(mainWindow.dragIndex, -1);
+  // Showing it shorter and scrolling it leave nothing to be written.
+  EXPECT_FALSE(barState.placementChanged || barState.listsChanged);
+  // Moved along its length it stays on the screen; sideways it goes where it is put.
+  SetWindowPos(bar, nullptr, shown.left + 50, shown.top + 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT moved{};
+  GetWindowRect(bar, &moved);
+  EXPECT_EQ(moved.left, shown.left + 50);
+  EXPECT_EQ(moved.top, monitor.rcWork.top);
+}
+
 // --- Painting ---------------------------------------------------------------------
 
 TEST_F(BarTest, PaintsBorderEdgesCaptionSplittersAndTheStrip) {

@@ -145,7 +145,7 @@ TEST_F(SizeMeter, DigitKeysGiveExactClientSizesAndKeepTheCorner) {
   EXPECT_EQ(GetWindow(meter, GW_OWNER), nullptr);
   RECT start{}, client{}, frame{};
   GetWindowRect(meter, &start);
-  // The sizes that fit the 1280 x 1024 test screen with the frame.
+  // The sizes that fit the 1366 x 1024 test screen with the frame.
   const SIZE sizes[] = {{320, 240}, {640, 480}, {800, 600}, {1024, 768}};
   for (int i = 0; i < 4; ++i) {
     SendMessageW(meter, WM_KEYDOWN, '1' + i, 0);

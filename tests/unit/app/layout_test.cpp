@@ -229,6 +229,125 @@ TEST(BarLayout, ScaledBarKeepsItsShapeAtEveryDpi) {
   }
 }
 
+// --- A bar longer than its room -------------------------------------------------
+
+// The default set's rows: clock, CPU, memory with the battery merged, disk, music,
+// memo, calculator, radix converter, slide show; each record's vertical and horizontal
+// thickness. 917 pixels long at full size when vertical, 1325 when horizontal.
+std::vector<LayoutWidget> DefaultRows(bool vertical) {
+  const int sizes[][3] = {{80, 120, 0},  {100, 140, 0}, {50, 120, 0},  {50, 120, 1},  {50, 120, 0},
+                          {150, 120, 0}, {150, 150, 0}, {50, 120, 0},  {50, 120, 0},  {100, 150, 0}};
+  std::vector<LayoutWidget> rows;
+  for (const auto& size : sizes) rows.push_back(Panel(vertical ? size[0] : size[1], size[2] != 0));
+  return rows;
+}
+
+// Thinned by one factor down to the room, rows at their minimum of 30 kept there, and
+// scrolled a page at a time between two arrows when even that does not fit. The
+// caption band, the splitters and the strip keep their size; no gap, no overlap.
+TEST(BarLayout, BarLongerThanItsRoomIsThinnedToItThenScrolls) {
+  struct Case {
+    bool vertical;
+    int dpi, room, firstRow;
+    int length;
+    double factor;
+    int rowsAtLeast;  // rows shown at their minimum
+    int rowsShown, firstShown;
+    bool back, on;  // the arrows
+  };
+  const Case cases[] = {
+      {true, 96, 0, 0, 917, 1, 0, 9, 0, false, false},       // no limit
+      {true, 96, 1024, 0, 917, 1, 0, 9, 0, false, false},    // fits
+      {true, 96, 917, 0, 917, 1, 0, 9, 0, false, false},     // exactly
+      {true, 96, 768, 0, 768, 631 / 780.0, 0, 9, 0, false, false},    // 1.2 times too long
+      {true, 144, 1080, 0, 1080, 583 / 780.0, 0, 9, 0, false, false},  // 1920 x 1080 at 150 %
+      {true, 96, 500, 0, 500, 243 / 580.0, 4, 9, 0, false, false},    // the 50s reach their 30
+      {true, 96, 400, 0, 400, 0, 7, 7, 0, false, true},     // even 30 each is too long: a page of 7
+      {true, 96, 400, 1, 400, 0, 7, 7, 1, true, true},
+      {true, 96, 400, 9, 400, 0, 7, 7, 2, true, false},     // the last page ends with the last row
+      {false, 96, 1366, 0, 1325, 1, 0, 9, 0, false, false},
+      {false, 96, 1100, 0, 1100, 935 / 1160.0, 0, 9, 0, false, false},
+      {false, 96, 420, 0, 420, 0, 7, 7, 0, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << (c.vertical ? "vertical " : "horizontal ") << c.dpi << " dpi, room "
+                                    << c.room << ", first row " << c.firstRow);
+    const BarSettings bar = c.vertical ? Vertical() : Horizontal();
+    const Scale scale(c.dpi);
+    const std::vector<LayoutWidget> widgets = DefaultRows(c.vertical);
+    const BarLayout full = ComputeBarLayout(bar, widgets, Tidgets(7), scale);
+    const BarLayout fitted = ComputeBarLayout(bar, widgets, Tidgets(7), scale, {c.room, c.firstRow});
+    EXPECT_EQ(fitted.length, c.length);
+    EXPECT_EQ(c.vertical ? fitted.barHeight : fitted.barWidth, c.length);
+    EXPECT_EQ(fitted.fullLength, full.length);
+    EXPECT_NEAR(fitted.factor, c.factor, 0.0001);
+    ASSERT_EQ(static_cast<int>(fitted.rows.size()), c.rowsShown);
+    EXPECT_EQ(fitted.firstRow, c.firstShown);
+    EXPECT_EQ(fitted.scrollBack.has_value(), c.back);
+    EXPECT_EQ(fitted.scrollOn.has_value(), c.on);
+    if (fitted.factor == 1) {
+      EXPECT_EQ(fitted.widgets, full.widgets);  // where it fits, nothing changes
+      EXPECT_EQ(fitted.strip, full.strip);
+    }
+    // The caption band and the strip keep their size; the strip ends at the bar's border.
+    EXPECT_EQ(fitted.caption, full.caption);
+    EXPECT_EQ(fitted.stripExtent, full.stripExtent);
+    const int stripStart = c.vertical ? fitted.strip.top : fitted.strip.left;
+    EXPECT_EQ(stripStart + fitted.stripExtent + fitted.border, c.length);
+    // Row after row with a splitter between, from the caption band (and the back
+    // arrow's band) to the strip (or the forward arrow's band).
+    const int band = fitted.scrolls ? scale.Px(kScrollBand) : 0;
+    int along = fitted.border + fitted.caption + band;
+    int atLeast = 0;
+    const int least = scale.Px(30);
+    const int split = scale.Px(5);
+    for (const BarRow& row : fitted.rows) {
+      EXPECT_EQ(row.from, along) << row.leader;
+      const Rect& shown = *fitted.widgets[row.leader];
+      EXPECT_EQ(c.vertical ? shown.top : shown.left, row.from) << row.leader;
+      EXPECT_EQ(c.vertical ? shown.bottom : shown.right, row.to) << row.leader;
+      EXPECT_GE(row.to - row.from, least) << row.leader;
+      EXPECT_NEAR(row.splitEnd - row.to, split, 1) << row.leader;
+      atLeast += row.to - row.from == least;
+      along = row.splitEnd;
+    }
+    EXPECT_EQ(atLeast, c.rowsAtLeast);
+    if (fitted.scrolls)
+      EXPECT_LE(along, stripStart - band);
+    else
+      EXPECT_EQ(along, stripStart);
+    // Rows out of view lie past the bar's far end.
+    for (std::size_t i = 0; i < widgets.size(); ++i)
+      if (fitted.widgets[i] && (c.vertical ? fitted.widgets[i]->bottom : fitted.widgets[i]->right) > c.length)
+        EXPECT_GE(c.vertical ? fitted.widgets[i]->top : fitted.widgets[i]->left, c.length) << i;
+  }
+}
+
+// Dragged in a thinned bar, a splitter stores the full-size thickness that shows the
+// row as thick as the pointer reaches; where the bar fits, the reach itself.
+TEST(ThicknessForReach, StoresTheFullSizeThicknessTheDraggedRowShows) {
+  struct Case {
+    int room, reach;
+    int thickness;
+  } cases[] = {
+      {0, 100, 100},   {1024, 100, 100}, {1024, 10, 30},  // fits: the reach, within the limits
+      {768, 65, 80},   {768, 100, 132},                     // thinned: the others give way too
+      {768, 1000, 300}, {768, -40, 30},                     // beyond the limits
+      {400, 100, 100},                                      // scrolling: the rows show their minimum anyway
+  };
+  const std::vector<LayoutWidget> widgets = DefaultRows(true);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "room " << c.room << ", reach " << c.reach);
+    const BarFit fit{c.room, 0};
+    const int thickness = ThicknessForReach(Vertical(), widgets, Tidgets(7), {}, fit, 0, c.reach);
+    EXPECT_EQ(thickness, c.thickness);
+    std::vector<LayoutWidget> dragged = widgets;
+    dragged[0].thickness = thickness;
+    const BarLayout shown = ComputeBarLayout(Vertical(), dragged, Tidgets(7), {}, fit);
+    if (c.room == 768 && thickness > 30 && thickness < 300) EXPECT_EQ(shown.rows[0].to - shown.rows[0].from, c.reach);
+  }
+}
+
 // --- Hit tests ------------------------------------------------------------------
 
 TEST(SplitterAt, CoversTheGapAndOnePixelMore) {
