@@ -74,6 +74,8 @@ gdi::Bitmap MakeBitmap(const std::vector<std::uint32_t>& pixels, int width, int 
 
 }  // namespace
 
+Scale DesktopScale() { return Scale(DesktopDpi()); }
+
 Scale SystemScaleOf(HWND window) {
   static const auto getDpiForWindow = User32<GetDpiForWindowFn>("GetDpiForWindow");
   if (getDpiForWindow && window) {
@@ -81,7 +83,7 @@ Scale SystemScaleOf(HWND window) {
   } else if (const UINT dpi = MonitorDpi(window)) {
     return Scale(static_cast<int>(dpi));
   }
-  return Scale(DesktopDpi());
+  return DesktopScale();
 }
 
 Scale ScaleOf(HWND window) {

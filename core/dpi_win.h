@@ -9,6 +9,9 @@
 #include "core/gdi_win.h"
 #include "core/scale.h"
 
+// The desktop's scale: the one the system's own metrics are given in.
+Scale DesktopScale();
+
 // The scale the system gives `window`: its monitor's on a system that scales per
 // monitor, else the desktop's.
 Scale SystemScaleOf(HWND window);

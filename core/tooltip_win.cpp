@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <utility>
 
+#include "core/dpi_win.h"
 #include "core/gdi_win.h"
 #include "core/window_win.h"
 
@@ -19,12 +21,14 @@ struct Tooltip {
 };
 
 // The system's tooltip font has no Hangul on non-Korean systems and under Wine: the
-// bar's family at the height the system gives tooltips, so the text scales with it.
-gdi::Font TooltipFont() {
+// bar's family at the height the system gives tooltips, taken from the desktop's
+// scale to the scale of the window the tips are in.
+gdi::Font TooltipFont(HWND root) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return gdi::Font();
   LOGFONTW face = metrics.lfStatusFont;
+  face.lfHeight = MulDiv(face.lfHeight, ScaleOf(root).dpi(), DesktopScale().dpi());
   face.lfCharSet = HANGEUL_CHARSET;
   wcscpy_s(face.lfFaceName, L"맑은 고딕");
   return gdi::Font(CreateFontIndirectW(&face));
@@ -72,16 +76,28 @@ HWND MakeTooltip(HWND root) {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              appInstance, nullptr);
   if (!tip) return nullptr;
-  auto* tooltip = new Tooltip{tip, TooltipFont()};
+  auto* tooltip = new Tooltip{tip, TooltipFont(root)};
   if (tooltip->font) SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltip->font.get()), FALSE);
-  SetPropW(root, kTooltipProperty, tip);
+  SetPropW(root, kTooltipProperty, tooltip);
   SetWindowSubclass(root, ForgetTooltip, kForgetId, reinterpret_cast<DWORD_PTR>(tooltip));
   return tip;
 }
 
 }  // namespace
 
-HWND TooltipOf(HWND root) { return static_cast<HWND>(GetPropW(root, kTooltipProperty)); }
+void RescaleTooltip(HWND root) {
+  auto* tooltip = static_cast<Tooltip*>(GetPropW(root, kTooltipProperty));
+  if (!tooltip) return;
+  gdi::Font font = TooltipFont(root);
+  if (!font) return;
+  SendMessageW(tooltip->window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  tooltip->font = std::move(font);
+}
+
+HWND TooltipOf(HWND root) {
+  const auto* tooltip = static_cast<const Tooltip*>(GetPropW(root, kTooltipProperty));
+  return tooltip ? tooltip->window : nullptr;
+}
 
 void AddTooltip(HWND control, const wchar_t* text) {
   HWND root = GetAncestor(control, GA_ROOT);

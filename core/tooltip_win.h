@@ -10,3 +10,6 @@ void AddTooltip(HWND control, const wchar_t* text);
 
 // The tooltip of top-level window `root`, or null while nothing in it has one.
 HWND TooltipOf(HWND root);
+
+// After `root` changed scale: its tips take the font height of the new scale.
+void RescaleTooltip(HWND root);

@@ -1,6 +1,7 @@
 #include "core/window_win.h"
 
 #include "core/dpi_win.h"
+#include "core/tooltip_win.h"
 #include "core/window_table.h"
 
 HINSTANCE appInstance = GetModuleHandleW(nullptr);
@@ -80,7 +81,11 @@ LRESULT CWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_USER + 1: return OnUserMessage1(wParam, lParam);
     case WM_USER + 2: return OnUserMessage2(wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(wParam, lParam);
-    case WM_DPICHANGED: return OnDpiChanged(wParam, lParam);
+    case WM_DPICHANGED: {
+      const LRESULT result = OnDpiChanged(wParam, lParam);
+      RescaleTooltip(hwnd);
+      return result;
+    }
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
 }

@@ -16,6 +16,7 @@
 #include "core/geometry_win.h"
 #include "core/wide_win.h"
 #include "core/records.h"
+#include "core/tooltip_win.h"
 #include "support/win_test_support.h"
 #include "widgets/dget_win.h"
 #include "widgets/memo_win.h"
@@ -49,6 +50,13 @@ int InkHeight(CWindow& widget) {
       bottom = y;
     }
   return bottom - top + 1;
+}
+
+// The height of the font the bar's tooltips show their texts in.
+int TooltipFontHeight(HWND bar) {
+  LOGFONTW font{};
+  const auto handle = reinterpret_cast<HFONT>(SendMessageW(TooltipOf(bar), WM_GETFONT, 0, 0));
+  return handle && GetObjectW(handle, sizeof font, &font) ? font.lfHeight : 0;
 }
 
 // What the system sends when the bar reaches a monitor of `dpi`: the same place, the
@@ -104,6 +112,8 @@ TEST_F(DisplayScale, BarFitsItsMonitorAndAChangeOfScaleGivesTodaysBarBack) {
   CWidget& clock = *widgetList[0].widget;
   EXPECT_EQ(ChildRect(clock.hwnd), (Rect{6, 42, 294, 162}));
   const int tallText = InkHeight(clock);
+  const int tallTips = TooltipFontHeight(bar);
+  ASSERT_NE(tallTips, 0);
   // The close button's face is drawn at the button's size: its grey frame runs along both edges.
   const Snapshot face = Snapshot::OfWindow(mainWindow.closeButton);
   EXPECT_EQ(face.width(), 24);
@@ -111,6 +121,7 @@ TEST_F(DisplayScale, BarFitsItsMonitorAndAChangeOfScaleGivesTodaysBarBack) {
   EXPECT_EQ(face.At(23, 12), RGB(128, 128, 128));
 
   ChangeScale(bar, 96);
+  EXPECT_EQ(TooltipFontHeight(bar), MulDiv(tallTips, 96, 144));
   std::vector<bool> tidgets(static_cast<std::size_t>(tidgetList.count()), true);
   const BarLayout today = ComputeBarLayout(barSettings, CurrentLayoutWidgets(), tidgets);
   EXPECT_EQ(WindowRect(bar).Width(), 200);
