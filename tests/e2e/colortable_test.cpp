@@ -33,4 +33,29 @@ TEST(ColorTableRun, TidgetClickOpensTheWindowAndClosingItKeepsItsPlacement) {
             (std::vector<std::wstring>{L"left=20", L"top=30", L"right=820", L"bottom=630", L"showCmd=1"}));
 }
 
+// A table larger than the screen over an always-on-top bar: the table is an ordinary
+// window of its own (no owner, not topmost), so the bar stays above it.
+TEST(ColorTableRun, ATableOverTheWholeScreenOpensBelowTheTopmostBar) {
+  e2e::Sandbox box;
+  ASSERT_TRUE(box.WriteIni(
+      L"[main]\r\nwnum=0\r\ntnum=1\r\nalwaysontop=1\r\ntidget_0=색상표§ColorTable§ColorTable§1\r\n"
+      L"[ColorTableApp]\r\nleft=0\r\ntop=0\r\nright=1500\r\nbottom=1100\r\nshowCmd=1\r\n"));
+  e2e::Pelgra run(box);
+  ASSERT_TRUE(run.bar());
+  HWND strip = run.Child(2, L"CWindow");
+  ASSERT_TRUE(strip);
+  run.ClickOn(GetWindow(strip, GW_CHILD));
+  HWND table = run.WaitForWindow(L"색상표");
+  ASSERT_TRUE(table);
+
+  EXPECT_FALSE(GetWindowLongW(table, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(GetWindow(table, GW_OWNER), nullptr);
+  EXPECT_TRUE(GetWindowLongW(run.bar(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  bool barAbove = false;
+  for (HWND w = GetWindow(table, GW_HWNDPREV); w && !barAbove; w = GetWindow(w, GW_HWNDPREV))
+    barAbove = w == run.bar();
+  EXPECT_TRUE(barAbove) << "the bar comes before the table in the z-order";
+  EXPECT_TRUE(run.Close());
+}
+
 }  // namespace
