@@ -6,6 +6,15 @@
 
 namespace {
 
+// A real click on the strip's only tidget; the table window it opens.
+HWND OpenTable(e2e::Pelgra& run) {
+  HWND strip = run.Child(2, L"CWindow");
+  HWND tidget = strip ? GetWindow(strip, GW_CHILD) : nullptr;
+  if (!tidget) return nullptr;
+  run.ClickOn(tidget);
+  return run.WaitForWindow(L"색상표");
+}
+
 TEST(ColorTableRun, TidgetClickOpensTheWindowAndClosingItKeepsItsPlacement) {
   e2e::Sandbox box;
   ASSERT_TRUE(box.WriteIni(
@@ -13,12 +22,7 @@ TEST(ColorTableRun, TidgetClickOpensTheWindowAndClosingItKeepsItsPlacement) {
       L"[ColorTableApp]\r\nleft=20\r\ntop=30\r\nright=820\r\nbottom=630\r\nshowCmd=2\r\n"));
   e2e::Pelgra run(box);
   ASSERT_TRUE(run.bar());
-  HWND strip = run.Child(2, L"CWindow");
-  ASSERT_TRUE(strip);
-  HWND tidget = GetWindow(strip, GW_CHILD);
-  ASSERT_TRUE(tidget);
-  run.ClickOn(tidget);
-  HWND table = run.WaitForWindow(L"색상표");
+  HWND table = OpenTable(run);
   ASSERT_TRUE(table);
   EXPECT_FALSE(IsIconic(table)) << "a stored minimised state opens normal";
   RECT shown{};
@@ -42,10 +46,7 @@ TEST(ColorTableRun, ATableOverTheWholeScreenOpensBelowTheTopmostBar) {
       L"[ColorTableApp]\r\nleft=0\r\ntop=0\r\nright=1500\r\nbottom=1100\r\nshowCmd=1\r\n"));
   e2e::Pelgra run(box);
   ASSERT_TRUE(run.bar());
-  HWND strip = run.Child(2, L"CWindow");
-  ASSERT_TRUE(strip);
-  run.ClickOn(GetWindow(strip, GW_CHILD));
-  HWND table = run.WaitForWindow(L"색상표");
+  HWND table = OpenTable(run);
   ASSERT_TRUE(table);
 
   EXPECT_FALSE(GetWindowLongW(table, GWL_EXSTYLE) & WS_EX_TOPMOST);
