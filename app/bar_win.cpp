@@ -17,6 +17,7 @@
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
 #include "core/records.h"
+#include "core/tooltip_win.h"
 #include "res/resource.h"
 #include "res/version.h"
 #include "widgets/dget_win.h"
@@ -37,9 +38,12 @@ constexpr int kVerticalTitle = 900;  // tenths of a degree: text running upwards
 
 gdi::Font MakeBarFont(int height, int escapement = 0) { return SharedFamilyFont(height, escapement); }
 
-HWND CreateBarButton(HWND bar, UINT id) {
-  return CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kBarButtonSize, kBarButtonSize,
-                         bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance, nullptr);
+HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip) {
+  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kBarButtonSize,
+                                kBarButtonSize, bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                appInstance, nullptr);
+  AddTooltip(button, tip);
+  return button;
 }
 
 void FillBand(HDC dc, HBRUSH brush, int left, int top, int right, int bottom) {
@@ -161,9 +165,9 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   barHandle = hwnd;
   dragIndex = -1;
-  closeButton = CreateBarButton(hwnd, kCloseButtonId);
+  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기");
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  menuButton = CreateBarButton(hwnd, kMenuButtonId);
+  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴");
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "core/records.h"
+#include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "tidgets/colortable_win.h"
 #include "tidgets/tetris_win.h"
@@ -100,5 +101,8 @@ CTidget* CreateTidgetWindow(int index, HWND parent) {
   record.tidget = tidget;
   if (!tidget) return nullptr;
   tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE);
+  // An icon says little on its own: the tip is the kind's name.
+  if (const CatalogueEntry* entry = FindCatalogueEntry(FieldView(record.kind)))
+    AddTooltip(tidget->hwnd, AsWide(entry->caption));
   return tidget;
 }

@@ -41,9 +41,8 @@ int DesktopDpi() {
   return screen ? GetDeviceCaps(screen, LOGPIXELSX) : kBaseDpi;
 }
 
-// A bitmap's pixels as 0x00RRGGBB, rows top to bottom.
-std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, int width, int height) {
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+// 32 bits a pixel, rows top to bottom.
+BITMAPINFO TopDown32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -51,6 +50,13 @@ std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, int width, int height) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A bitmap's pixels as 0x00RRGGBB, rows top to bottom.
+std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, int width, int height) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  BITMAPINFO info = TopDown32(width, height);
   gdi::WindowDC screen(nullptr);
   if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS) != height)
     return {};
@@ -59,13 +65,7 @@ std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, int width, int height) {
 }
 
 gdi::Bitmap MakeBitmap(const std::vector<std::uint32_t>& pixels, int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDown32(width, height);
   void* bits = nullptr;
   gdi::Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (bitmap && bits) std::memcpy(bits, pixels.data(), pixels.size() * sizeof pixels[0]);

@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -19,8 +20,8 @@ void CopyText(char16_t* dst, std::size_t capacity, std::u16string_view src) {
   std::size_t n = src.size() < capacity - 1 ? src.size() : capacity - 1;
   // A cut between the two halves of a pair would leave a lone surrogate.
   if (n < src.size() && n > 0 && IsHighSurrogate(src[n - 1])) --n;
-  for (std::size_t i = 0; i < n; ++i) dst[i] = src[i];
-  for (std::size_t i = n; i < capacity; ++i) dst[i] = u'\0';
+  std::copy_n(src.data(), n, dst);
+  std::fill(dst + n, dst + capacity, u'\0');
 }
 
 int ParseIntPrefix(std::u16string_view text) {

@@ -69,20 +69,22 @@ LRESULT CTextClip::OnDestroy(WPARAM wParam, LPARAM lParam) {
 
 void CTextClip::SaveSettings() { settings.SetInt(Section(), kActiveKey, wanted ? 1 : 0); }
 
-// A click turns on what shows off, so a key that another program held at start can
-// be taken once it is free.
+// A click turns the user's wish over, whatever the key's state: while another program
+// holds Ctrl+Shift+C the switch can still be turned off. Only a click that asks for
+// "on" and cannot get the key beeps; a start that cannot get it stays quiet.
 void CTextClip::Activate() {
-  wanted = !active;
-  if (wanted)
-    HoldHotKey();
-  else
+  wanted = !wanted;
+  if (wanted) {
+    if (!HoldHotKey()) MessageBeep(MB_ICONWARNING);
+  } else {
     ReleaseHotKey();
+  }
   InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-void CTextClip::HoldHotKey() {
+bool CTextClip::HoldHotKey() {
   active = RegisterHotKey(hwnd, kHotKeyId, MOD_CONTROL | MOD_SHIFT, 'C') != FALSE;
-  if (!active) MessageBeep(MB_ICONWARNING);
+  return active;
 }
 
 void CTextClip::ReleaseHotKey() {

@@ -21,7 +21,8 @@ class CTextClip : public CSwitchTidget {
   bool wanted = false;
 
  private:
-  void HoldHotKey();
+  // True when the key is now held.
+  bool HoldHotKey();
   void ReleaseHotKey();
 };
 

@@ -1,10 +1,10 @@
 #include "widgets/calc.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -12,32 +12,31 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsNumberPart(char16_t c) { return IsDigit(c) || c == u'.'; }
 bool IsBinaryOperator(char16_t c) { return c == u'^' || c == u'*' || c == u'/' || c == u'+' || c == u'-'; }
 
-// A stack that drops pushes beyond kStackLimit.
+// A stack that drops pushes beyond kStackLimit. Its room is fixed, so evaluating
+// allocates nothing per operand or operator.
 template <class T>
 class BoundedStack {
  public:
   void Push(T value) {
-    if (items_.size() < kStackLimit) items_.push_back(value);
+    if (size_ < kStackLimit) items_[size_++] = value;
   }
-  bool Empty() const { return items_.empty(); }
-  std::size_t Size() const { return items_.size(); }
-  T Top() const { return items_.back(); }
-  T Pop() {
-    T top = items_.back();
-    items_.pop_back();
-    return top;
-  }
+  bool Empty() const { return size_ == 0; }
+  std::size_t Size() const { return size_; }
+  T Top() const { return items_[size_ - 1]; }
+  T Pop() { return items_[--size_]; }
 
  private:
-  std::vector<T> items_;
+  std::array<T, kStackLimit> items_;
+  std::size_t size_ = 0;
 };
 
 // The digits and dots from `start`, converted the way the C library reads a number
 // (so 1.2.3 gives 1.2). Returns the index after the token.
 std::size_t ReadNumber(std::u16string_view text, std::size_t start, double& value) {
-  std::string token;
   std::size_t end = start;
-  while (end < text.size() && IsNumberPart(text[end])) token.push_back(static_cast<char>(text[end++]));
+  while (end < text.size() && IsNumberPart(text[end])) ++end;
+  // Digits and dots only: each unit narrows to its character.
+  const std::string token(text.begin() + start, text.begin() + end);
   value = std::strtod(token.c_str(), nullptr);
   return end;
 }
@@ -75,7 +74,9 @@ std::u16string ToPostfix(std::u16string_view infix) {
   for (std::size_t i = 0; i < infix.size();) {
     const char16_t c = infix[i];
     if (IsDigit(c)) {
-      while (i < infix.size() && IsNumberPart(infix[i])) out.push_back(infix[i++]);
+      const std::size_t start = i;
+      while (i < infix.size() && IsNumberPart(infix[i])) ++i;
+      out.append(infix.substr(start, i - start));
       out.push_back(u' ');
       operandDue = false;
       continue;

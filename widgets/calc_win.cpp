@@ -7,6 +7,7 @@
 #include "core/clipboard_win.h"
 #include "core/menu_win.h"
 #include "core/shell_win.h"
+#include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 #include "widgets/calc.h"
@@ -69,6 +70,7 @@ LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
 
   copyButton = CreateChild(kGrpBtnClass, 0, scale.Px(Rect{0, 0, 16, 16}), hwnd, kCalcCopyButtonId);
   SetGrpBtnImages(copyButton, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY);
+  AddTooltip(copyButton, L"결과 복사");
   return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "core/data_folder_win.h"
 #include "core/settings_win.h"
 #include "core/shell_win.h"
+#include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "widgets/memo_file_win.h"
@@ -71,6 +72,9 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   addButton = MakeChild(hwnd, L"BUTTON", L"+", 0, kAddId);
   deleteButton = MakeChild(hwnd, L"BUTTON", L"-", 0, kDeleteId);
   openButton = MakeChild(hwnd, L"BUTTON", L"ㅁ", 0, kOpenId);
+  AddTooltip(addButton, L"새 메모");
+  AddTooltip(deleteButton, L"메모 삭제");
+  AddTooltip(openButton, L"메모 창 열기");
   edit = MakeChild(hwnd, L"EDIT", L"", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})

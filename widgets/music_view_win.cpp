@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include "core/shell_win.h"
+#include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 #include "widgets/grpbtn_win.h"
@@ -43,6 +44,17 @@ const ButtonRow kLowerButtons[] = {
      {IDB_MUSIC_ADD_BLUE, IDB_MUSIC_ADD_RED, IDB_MUSIC_ADD_MAGENTA, IDB_MUSIC_ADD_BLUE}},
     {kClearButton, {0, 0, 16, 16}, false,
      {IDB_MUSIC_CLEAR_GREEN, IDB_MUSIC_CLEAR_RED, IDB_MUSIC_CLEAR_MAGENTA, IDB_MUSIC_CLEAR_GREEN}},
+};
+
+struct ButtonTip {
+  int id;
+  const wchar_t* text;
+};
+const ButtonTip kTips[] = {
+    {kPlayButton, L"재생/일시 정지"}, {kStopButton, L"정지"}, {kPreviousButton, L"이전 곡"},
+    {kNextButton, L"다음 곡"}, {kRandomButton, L"무작위 재생"}, {kTabOfList0, L"목록 1"},
+    {kTabOfList0 + 1, L"목록 2"}, {kTabOfList0 + 2, L"목록 3"}, {kTabOfList0 + 3, L"목록 4"},
+    {kAddButton, L"파일 추가"}, {kClearButton, L"목록 비우기"},
 };
 
 constexpr COLORREF kSeekBackground = 0xF0F0F0;
@@ -88,6 +100,7 @@ void CreateMusicControls(HWND player, Scale scale) {
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // The slider's own defaults are these at 100 %.
   if (!scale.IsBase()) SizeSeekThumb(seekBar, scale);
+  for (const ButtonTip& tip : kTips) AddTooltip(GetDlgItem(player, tip.id), tip.text);
 }
 
 void RescaleMusicControls(HWND player, Scale scale, int width, int height) {

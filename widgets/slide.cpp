@@ -11,7 +11,8 @@ std::u16string_view PathList::At(std::int32_t position) const {
 
 bool PathList::Append(std::u16string_view path) {
   if (path.empty() || path.size() >= kPathRoom || path.find(u'\0') != std::u16string_view::npos) return false;
-  auto* room = new Room{};
+  // CopyField fills the whole room, so it is not cleared first.
+  auto* room = new Room;
   CopyField(room->text, path);
   rooms_.Append(room);
   return true;

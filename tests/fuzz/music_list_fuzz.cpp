@@ -6,12 +6,11 @@
 #include <span>
 #include <string>
 
+#include "tests/fuzz/fuzz_text.h"
 #include "widgets/music.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::u16string value(size / 2, u'\0');
-  for (std::size_t i = 0; i < value.size(); ++i)
-    value[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+  const std::u16string value = FuzzText(data, size);
 
   music::PlayList list;
   for (const std::u16string& path : music::ParseList(value)) {

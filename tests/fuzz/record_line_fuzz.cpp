@@ -4,12 +4,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/fuzz/fuzz_text.h"
 #include "core/records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::u16string line(size / 2, u'\0');
-  for (std::size_t i = 0; i < line.size(); ++i)
-    line[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+  const std::u16string line = FuzzText(data, size);
 
   WidgetInfo widget = ParseWidgetLine(line);
   TidgetInfo tidget = ParseTidgetLine(line);

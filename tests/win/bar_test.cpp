@@ -3,7 +3,9 @@
 #include "app/bar_win.h"
 
 #include <gtest/gtest.h>
+#include <commctrl.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,16 +14,21 @@
 #include <vector>
 
 #include "core/bar_settings.h"
+#include "app/bar_lists.h"
 #include "app/bar_state.h"
 #include "app/layout_win.h"
 #include "core/shell_win.h"
+#include "core/tooltip_win.h"
 #include "app/tray_win.h"
 #include "core/geometry_win.h"
 #include "core/records.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 #include "support/win_test_support.h"
+#include "widgets/calc_win.h"
 #include "widgets/dget_win.h"
+#include "widgets/memo_win.h"
+#include "widgets/music_win.h"
 
 namespace {
 
@@ -557,6 +564,69 @@ TEST_F(BarTest, CreationMakesTheSharedFontsAndDestructionReleasesAll) {
   trayWindow.bgBrush.reset();
   EXPECT_EQ(gdi::LiveObjects(), before);
   EXPECT_FALSE(ini.Exists());  // nothing changed: nothing written
+}
+
+// --- Tooltips ----------------------------------------------------------------------
+
+// Every tool of the bar's tooltip: the control it names and its text.
+std::map<HWND, std::wstring> TooltipTexts(HWND bar) {
+  std::map<HWND, std::wstring> texts;
+  HWND tip = TooltipOf(bar);
+  const auto count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = text;
+    if (SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)))
+      texts[reinterpret_cast<HWND>(tool.uId)] = text;
+  }
+  return texts;
+}
+
+TEST_F(BarTest, IconOnlyButtonsOfTheDefaultSetSayWhatTheyDo) {
+  BuildDefaultSet(widgetList, tidgetList);
+  HWND bar = CreateBarWindow();
+  ASSERT_TRUE(bar);
+  auto widget = [](const char16_t* kind) -> CWidget* {
+    for (WidgetInfo& record : widgetList)
+      if (FieldView(record.kind) == kind) return record.widget;
+    return nullptr;
+  };
+  auto tidget = [](const char16_t* kind) -> HWND {
+    for (TidgetInfo& record : tidgetList)
+      if (FieldView(record.kind) == kind && record.tidget) return record.tidget->hwnd;
+    return nullptr;
+  };
+  auto* player = dynamic_cast<CMusicPlayer*>(widget(u"MusicPlayer"));
+  auto* memo = dynamic_cast<CMemo*>(widget(u"Memo"));
+  auto* calc = dynamic_cast<CCalc*>(widget(u"Calc"));
+  ASSERT_TRUE(player && memo && calc);
+  auto control = [&](int id) { return GetDlgItem(player->hwnd, id); };
+  const std::pair<HWND, std::wstring> expected[] = {
+      {mainWindow.closeButton, L"닫기"},        {mainWindow.menuButton, L"메뉴"},
+      {tidget(u"LCDTest"), L"LCD 테스트"},      {tidget(u"SizeMeter"), L"크기 측정"},
+      {tidget(u"OneImage"), L"참조 이미지"},    {tidget(u"MoveCursor"), L"커서 이동"},
+      {tidget(u"TextClip"), L"클립보드 변환"},  {tidget(u"Tetris"), L"테트리스"},
+      {tidget(u"ColorTable"), L"색상표"},       {control(kPlayButton), L"재생/일시 정지"},
+      {control(kStopButton), L"정지"},          {control(kPreviousButton), L"이전 곡"},
+      {control(kNextButton), L"다음 곡"},       {control(kRandomButton), L"무작위 재생"},
+      {control(kTabOfList0), L"목록 1"},        {control(kTabOfList0 + 1), L"목록 2"},
+      {control(kTabOfList0 + 2), L"목록 3"},    {control(kTabOfList0 + 3), L"목록 4"},
+      {control(kAddButton), L"파일 추가"},      {control(kClearButton), L"목록 비우기"},
+      {memo->addButton, L"새 메모"},            {memo->deleteButton, L"메모 삭제"},
+      {memo->openButton, L"메모 창 열기"},      {calc->copyButton, L"결과 복사"},
+  };
+  std::map<HWND, std::wstring> texts = TooltipTexts(bar);
+  EXPECT_EQ(texts.size(), std::size(expected));
+  for (const auto& [window, text] : expected) {
+    EXPECT_TRUE(IsWindow(window)) << text;
+    EXPECT_EQ(texts[window], text);
+  }
+  DestroyWindow(calc->hwnd);  // a removed widget takes its tool along
+  EXPECT_EQ(TooltipTexts(bar).size(), std::size(expected) - 1);
+  DestroyWindow(bar);
+  ReleaseRecordObjects();
 }
 
 }  // namespace
