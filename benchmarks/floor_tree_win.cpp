@@ -1,10 +1,14 @@
 #include "benchmarks/floor_tree_win.h"
 
+#include <commctrl.h>
+
+#include <cwchar>
 #include <iterator>
 
 namespace {
 
-// One window of the tree. A null class is the floor's own, standing in for the
+// One window of the tree. Depth -1 is a top-level popup of its own, outside the tree
+// (the tooltip the bar makes with its first button). A null class is the floor's own, standing in for the
 // program's classes (the bar, widgets, the strip, tidgets, GrpBtn, GrpScrl). Styles
 // are what the program asks for; the child and visible bits are added to children.
 struct Node {
@@ -25,6 +29,8 @@ constexpr DWORD kToggle = 0x1;  // GBS_TOGGLE and GSS_HORZ of the program's own 
 const Node kTree[] = {
     {0, nullptr, floor_tree::kTitle, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST, 0, 0, 0, 200, 917, false},
     {1, nullptr, L"", 0, 0, 1, 178, 8, 16, 16, false},  // close button
+    {-1, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, WS_EX_TOPMOST, 0, CW_USEDEFAULT,
+     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, false},
     {1, nullptr, L"", 0, 0, 2, 158, 8, 16, 16, false},  // menu button
     {1, nullptr, L"", 0, 0, 0, 4, 28, 192, 80, false},    // clock
     {1, nullptr, L"", 0, 0, 0, 4, 113, 192, 100, false},  // CPU
@@ -76,12 +82,25 @@ constexpr wchar_t kLine[] = L"펠그라";
 HFONT normalFont = nullptr;
 HFONT smallFont = nullptr;
 HFONT largeFont = nullptr;
+HFONT tooltipFont = nullptr;
+HWND tooltip = nullptr;  // goes with the top window
 HBRUSH fill = nullptr;
 
 // As the bar makes its shared fonts.
 HFONT SharedFont(int height) {
   return CreateFontW(height, 0, 0, 0, 0, FALSE, FALSE, FALSE, HANGEUL_CHARSET, OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS,
                      DRAFT_QUALITY, FF_MODERN | VARIABLE_PITCH, L"맑은 고딕");
+}
+
+// As the bar makes its tooltip's font: its family at the system's tooltip height.
+HFONT TooltipFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+  LOGFONTW face = metrics.lfStatusFont;
+  face.lfCharSet = HANGEUL_CHARSET;
+  wcscpy_s(face.lfFaceName, L"맑은 고딕");
+  return CreateFontIndirectW(&face);
 }
 
 LRESULT CALLBACK FloorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -100,7 +119,11 @@ LRESULT CALLBACK FloorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_DESTROY:
-      if (!GetParent(hwnd)) PostQuitMessage(0);
+      if (!GetParent(hwnd)) {
+        if (tooltip) DestroyWindow(tooltip);
+        tooltip = nullptr;
+        PostQuitMessage(0);
+      }
       return 0;
     default:
       return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -136,16 +159,29 @@ HWND Create(HINSTANCE instance, int left, int top) {
   for (const Node& node : kTree) {
     HWND parent = node.depth > 0 ? parents[node.depth - 1] : nullptr;
     const DWORD style = node.style | (parent ? WS_CHILD | WS_VISIBLE : 0);
-    const int x = parent ? node.x : left;
-    const int y = parent ? node.y : top;
+    const int x = parent || node.depth < 0 ? node.x : left;
+    const int y = parent || node.depth < 0 ? node.y : top;
+    if (node.depth < 0) {
+      // Its classes are registered on demand, as the bar does.
+      INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
+      InitCommonControlsEx(&classes);
+    }
     HWND window = CreateWindowExW(node.exStyle, node.windowClass ? node.windowClass : kClassName, node.text, style,
                                   x, y, node.width, node.height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(node.id)), instance, nullptr);
     if (!window) {
       if (parents[0]) DestroyWindow(parents[0]);
+      if (tooltip) DestroyWindow(tooltip);
+      tooltip = nullptr;
       return nullptr;
     }
     if (node.sharedFont) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont), FALSE);
+    if (node.depth < 0) {
+      tooltip = window;
+      tooltipFont = TooltipFont();
+      if (tooltipFont) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont), FALSE);
+      continue;
+    }
     parents[node.depth] = window;
   }
   return parents[0];
@@ -153,9 +189,9 @@ HWND Create(HINSTANCE instance, int left, int top) {
 
 void Release() {
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(normalFont), static_cast<HGDIOBJ>(smallFont),
-                         static_cast<HGDIOBJ>(largeFont), static_cast<HGDIOBJ>(fill)})
+                         static_cast<HGDIOBJ>(largeFont), static_cast<HGDIOBJ>(tooltipFont), static_cast<HGDIOBJ>(fill)})
     if (object) DeleteObject(object);
-  normalFont = smallFont = largeFont = nullptr;
+  normalFont = smallFont = largeFont = tooltipFont = nullptr;
   fill = nullptr;
 }
 

@@ -1,11 +1,12 @@
 // The floor: the default bar's window tree at 96 DPI, built with nothing of the
 // program — the same system controls with the same styles, one plain class of its own
 // in place of the program's classes, the same sizes, places and parent/child
-// structure, and the three shared fonts made as the bar makes them. Each window of its
-// own class paints once per WM_PAINT: one fill and one line of Korean text. What the
+// structure, the three shared fonts, and the tooltip popup with its font, made as the
+// bar makes them (the tooltip holds no tools). Each window of its own class paints
+// once per WM_PAINT: one fill and one line of Korean text. What the
 // program spends above this tree is its own; what the tree costs is Wine's.
 // floor.exe shows it alone; paint_bench builds it beside the real bar.
-// The e2e test "floor" compares this tree with the running pelgra.exe's.
+// The end-to-end test "floor" holds this tree to the running pelgra.exe's.
 #pragma once
 
 #include <windows.h>
