@@ -180,7 +180,6 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   CreateSharedFonts(scale);
   CreateChildren();
   LayoutBar();
-  SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER);
   // A first run writes its placement along with the new lists.
   barState.placementChanged = barState.listsChanged;
   return 0;

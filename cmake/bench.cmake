@@ -8,7 +8,16 @@ if(WIN32)
   target_compile_definitions(baseline_dlls PRIVATE PELGRA_BASELINE_DLLS)
   target_include_directories(baseline_dlls PRIVATE "${CMAKE_SOURCE_DIR}/res")
   target_link_libraries(baseline_dlls PRIVATE ${PELGRA_WIN_LIBS})
-  foreach(target baseline baseline_dlls startup)
+  # The floor: the default bar's window tree with nothing of the program linked.
+  add_executable(floor WIN32 "${CMAKE_SOURCE_DIR}/benchmarks/floor_win.cpp"
+                 "${CMAKE_SOURCE_DIR}/benchmarks/floor_tree_win.cpp" "${CMAKE_SOURCE_DIR}/benchmarks/baseline_dlls.rc")
+  target_include_directories(floor PRIVATE "${CMAKE_SOURCE_DIR}" "${CMAKE_SOURCE_DIR}/res")
+  target_link_libraries(floor PRIVATE comctl32)
+  # The e2e test "floor" compares this tree with the real bar's.
+  if(TARGET e2e_floor)
+    add_dependencies(e2e_floor floor)
+  endif()
+  foreach(target baseline baseline_dlls floor startup)
     target_compile_definitions(${target} PRIVATE ${PELGRA_WIN_DEFINES})
     target_link_libraries(${target} PRIVATE user32 gdi32)
     target_link_options(${target} PRIVATE -municode ${PELGRA_STATIC_LINK})
@@ -17,7 +26,8 @@ if(WIN32)
   # In-process painting, layout and handle figures of the real bar.
   file(GLOB PELGRA_PAINT_BENCH CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/benchmarks/paint_win.cpp")
   if(PELGRA_PAINT_BENCH)
-    add_executable(paint_bench ${PELGRA_PAINT_BENCH} $<TARGET_OBJECTS:pelgra_res>)
+    add_executable(paint_bench ${PELGRA_PAINT_BENCH} "${CMAKE_SOURCE_DIR}/benchmarks/floor_tree_win.cpp"
+                   $<TARGET_OBJECTS:pelgra_res>)
     target_link_libraries(paint_bench PRIVATE pelgra_win pelgra_portable)
     target_link_options(paint_bench PRIVATE -municode ${PELGRA_STATIC_LINK})
     pelgra_warnings(paint_bench)

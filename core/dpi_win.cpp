@@ -106,9 +106,11 @@ void AdjustWindowRectForScale(RECT& rect, DWORD style, bool menu, DWORD exStyle,
 }
 
 gdi::Bitmap LoadScaledBitmap(int resourceId, Scale scale) {
-  if (scale.IsBase()) return gdi::Bitmap(LoadBitmapW(appInstance, MAKEINTRESOURCEW(resourceId)));
+  // A DIB section at every scale: under Wine it loads several times faster than a
+  // device bitmap, and the faces are loaded while the bar paints for the first time.
   gdi::Bitmap source(static_cast<HBITMAP>(
       LoadImageW(appInstance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (scale.IsBase()) return source;
   BITMAP size{};
   if (!source || !GetObjectW(source, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0) return {};
   const int height = size.bmHeight < 0 ? -size.bmHeight : size.bmHeight;

@@ -156,8 +156,10 @@ bool CSettings::SetString(const wchar_t* section, const wchar_t* key, const wcha
 }
 
 std::wstring CSettings::GetWholeString(const wchar_t* section, const wchar_t* key) {
-  constexpr int kFirstRoom = 260000;
-  constexpr int kLargestRoom = 1 << 24;
+  // Most values are short: a small first room, since each room is cleared before the
+  // read and the program reads some of them before its first paint.
+  constexpr int kFirstRoom = 4096;
+  constexpr int kLargestRoom = 1 << 26;
   for (int room = kFirstRoom;; room *= 4) {
     std::wstring value(static_cast<std::size_t>(room), L'\0');
     GetString(section, key, value.data(), room);

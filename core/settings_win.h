@@ -21,7 +21,7 @@ class CSettings {
   // Always leaves a terminated string in buffer ("" when missing); nothing for capacity <= 0.
   void GetString(const wchar_t* section, const wchar_t* key, wchar_t* buffer, int capacity);
   // The whole value, however long: read again with more room while it fills the buffer
-  // (up to some 66 million units).
+  // (up to some 67 million units).
   std::wstring GetWholeString(const wchar_t* section, const wchar_t* key);
   bool SetInt(const wchar_t* section, const wchar_t* key, int value);
   bool SetString(const wchar_t* section, const wchar_t* key, const wchar_t* value);

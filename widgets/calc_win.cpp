@@ -83,6 +83,7 @@ void CCalc::Draw(HDC dc, RECT client) {
 
 LRESULT CCalc::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
+  if (SizedToNothing(lParam)) return 0;
   const CalcLayout layout = CalcLayoutOf(LOWORD(lParam), HIWORD(lParam), scale);
   Place(combo, layout.box);
   Place(copyButton, layout.copyButton);

@@ -24,6 +24,11 @@ class CWidget : public CDget {
   using CDget::CDget;
 };
 
+// A WM_SIZE to an empty client: the size a widget is created at, before the bar lays
+// it out. A widget with controls places them at the first real size instead, since
+// every move is a trip to the system and the start-up waits for them.
+inline bool SizedToNothing(LPARAM sizeParam) { return LOWORD(sizeParam) == 0 || HIWORD(sizeParam) == 0; }
+
 // A tidget acts on a click: press, then release inside the button while it still
 // holds the capture. No pressed look, no repeat.
 class CTidget : public CDget {

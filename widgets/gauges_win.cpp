@@ -123,7 +123,11 @@ LRESULT CDiskUsage::OnTimer(WPARAM, LPARAM) {
 void CDiskUsage::PollDrives() {
   const DriveFilter filter{removable, network};
   drives.Clear();
+  // Only the letters in use are asked their type: each question costs a trip to the
+  // system, and an unused letter is never shown.
+  const DWORD inUse = GetLogicalDrives();
   for (wchar_t letter = L'C'; letter <= L'Z'; ++letter) {
+    if (!(inUse & (1u << (letter - L'A')))) continue;
     const wchar_t root[] = {letter, L':', L'\\', L'\0'};
     if (!AcceptDrive(DriveTypeOf(root), filter)) continue;
     DriveEntry entry{static_cast<char16_t>(letter), 0, 0};

@@ -99,6 +99,7 @@ LRESULT CMemo::OnDestroy(WPARAM, LPARAM) {
 
 LRESULT CMemo::OnSize(WPARAM wParam, LPARAM lParam) {
   CWindow::OnSize(wParam, lParam);
+  if (SizedToNothing(lParam)) return 0;
   PlaceControls(LOWORD(lParam), HIWORD(lParam));
   return 0;
 }

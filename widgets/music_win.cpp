@@ -373,6 +373,7 @@ void CMusicPlayer::ClearDisplayedList() {
 
 LRESULT CMusicPlayer::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
+  if (SizedToNothing(lParam)) return 0;
   LayoutMusicControls(hwnd, LOWORD(lParam), HIWORD(lParam), scale);
   return 0;
 }

@@ -46,6 +46,7 @@ void CRadix::Draw(HDC dc, RECT client) {
 
 LRESULT CRadix::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
+  if (SizedToNothing(lParam)) return 0;
   PlaceEdits(LOWORD(lParam), HIWORD(lParam));
   return 0;
 }

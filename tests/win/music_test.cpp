@@ -276,7 +276,7 @@ TEST_F(MusicPlayer, StateIsRestoredAtCreationAndWrittenAtDestroy) {
   ini.Write(kSection, L"groupIdx2", L"0");
   ini.Write(kSection, L"groupIdx3", L"5");
   ini.Write(kSection, L"randomPlay", L"1");
-  // A list longer than the 260000 characters a first read takes.
+  // A list longer than many rooms of the first read.
   const std::wstring longPath = L"C:\\" + std::wstring(240, L'p') + L".wav";
   std::wstring huge;
   for (int i = 0; i < 1200; ++i) huge += longPath + L"§";
