@@ -10,7 +10,7 @@ namespace write_later {
 
 // The pause after the last change, and the longest a write is put off by steady changes.
 inline constexpr unsigned kPauseMs = 2000;
-inline constexpr unsigned kLongestMs = 5000;
+inline constexpr unsigned kLongestMs = 3000;
 
 // A change of `owner`: `write` runs once changes pause, or at the next chance with atOnce.
 void Changed(const void* owner, std::function<void()> write, bool atOnce = false);

@@ -42,7 +42,12 @@ pelgra_build() {
       { cat "build/configure-$tree.log"; return 1; }
   fi
   local targets=()
-  [ $# -gt 0 ] && targets=(--target "$@")
+  if [ $# -gt 0 ]; then
+    targets=(--target "$@")
+    # Named targets are looked up before the tree would regenerate itself: one that a
+    # pulled change added must already be known.
+    cmake "$dir" >>"build/configure-$tree.log" 2>&1 || { cat "build/configure-$tree.log"; return 1; }
+  fi
   cmake --build "$dir" -j2 "${targets[@]}"
 }
 
