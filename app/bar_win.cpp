@@ -39,9 +39,10 @@ constexpr int kVerticalTitle = 900;  // tenths of a degree: text running upwards
 
 gdi::Font MakeBarFont(int height, int escapement = 0) { return SharedFamilyFont(height, escapement); }
 
-HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, DWORD visible = WS_VISIBLE) {
-  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | visible, 0, 0, kBarButtonSize, kBarButtonSize,
-                                bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance, nullptr);
+HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, const Rect& place, DWORD visible = WS_VISIBLE) {
+  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | visible, place.left, place.top, place.Width(),
+                                place.Height(), bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance,
+                                nullptr);
   AddTooltip(button, tip);
   return button;
 }
@@ -170,15 +171,17 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   barHandle = hwnd;
   dragIndex = -1;
-  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기");
+  // Every child is made where the layout pass will put it, so that pass moves none.
+  const BarLayout plan = PlannedBarLayout();
+  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기", plan.closeButton);
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴");
+  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴", plan.menuButton);
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   scrollBack = scrollOn = nullptr;
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
   CreateSharedFonts(scale);
-  CreateChildren();
+  CreateChildren(plan);
   LayoutBar();
   // A first run writes its placement along with the new lists.
   barState.placementChanged = barState.listsChanged;
@@ -197,7 +200,9 @@ void CMainWindow::PlaceArrow(HWND& button, UINT id, bool scrolls, const std::opt
     button = nullptr;
     return;
   }
-  if (!button) button = CreateBarButton(hwnd, id, id == kScrollBackId ? L"이전 위젯" : L"다음 위젯", 0);
+  if (!button)
+    button = CreateBarButton(hwnd, id, id == kScrollBackId ? L"이전 위젯" : L"다음 위젯",
+                             place.value_or(Rect{0, 0, kBarButtonSize, kBarButtonSize}), 0);
   if (!place) {
     ShowWindow(button, SW_HIDE);
     return;
@@ -208,10 +213,16 @@ void CMainWindow::PlaceArrow(HWND& button, UINT id, bool scrolls, const std::opt
   UpdateWindow(button);
 }
 
-void CMainWindow::CreateChildren() {
-  for (int i = 0; i < widgetList.count(); ++i) CreateWidgetWindow(i, hwnd);
-  trayWindow.Create(hwnd, kTrayChildId, L"", WS_CHILD | WS_VISIBLE);
-  for (int i = 0; i < tidgetList.count(); ++i) CreateTidgetWindow(i, trayWindow.hwnd);
+void CMainWindow::CreateChildren(const BarLayout& plan) {
+  auto planned = [](const auto& places, int i) { return i < static_cast<int>(places.size()) ? places[i] : std::nullopt; };
+  for (int i = 0; i < widgetList.count(); ++i)
+    CreateWidgetWindow(i, hwnd, ToRECT(planned(plan.widgets, i).value_or(Rect{})));
+  trayWindow.Create(hwnd, kTrayChildId, L"", WS_CHILD | WS_VISIBLE, ToRECT(plan.strip));
+  const int size = plan.tidgetSize;
+  for (int i = 0; i < tidgetList.count(); ++i) {
+    const std::optional<Point> at = planned(plan.tidgets, i);
+    CreateTidgetWindow(i, trayWindow.hwnd, at ? RECT{at->x, at->y, at->x + size, at->y + size} : RECT{});
+  }
 }
 
 LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {

@@ -53,7 +53,7 @@ class CMainWindow : public CWindow {
   LRESULT OnGetMinMaxInfo(LPARAM lParam);
   LRESULT OnWindowPosChanging(LPARAM lParam);
   LRESULT OnEndSession(WPARAM wParam);
-  void CreateChildren();
+  void CreateChildren(const BarLayout& plan);
   void ShowPopupMenu();
   void ToggleTopmost();
   void ToggleDirection();

@@ -71,7 +71,18 @@ Base* MakeOfKind(const KindClass<Base> (&classes)[N], const wchar_t* kind, const
   return nullptr;
 }
 
+template <class Base, std::size_t N>
+bool IsKind(const KindClass<Base> (&classes)[N], const wchar_t* kind) {
+  if (!kind) return false;
+  for (const KindClass<Base>& row : classes)
+    if (row.kind && std::wcscmp(row.kind, kind) == 0) return true;
+  return false;
+}
+
 }  // namespace
+
+bool IsWidgetKind(const wchar_t* kind) { return IsKind(kWidgetClasses, kind); }
+bool IsTidgetKind(const wchar_t* kind) { return IsKind(kTidgetClasses, kind); }
 
 CWidget* CreateWidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
   return MakeOfKind(kWidgetClasses, kind, caption, name);
@@ -81,7 +92,7 @@ CTidget* CreateTidgetObject(const wchar_t* kind, const wchar_t* caption, const w
   return MakeOfKind(kTidgetClasses, kind, caption, name);
 }
 
-CWidget* CreateWidgetWindow(int index, HWND parent) {
+CWidget* CreateWidgetWindow(int index, HWND parent, const RECT& place) {
   if (index < 0 || index >= widgetList.count()) return nullptr;
   WidgetInfo& record = widgetList[index];
   CWidget* widget = CreateWidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
@@ -90,17 +101,17 @@ CWidget* CreateWidgetWindow(int index, HWND parent) {
   widget->height = record.vertHeight;
   widget->width = record.horzWidth;
   widget->bgBrush = gdi::SolidBrush(record.bgColor);
-  widget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE);
+  widget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE, place);
   return widget;
 }
 
-CTidget* CreateTidgetWindow(int index, HWND parent) {
+CTidget* CreateTidgetWindow(int index, HWND parent, const RECT& place) {
   if (index < 0 || index >= tidgetList.count()) return nullptr;
   TidgetInfo& record = tidgetList[index];
   CTidget* tidget = CreateTidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
   record.tidget = tidget;
   if (!tidget) return nullptr;
-  tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE);
+  tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE, place);
   // An icon says little on its own: the tip is the kind's name.
   if (const CatalogueEntry* entry = FindCatalogueEntry(FieldView(record.kind)))
     AddTooltip(tidget->hwnd, AsWide(entry->caption));

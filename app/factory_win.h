@@ -10,9 +10,14 @@ class CTidget;
 CWidget* CreateWidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
 CTidget* CreateTidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
 
-// Makes the object and the child window of widget record `index` under `parent`;
-// returns the object, or null (and no window) when the kind is unknown.
-CWidget* CreateWidgetWindow(int index, HWND parent);
+// Whether this version has a class for the kind.
+bool IsWidgetKind(const wchar_t* kind);
+bool IsTidgetKind(const wchar_t* kind);
+
+// Makes the object and the child window of widget record `index` under `parent`, at
+// `place` (empty until the layout pass places it); returns the object, or null (and
+// no window) when the kind is unknown.
+CWidget* CreateWidgetWindow(int index, HWND parent, const RECT& place = {});
 
 // The same for tidget record `index`, its window a child of the tidget strip `parent`.
-CTidget* CreateTidgetWindow(int index, HWND parent);
+CTidget* CreateTidgetWindow(int index, HWND parent, const RECT& place = {});

@@ -5,9 +5,11 @@
 #include "core/bar_settings.h"
 #include "app/bar_state.h"
 #include "app/bar_win.h"
+#include "app/factory_win.h"
 #include "app/tray_win.h"
 #include "core/geometry_win.h"
 #include "core/records.h"
+#include "core/wide_win.h"
 #include "widgets/dget_win.h"
 
 namespace {
@@ -20,8 +22,27 @@ std::vector<bool> PlaceableTidgets() {
   return placeable;
 }
 
+LayoutWidget AsLayoutWidget(const WidgetInfo& record, bool placeable, int thickness) {
+  LayoutWidget w;
+  w.placeable = placeable;
+  w.visible = record.visible;
+  w.merged = record.merged;
+  w.ratio = record.ratio;
+  w.thickness = thickness;
+  return w;
+}
+
+// Under Wine every move is a trip to the server, even one to where the window already
+// is; children made in place at start would pay it some 45 times for nothing.
+void MoveIfMoved(HWND window, const Rect& r) {
+  RECT now{};
+  GetWindowRect(window, &now);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
+  if (ToRect(now) != r) MoveWindow(window, r.left, r.top, r.Width(), r.Height(), TRUE);
+}
+
 void MoveAndShow(HWND window, const Rect& r) {
-  MoveWindow(window, r.left, r.top, r.Width(), r.Height(), TRUE);
+  MoveIfMoved(window, r);
   UpdateWindow(window);
 }
 
@@ -36,7 +57,7 @@ void PlaceWidgets(const BarLayout& layout) {
       widget->top = r.top;
     else
       widget->left = r.left;
-    MoveWindow(widget->hwnd, r.left, r.top, r.Width(), r.Height(), TRUE);
+    MoveIfMoved(widget->hwnd, r);
     InvalidateRect(widget->hwnd, nullptr, TRUE);
     UpdateWindow(widget->hwnd);
   }
@@ -49,7 +70,7 @@ void PlaceStrip(const BarLayout& layout) {
   else
     trayWindow.left = r.left;
   if (!trayWindow.hwnd) return;
-  SetWindowPos(trayWindow.hwnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER);
+  MoveIfMoved(trayWindow.hwnd, r);
   InvalidateRect(trayWindow.hwnd, nullptr, FALSE);
   UpdateWindow(trayWindow.hwnd);
   const int size = layout.tidgetSize;
@@ -77,6 +98,7 @@ void SizeWithinWorkArea(int width, int height) {
   const Rect sized{now.left, now.top, now.left + width, now.top + height};
   const auto work = NearestWorkArea(now);
   const Rect placed = work ? KeepLengthInside(sized, *work, barSettings.vertical) : sized;
+  if (placed == ToRect(now)) return;
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   if (placed.left == now.left && placed.top == now.top) flags |= SWP_NOMOVE;
   SetWindowPos(mainWindow.hwnd, nullptr, placed.left, placed.top, width, height, flags);
@@ -87,15 +109,21 @@ void SizeWithinWorkArea(int width, int height) {
 std::vector<LayoutWidget> CurrentLayoutWidgets() {
   std::vector<LayoutWidget> widgets;
   for (const WidgetInfo& record : widgetList) {
-    LayoutWidget w;
-    w.placeable = HasWindow(record.widget);
-    w.visible = record.visible;
-    w.merged = record.merged;
-    w.ratio = record.ratio;
-    if (w.placeable) w.thickness = barSettings.vertical ? record.widget->height : record.widget->width;
-    widgets.push_back(w);
+    const bool placeable = HasWindow(record.widget);
+    const int thickness = !placeable ? 0 : barSettings.vertical ? record.widget->height : record.widget->width;
+    widgets.push_back(AsLayoutWidget(record, placeable, thickness));
   }
   return widgets;
+}
+
+BarLayout PlannedBarLayout() {
+  std::vector<LayoutWidget> widgets;
+  for (const WidgetInfo& record : widgetList)
+    widgets.push_back(AsLayoutWidget(record, IsWidgetKind(AsWide(record.kind)),
+                                     barSettings.vertical ? record.vertHeight : record.horzWidth));
+  std::vector<bool> tidgets;
+  for (const TidgetInfo& record : tidgetList) tidgets.push_back(record.visible && IsTidgetKind(AsWide(record.kind)));
+  return ComputeBarLayout(barSettings, widgets, tidgets, mainWindow.scale, CurrentFit());
 }
 
 BarLayout CurrentBarLayout() {

@@ -18,6 +18,10 @@ void RefitBarIfRoomChanged();
 // The widget records as the layout sees them, in record order.
 std::vector<LayoutWidget> CurrentLayoutWidgets();
 
+// The layout the records ask for before any child window exists, so that the children
+// can be made where the layout pass would put them.
+BarLayout PlannedBarLayout();
+
 // What the layout pass gives the bar as it is now, without applying it.
 BarLayout CurrentBarLayout();
 

@@ -4,8 +4,8 @@
 
 CTrayWindow trayWindow;
 
-HWND CTrayWindow::Create(HWND parent, UINT childId, const wchar_t* title, DWORD style) {
+LRESULT CTrayWindow::OnCreate(WPARAM, LPARAM) {
   bgBrush = gdi::SolidBrush(barSettings.splitColor);
   backBuffer.reset();
-  return CWindow::Create(parent, childId, title, style);
+  return 0;
 }

@@ -7,9 +7,9 @@ inline constexpr UINT kTrayChildId = 2;
 
 class CTrayWindow : public CWindow {
  public:
-  // Creates the strip under the bar. Its background between the tidgets is the bar's
-  // content colour, so the strip reads as part of the bar.
-  HWND Create(HWND parent, UINT childId, const wchar_t* title, DWORD style) override;
+  // Its background between the tidgets is the bar's content colour, so the strip
+  // reads as part of the bar.
+  LRESULT OnCreate(WPARAM, LPARAM) override;
 };
 
 // The one strip of the process.

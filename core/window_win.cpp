@@ -58,8 +58,9 @@ LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   return object->WindowProc(msg, wParam, lParam);
 }
 
-HWND CWindow::Create(HWND parent, UINT childId, const wchar_t* title, DWORD style) {
-  return CreateWindowExW(0, kWindowClassName, title, style, 0, 0, 0, 0, parent,
+HWND CWindow::Create(HWND parent, UINT childId, const wchar_t* title, DWORD style, const RECT& place) {
+  return CreateWindowExW(0, kWindowClassName, title, style, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, parent,
                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(childId)), appInstance, this);
 }
 

@@ -22,7 +22,9 @@ class CWindow {
   // The operations, in their fixed order. Routed handlers return the window
   // procedure's result; a routed message reaches DefWindowProcW only if the
   // handler passes it on.
-  virtual HWND Create(HWND parent, UINT childId, const wchar_t* title, DWORD style);
+  // Creates the window at `place` (in the parent's client coordinates; empty by
+  // default, for windows the layout places later).
+  HWND Create(HWND parent, UINT childId, const wchar_t* title, DWORD style, const RECT& place = {});
   virtual void LoadSettings() {}
   virtual void SaveSettings() {}
   virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
