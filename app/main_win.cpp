@@ -7,8 +7,9 @@
 #include "app/bar_onscreen_win.h"
 #include "app/bar_store_win.h"
 #include "app/bar_win.h"
-#include "core/shell_win.h"
 #include "core/settings_win.h"
+#include "core/shell_win.h"
+#include "core/tooltip_win.h"
 #include "core/window_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
@@ -21,6 +22,7 @@ int RunMessageLoop() {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     if (got == -1) return 1;
+    RelayToTooltip(msg);
     // The open settings popup, if any, gets its keyboard navigation first.
     if (activeDialog && IsWindow(activeDialog) && IsDialogMessageW(activeDialog, &msg)) continue;
     TranslateMessage(&msg);

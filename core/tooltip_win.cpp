@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "core/dpi_win.h"
 #include "core/gdi_win.h"
@@ -11,14 +13,25 @@
 
 namespace {
 
-constexpr wchar_t kTooltipProperty[] = L"Pelgra.Tooltip";
-constexpr UINT_PTR kForgetId = 1;
-
 // A tooltip and the font it shows its text in; both go with the top-level window.
 struct Tooltip {
+  HWND root = nullptr;
   HWND window = nullptr;
   gdi::Font font;
 };
+
+// Kept here rather than in window properties or subclasses: under Wine each property
+// read is a trip to the server, and a subclassed window pays one for every message.
+std::vector<std::unique_ptr<Tooltip>>& Tooltips() {
+  static std::vector<std::unique_ptr<Tooltip>> tooltips;
+  return tooltips;
+}
+
+Tooltip* Find(HWND root) {
+  for (const auto& tooltip : Tooltips())
+    if (tooltip->root == root) return tooltip.get();
+  return nullptr;
+}
 
 // The system's tooltip font has no Hangul on non-Korean systems and under Wine: the
 // bar's family at the height the system gives tooltips, taken from the desktop's
@@ -34,59 +47,40 @@ gdi::Font TooltipFont(HWND root) {
   return gdi::Font(CreateFontIndirectW(&face));
 }
 
+// The mouse messages reach the tooltip through RelayToTooltip, not a subclass.
 TTTOOLINFOW ToolOf(HWND control) {
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   return tool;
 }
 
-// A destroyed control's handle may name another window later: its tool goes with it.
-LRESULT CALLBACK ForgetTool(HWND control, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR tip) {
-  if (msg == WM_NCDESTROY) {
-    TTTOOLINFOW tool = ToolOf(control);
-    HWND tooltip = reinterpret_cast<HWND>(tip);
-    if (IsWindow(tooltip)) SendMessageW(tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    RemoveWindowSubclass(control, ForgetTool, id);
-  }
-  return DefSubclassProc(control, msg, wParam, lParam);
-}
-
-// After every child (and its tool) has gone.
-LRESULT CALLBACK ForgetTooltip(HWND root, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
-  if (msg == WM_NCDESTROY) {
-    auto* tooltip = reinterpret_cast<Tooltip*>(data);
-    DestroyWindow(tooltip->window);
-    delete tooltip;
-    RemovePropW(root, kTooltipProperty);
-    RemoveWindowSubclass(root, ForgetTooltip, id);
-  }
-  return DefSubclassProc(root, msg, wParam, lParam);
+void DeleteTool(HWND tip, HWND control) {
+  TTTOOLINFOW tool = ToolOf(control);
+  SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // No owner: under Wine an owned popup keeps its owner from being made topmost again.
-// The tooltip goes with `root` instead. The bar is rarely the active window, so its
-// tips show whether or not it is.
-HWND MakeTooltip(HWND root) {
+// The tooltip goes with `root` instead (ForgetTools). The bar is rarely the active
+// window, so its tips show whether or not it is.
+Tooltip* MakeTooltip(HWND root) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
   InitCommonControlsEx(&classes);
   HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              appInstance, nullptr);
   if (!tip) return nullptr;
-  auto* tooltip = new Tooltip{tip, TooltipFont(root)};
+  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(root)});
   if (tooltip->font) SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltip->font.get()), FALSE);
-  SetPropW(root, kTooltipProperty, tooltip);
-  SetWindowSubclass(root, ForgetTooltip, kForgetId, reinterpret_cast<DWORD_PTR>(tooltip));
-  return tip;
+  return Tooltips().emplace_back(std::move(tooltip)).get();
 }
 
 }  // namespace
 
 void RescaleTooltip(HWND root) {
-  auto* tooltip = static_cast<Tooltip*>(GetPropW(root, kTooltipProperty));
+  Tooltip* tooltip = Find(root);
   if (!tooltip) return;
   gdi::Font font = TooltipFont(root);
   if (!font) return;
@@ -95,18 +89,51 @@ void RescaleTooltip(HWND root) {
 }
 
 HWND TooltipOf(HWND root) {
-  const auto* tooltip = static_cast<const Tooltip*>(GetPropW(root, kTooltipProperty));
+  const Tooltip* tooltip = Find(root);
   return tooltip ? tooltip->window : nullptr;
 }
 
 void AddTooltip(HWND control, const wchar_t* text) {
   HWND root = GetAncestor(control, GA_ROOT);
   if (!control || !root || root == control) return;
-  HWND tip = TooltipOf(root);
-  if (!IsWindow(tip)) tip = MakeTooltip(root);
-  if (!tip) return;
+  Tooltip* tooltip = Find(root);
+  if (!tooltip || !IsWindow(tooltip->window)) {
+    ForgetTools(root);
+    tooltip = MakeTooltip(root);
+  }
+  if (!tooltip) return;
+  // A handle value the system gave an earlier, destroyed control names this one now.
+  DeleteTool(tooltip->window, control);
   TTTOOLINFOW tool = ToolOf(control);
   tool.lpszText = const_cast<wchar_t*>(text);
-  if (SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)))
-    SetWindowSubclass(control, ForgetTool, kForgetId, reinterpret_cast<DWORD_PTR>(tip));
+  SendMessageW(tooltip->window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ForgetTools(HWND window) {
+  auto& tooltips = Tooltips();
+  if (tooltips.empty() || !window) return;
+  // A top-level window takes its tooltip along, as does one already gone unnoticed.
+  std::erase_if(tooltips, [window](const std::unique_ptr<Tooltip>& tooltip) {
+    const bool goes = tooltip->root == window || !IsWindow(tooltip->root);
+    if (goes && IsWindow(tooltip->window)) DestroyWindow(tooltip->window);
+    return goes;
+  });
+  const Tooltip* tooltip = Find(GetAncestor(window, GA_ROOT));
+  if (!tooltip) return;
+  std::vector<HWND> gone;
+  const auto count = static_cast<int>(SendMessageW(tooltip->window, TTM_GETTOOLCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    if (!SendMessageW(tooltip->window, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool))) continue;
+    const auto control = reinterpret_cast<HWND>(tool.uId);
+    if (control == window || IsChild(window, control)) gone.push_back(control);
+  }
+  for (HWND control : gone) DeleteTool(tooltip->window, control);
+}
+
+void RelayToTooltip(const MSG& msg) {
+  if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || Tooltips().empty()) return;
+  if (const Tooltip* tooltip = Find(GetAncestor(msg.hwnd, GA_ROOT)))
+    SendMessageW(tooltip->window, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }

@@ -5,8 +5,16 @@
 #include <windows.h>
 
 // Shows `text` while the pointer rests on the child window `control`. The text is
-// copied; the tool is removed when the control is destroyed.
+// copied. The program's message loop hands mouse messages over (RelayToTooltip), and
+// the windows that hold tips forget them as they go (ForgetTools).
 void AddTooltip(HWND control, const wchar_t* text);
+
+// Called as `window` is destroyed: the tips of it and everything inside it go; the
+// tooltip itself goes with its top-level window.
+void ForgetTools(HWND window);
+
+// A mouse message taken from the queue, shown to the tooltip of the window it is for.
+void RelayToTooltip(const MSG& msg);
 
 // The tooltip of top-level window `root`, or null while nothing in it has one.
 HWND TooltipOf(HWND root);

@@ -38,6 +38,8 @@ CWindow* CreationObject(UINT msg, LPARAM lParam) {
 
 LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (CWindow* object = Table().Find(hwnd)) {
+    // While the children still exist, so their tips go too.
+    if (msg == WM_DESTROY) ForgetTools(hwnd);
     LRESULT result = object->WindowProc(msg, wParam, lParam);
     // The system may hand this handle value to a later window: forget it now, so
     // that window's messages never reach this (possibly freed) object.

@@ -9,6 +9,7 @@
 
 #include "core/dpi_win.h"
 #include "core/gdi_win.h"
+#include "core/tooltip_win.h"
 
 namespace {
 
@@ -169,7 +170,10 @@ LRESULT HandleWithData(HWND hwnd, ButtonData& data, UINT msg, WPARAM wParam, LPA
 LRESULT CALLBACK GrpBtnProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: return OnCreate(hwnd);
-    case WM_DESTROY: OnDestroy(hwnd); return 0;
+    case WM_DESTROY:
+      ForgetTools(hwnd);
+      OnDestroy(hwnd);
+      return 0;
     case WM_PAINT: Paint(hwnd); return 0;
     // A right click on the button is meant for the parent (the bar's menu, for one).
     case WM_CONTEXTMENU: PostMessageW(GetParent(hwnd), WM_CONTEXTMENU, wParam, lParam); return 0;

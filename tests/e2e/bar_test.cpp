@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "e2e/driver_win.h"
 #include "res/resource.h"
@@ -249,6 +250,47 @@ TEST(BarRun, UnreadableWidgetLinesGetTheDefaultWidgetsAndKeepTheStoredTidgets) {
   EXPECT_EQ(Main(box, L"tnum"), 2);
   EXPECT_EQ(box.Ini(L"main", L"tidget_0"), L"테트리스§Tetris§Tetris§1");
   EXPECT_EQ(box.Ini(L"main", L"tidget_1"), L"색상표§ColorTable§ColorTable§0");
+}
+
+// The text of the program's tooltip while one is shown.
+std::wstring ShownTip(const Pelgra& run) {
+  struct Search {
+    DWORD processId = 0;
+    std::wstring text;
+  } search;
+  GetWindowThreadProcessId(run.bar(), &search.processId);
+  EnumWindows(
+      [](HWND window, LPARAM param) {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t className[64] = {};
+        GetClassNameW(window, className, 64);
+        if (owner != s->processId || !IsWindowVisible(window) || lstrcmpiW(className, L"tooltips_class32") != 0)
+          return TRUE;
+        std::vector<wchar_t> text(256);
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        s->text = text.data();
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.text;
+}
+
+// Real pointer moves reach the tips through the program's message loop, for the
+// bar's own buttons and for controls inside a widget alike.
+TEST(BarRun, ThePointerRestingOnAnIconButtonShowsWhatItDoes) {
+  Sandbox box;
+  Pelgra run(box);
+  ASSERT_TRUE(run.bar());
+  const std::pair<HWND, std::wstring> buttons[] = {{run.Child(1), L"닫기"},
+                                                   {run.Descendant(L"Button", L"+"), L"새 메모"}};
+  for (const auto& [button, tip] : buttons) {
+    ASSERT_TRUE(button) << tip;
+    run.HoverOn(button);
+    EXPECT_TRUE(e2e::WaitUntil(5000, [&] { return ShownTip(run) == tip; })) << tip << " / " << ShownTip(run);
+  }
+  ASSERT_TRUE(run.Close());
 }
 
 }  // namespace

@@ -247,6 +247,14 @@ void Pelgra::ClickOn(HWND window) const {
   Settle(300);
 }
 
+void Pelgra::HoverOn(HWND window) const {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  MoveMouseTo({middle.x - 3, middle.y});
+  MoveMouseTo(middle);
+}
+
 void Pelgra::DragFromTo(POINT from, POINT to, int steps) const {
   MoveMouseTo(from);
   SendMouse(MOUSEEVENTF_LEFTDOWN);

@@ -94,6 +94,8 @@ class Pelgra {
 
   // Real mouse input: a click on the middle of a window, a drag between screen points.
   void ClickOn(HWND window) const;
+  // The pointer comes to rest on the middle of a window, arriving from a few pixels off.
+  void HoverOn(HWND window) const;
   void DragFromTo(POINT from, POINT to, int steps = 8) const;
   // A bar client point in screen coordinates.
   POINT BarToScreen(POINT client) const;
