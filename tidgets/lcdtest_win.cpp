@@ -106,13 +106,9 @@ void RegisterLcdTestClass() {
 
 CLCDTest::CLCDTest(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_LCDTEST) {}
 
-LRESULT CLCDTest::OnCreate(WPARAM wParam, LPARAM lParam) {
-  CIconTidget::OnCreate(wParam, lParam);
-  RegisterLcdTestClass();
-  return 0;
-}
-
+// The class is registered when the test is first opened, not at start-up.
 void CLCDTest::Activate() {
+  [[maybe_unused]] static const bool registered = (RegisterLcdTestClass(), true);
   CreateWindowExW(WS_EX_TOPMOST, kLcdTestClass, L"LCDTest", WS_POPUP | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, appInstance, nullptr);
 }

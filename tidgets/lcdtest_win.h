@@ -18,7 +18,6 @@ class CLCDTest : public CIconTidget {
  public:
   CLCDTest(const wchar_t* caption, const wchar_t* name);
 
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   void Activate() override;
 };
 

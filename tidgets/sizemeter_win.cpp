@@ -65,13 +65,9 @@ void RegisterSizeMeterClass() {
 
 CSizeMeter::CSizeMeter(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_SIZEMETER) {}
 
-LRESULT CSizeMeter::OnCreate(WPARAM wParam, LPARAM lParam) {
-  CIconTidget::OnCreate(wParam, lParam);
-  RegisterSizeMeterClass();
-  return 0;
-}
-
+// The class is registered when the meter is first opened, not at start-up.
 void CSizeMeter::Activate() {
+  [[maybe_unused]] static const bool registered = (RegisterSizeMeterClass(), true);
   CreateWindowExW(0, kSizeMeterClass, L"SizeMeter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appInstance, nullptr);
 }

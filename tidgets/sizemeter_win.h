@@ -11,7 +11,6 @@ class CSizeMeter : public CIconTidget {
  public:
   CSizeMeter(const wchar_t* caption, const wchar_t* name);
 
-  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   void Activate() override;
 };
 
