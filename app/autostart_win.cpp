@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/autostart.h"
-#include "core/settings_win.h"
+#include "core/program_path_win.h"
 #include "core/wide_win.h"
 
 namespace {

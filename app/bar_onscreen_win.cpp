@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "app/bar_onscreen.h"
-#include "app/bar_state.h"
 #include "core/geometry_win.h"
 
 namespace {
@@ -38,6 +37,5 @@ bool KeepBarOnScreen(HWND bar) {
   // The move goes through the usual snap to the work area's edges.
   SetWindowPos(bar, nullptr, moved->left, moved->top, moved->Width(), moved->Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
-  barState.placementChanged = true;
   return true;
 }

@@ -25,5 +25,3 @@ struct BarState {
   // write the rectangle and options.
   bool placementChanged = false;
 };
-
-extern BarState barState;

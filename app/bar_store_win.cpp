@@ -4,81 +4,100 @@
 
 #include "app/bar_limits.h"
 #include "app/bar_lists.h"
-#include "core/bar_settings.h"
-#include "app/bar_state.h"
 #include "core/colors.h"
-#include "core/dpi_win.h"
-#include "core/records.h"
-#include "core/settings_win.h"
 #include "core/wide_win.h"
+#include "core/window_win.h"
 
 namespace {
 
-int ReadInt(const wchar_t* key, int def) { return settings.GetInt(kMainSection, key, def); }
-bool ReadFlag(const wchar_t* key, bool def) { return ReadInt(key, def ? 1 : 0) != 0; }
-ColorRef ReadColor(const wchar_t* key, ColorRef def) {
-  return static_cast<ColorRef>(ReadInt(key, static_cast<int>(def)));
-}
-void WriteInt(const wchar_t* key, int value) { settings.SetInt(kMainSection, key, value); }
+// Section "main" of one store.
+class MainSection {
+ public:
+  explicit MainSection(CSettings& store) : store_(store) {}
 
-std::u16string ReadLine(const wchar_t* prefix, int i) {
-  wchar_t line[kStoredLineCapacity] = {};
-  settings.GetString(kMainSection, NumberedKey(prefix, i).c_str(), line, kStoredLineCapacity);
-  return std::u16string(AsU16(line));
-}
-
-// A key the count promises but the file lacks gives no record: it would come back
-// as an empty line and be written out as one.
-template <class Record, class Parse>
-void ReadLines(RecordList<Record>& list, const wchar_t* countKey, const wchar_t* prefix, Parse parse) {
-  const int count = StoredLinesToRead(ReadInt(countKey, 0));
-  for (int i = 0; i < count; ++i) {
-    std::u16string line = ReadLine(prefix, i);
-    if (!line.empty()) list.Append(parse(line));
+  int ReadInt(const wchar_t* key, int def) const { return store_.GetInt(kMainSection, key, def); }
+  bool ReadFlag(const wchar_t* key, bool def) const { return ReadInt(key, def ? 1 : 0) != 0; }
+  ColorRef ReadColor(const wchar_t* key, ColorRef def) const {
+    return static_cast<ColorRef>(ReadInt(key, static_cast<int>(def)));
   }
-}
+  void WriteInt(const wchar_t* key, int value) const { store_.SetInt(kMainSection, key, value); }
+  void WriteFlag(const wchar_t* key, bool value) const { WriteInt(key, value ? 1 : 0); }
+
+  std::u16string ReadLine(const wchar_t* prefix, int i) const {
+    wchar_t line[kStoredLineCapacity] = {};
+    store_.GetString(kMainSection, NumberedKey(prefix, i).c_str(), line, kStoredLineCapacity);
+    return std::u16string(AsU16(line));
+  }
+  void WriteLine(const wchar_t* prefix, int i, const std::u16string& line) const {
+    store_.SetString(kMainSection, NumberedKey(prefix, i).c_str(), AsWide(line.c_str()));
+  }
+
+  // A key the count promises but the file lacks gives no record: it would come back
+  // as an empty line and be written out as one.
+  template <class Record, class Parse>
+  void ReadLines(RecordList<Record>& list, const wchar_t* countKey, const wchar_t* prefix, Parse parse) const {
+    const int count = StoredLinesToRead(ReadInt(countKey, 0));
+    for (int i = 0; i < count; ++i) {
+      std::u16string line = ReadLine(prefix, i);
+      if (!line.empty()) list.Append(parse(line));
+    }
+  }
+
+  template <class Record>
+  void WriteLines(const RecordList<Record>& list, const wchar_t* countKey, const wchar_t* prefix) const {
+    WriteInt(countKey, list.count());
+    for (int i = 0; i < list.count(); ++i) WriteLine(prefix, i, LineToSave(list[i]));
+  }
+
+ private:
+  CSettings& store_;
+};
 
 }  // namespace
 
-void LoadBarSettings() {
-  BarSettings& s = barSettings;
+void LoadBarSettings(CSettings& store, BarSettings& s) {
+  const MainSection main(store);
   const BarSettings def;
-  s.vertical = ReadFlag(L"vertical", def.vertical);
-  s.alwaysontop = ReadFlag(L"alwaysontop", def.alwaysontop);
-  s.widgetMinThick = ReadInt(L"widgetMinThick", def.widgetMinThick);
-  s.widgetMaxThick = ReadInt(L"widgetMaxThick", def.widgetMaxThick);
-  s.bdStyle = ReadInt(L"bdStyle", def.bdStyle);
-  s.bdThick = ReadInt(L"bdThick", def.bdThick);
-  s.bdColor = ReadColor(L"bdColor", def.bdColor);
-  s.capThick = ReadInt(L"capThick", def.capThick);
-  s.splitThick = ReadInt(L"splitThick", def.splitThick);
-  s.splitColor = ReadColor(L"splitColor", ColorFromName(u"indigo"));
-  s.vertThick = ReadInt(L"vertThick", def.vertThick);
-  s.horzThick = ReadInt(L"horzThick", def.horzThick);
-  s.tidgetSize = ReadInt(L"tidgetSize", def.tidgetSize);
-  s.tidgetGap = ReadInt(L"tidgetGap", def.tidgetGap);
-  s.magneticEffet = ReadFlag(L"magneticEffet", def.magneticEffet);
+  s.vertical = main.ReadFlag(L"vertical", def.vertical);
+  s.alwaysontop = main.ReadFlag(L"alwaysontop", def.alwaysontop);
+  s.widgetMinThick = main.ReadInt(L"widgetMinThick", def.widgetMinThick);
+  s.widgetMaxThick = main.ReadInt(L"widgetMaxThick", def.widgetMaxThick);
+  s.bdStyle = main.ReadInt(L"bdStyle", def.bdStyle);
+  s.bdThick = main.ReadInt(L"bdThick", def.bdThick);
+  s.bdColor = main.ReadColor(L"bdColor", def.bdColor);
+  s.capThick = main.ReadInt(L"capThick", def.capThick);
+  s.splitThick = main.ReadInt(L"splitThick", def.splitThick);
+  s.splitColor = main.ReadColor(L"splitColor", ColorFromName(u"indigo"));
+  s.vertThick = main.ReadInt(L"vertThick", def.vertThick);
+  s.horzThick = main.ReadInt(L"horzThick", def.horzThick);
+  s.tidgetSize = main.ReadInt(L"tidgetSize", def.tidgetSize);
+  s.tidgetGap = main.ReadInt(L"tidgetGap", def.tidgetGap);
+  s.magneticEffet = main.ReadFlag(L"magneticEffet", def.magneticEffet);
   KeepBarUsable(s);
 }
 
-void LoadRecordLists() {
-  widgetList.Clear();
-  tidgetList.Clear();
-  ReadLines(widgetList, L"wnum", L"widget_", ParseWidgetLine);
-  ReadLines(tidgetList, L"tnum", L"tidget_", ParseTidgetLine);
-  barState.listsChanged = FillUnreadLists(widgetList, tidgetList);
-  for (WidgetInfo& record : widgetList) KeepWidgetUsable(record, barSettings);
+bool LoadRecordLists(CSettings& store, const BarSettings& options, RecordList<WidgetInfo>& widgets,
+                     RecordList<TidgetInfo>& tidgets) {
+  const MainSection main(store);
+  widgets.Clear();
+  tidgets.Clear();
+  main.ReadLines(widgets, L"wnum", L"widget_", ParseWidgetLine);
+  main.ReadLines(tidgets, L"tnum", L"tidget_", ParseTidgetLine);
+  const bool filled = FillUnreadLists(widgets, tidgets);
+  for (WidgetInfo& record : widgets) KeepWidgetUsable(record, options);
+  return filled;
 }
 
-void LoadBarPlacement() {
+void LoadBarPlacement(CSettings& store, BarSettings& options) {
+  const MainSection main(store);
   const BarSettings def;
-  barSettings.left = ReadInt(L"left", def.left);
-  barSettings.top = ReadInt(L"top", def.top);
-  barSettings.right = ReadInt(L"right", def.right);
-  barSettings.bottom = ReadInt(L"bottom", def.bottom);
+  options.left = main.ReadInt(L"left", def.left);
+  options.top = main.ReadInt(L"top", def.top);
+  options.right = main.ReadInt(L"right", def.right);
+  options.bottom = main.ReadInt(L"bottom", def.bottom);
 }
 
-void SaveBarPlacement(HWND bar) {
+void SaveBarPlacement(CSettings& store, HWND bar, const BarSettings& options, const BarState& state) {
   RECT rect{};
   if (!GetWindowRect(bar, &rect)) return;
   // The position as the system gives it, the size in units: the file means the same
@@ -87,45 +106,41 @@ void SaveBarPlacement(HWND bar) {
   int width = rect.right - rect.left;
   int height = rect.bottom - rect.top;
   // A bar shown shorter for a small screen keeps its full length: on a larger one it is whole again.
-  if (barState.shortened) (barSettings.vertical ? height : width) = barState.fullLength;
-  WriteInt(L"left", rect.left);
-  WriteInt(L"top", rect.top);
-  WriteInt(L"right", rect.left + scale.Units(width));
-  WriteInt(L"bottom", rect.top + scale.Units(height));
-  WriteInt(L"vertical", barSettings.vertical ? 1 : 0);
-  WriteInt(L"alwaysontop", barSettings.alwaysontop ? 1 : 0);
-  WriteInt(L"widgetMinThick", barSettings.widgetMinThick);
-  WriteInt(L"widgetMaxThick", barSettings.widgetMaxThick);
-  WriteInt(L"vertThick", barSettings.vertThick);
-  WriteInt(L"horzThick", barSettings.horzThick);
+  if (state.shortened) (options.vertical ? height : width) = state.fullLength;
+  const MainSection main(store);
+  main.WriteInt(L"left", rect.left);
+  main.WriteInt(L"top", rect.top);
+  main.WriteInt(L"right", rect.left + scale.Units(width));
+  main.WriteInt(L"bottom", rect.top + scale.Units(height));
+  main.WriteFlag(L"vertical", options.vertical);
+  main.WriteFlag(L"alwaysontop", options.alwaysontop);
+  main.WriteInt(L"widgetMinThick", options.widgetMinThick);
+  main.WriteInt(L"widgetMaxThick", options.widgetMaxThick);
+  main.WriteInt(L"vertThick", options.vertThick);
+  main.WriteInt(L"horzThick", options.horzThick);
 }
 
-void SaveRecordLists() {
-  WriteInt(L"wnum", widgetList.count());
-  for (int i = 0; i < widgetList.count(); ++i)
-    settings.SetString(kMainSection, NumberedKey(L"widget_", i).c_str(),
-                       AsWide(LineToSave(widgetList[i]).c_str()));
-  WriteInt(L"tnum", tidgetList.count());
-  for (int i = 0; i < tidgetList.count(); ++i)
-    settings.SetString(kMainSection, NumberedKey(L"tidget_", i).c_str(),
-                       AsWide(LineToSave(tidgetList[i]).c_str()));
+void SaveRecordLists(CSettings& store, const RecordList<WidgetInfo>& widgets, const RecordList<TidgetInfo>& tidgets) {
+  const MainSection main(store);
+  main.WriteLines(widgets, L"wnum", L"widget_");
+  main.WriteLines(tidgets, L"tnum", L"tidget_");
 }
 
-void SaveBarOptions() {
-  const BarSettings& s = barSettings;
-  WriteInt(L"vertical", s.vertical ? 1 : 0);
-  WriteInt(L"alwaysontop", s.alwaysontop ? 1 : 0);
-  WriteInt(L"widgetMinThick", s.widgetMinThick);
-  WriteInt(L"widgetMaxThick", s.widgetMaxThick);
-  WriteInt(L"bdStyle", s.bdStyle);
-  WriteInt(L"bdThick", s.bdThick);
-  WriteInt(L"bdColor", static_cast<int>(s.bdColor));
-  WriteInt(L"capThick", s.capThick);
-  WriteInt(L"splitThick", s.splitThick);
-  WriteInt(L"splitColor", static_cast<int>(s.splitColor));
-  WriteInt(L"vertThick", s.vertThick);
-  WriteInt(L"horzThick", s.horzThick);
-  WriteInt(L"tidgetSize", s.tidgetSize);
-  WriteInt(L"tidgetGap", s.tidgetGap);
-  WriteInt(L"magneticEffet", s.magneticEffet ? 1 : 0);
+void SaveBarOptions(CSettings& store, const BarSettings& s) {
+  const MainSection main(store);
+  main.WriteFlag(L"vertical", s.vertical);
+  main.WriteFlag(L"alwaysontop", s.alwaysontop);
+  main.WriteInt(L"widgetMinThick", s.widgetMinThick);
+  main.WriteInt(L"widgetMaxThick", s.widgetMaxThick);
+  main.WriteInt(L"bdStyle", s.bdStyle);
+  main.WriteInt(L"bdThick", s.bdThick);
+  main.WriteInt(L"bdColor", static_cast<int>(s.bdColor));
+  main.WriteInt(L"capThick", s.capThick);
+  main.WriteInt(L"splitThick", s.splitThick);
+  main.WriteInt(L"splitColor", static_cast<int>(s.splitColor));
+  main.WriteInt(L"vertThick", s.vertThick);
+  main.WriteInt(L"horzThick", s.horzThick);
+  main.WriteInt(L"tidgetSize", s.tidgetSize);
+  main.WriteInt(L"tidgetGap", s.tidgetGap);
+  main.WriteFlag(L"magneticEffet", s.magneticEffet);
 }

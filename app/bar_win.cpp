@@ -2,29 +2,25 @@
 
 #include <windowsx.h>
 
-#include "core/bar_settings.h"
+#include "app/bar_limits.h"
 #include "app/bar_onscreen.h"
 #include "app/bar_onscreen_win.h"
-#include "app/bar_state.h"
+#include "app/bar_paint_win.h"
 #include "app/bar_store_win.h"
+#include "app/factory_win.h"
 #include "app/layout_win.h"
 #include "app/preferences_win.h"
 #include "app/select_dialogs_win.h"
-#include "core/shell_win.h"
-#include "app/tray_win.h"
 #include "app/user_guide_win.h"
-#include "app/factory_win.h"
-#include "core/write_later_win.h"
+#include "core/control_win.h"
+#include "core/fonts_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
-#include "core/records.h"
 #include "core/tooltip_win.h"
+#include "core/write_later_win.h"
 #include "res/resource.h"
 #include "res/version.h"
-#include "widgets/dget_win.h"
-#include "widgets/grpbtn_win.h"
-
-CMainWindow mainWindow;
+#include "widgets/controls/grpbtn_win.h"
 
 namespace {
 
@@ -34,93 +30,25 @@ constexpr wchar_t kAboutText[] =
     L"시계, 메모, 계산기 같은 작은 위젯과 도구를 화면 가장자리에 모아 두는 데스크톱 바\r\n"
     L"버전 " PELGRA_VERSION_TEXT L"\r\n";
 
-constexpr int kTitleFontHeight = 15;
-constexpr int kVerticalTitle = 900;  // tenths of a degree: text running upwards
-
-gdi::Font MakeBarFont(int height, int escapement = 0) { return SharedFamilyFont(height, escapement); }
-
-HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, const Rect& place, DWORD visible = WS_VISIBLE) {
-  HWND button = CreateWindowExW(0, kGrpBtnClass, nullptr, WS_CHILD | visible, place.left, place.top, place.Width(),
-                                place.Height(), bar, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), appInstance,
-                                nullptr);
-  AddTooltip(button, tip);
+HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, const Rect& place, Scale scale) {
+  HWND button = CreateControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place);
+  AddTooltip(button, tip, scale);
   return button;
 }
 
-void FillBand(HDC dc, HBRUSH brush, int left, int top, int right, int bottom) {
-  RECT band{left, top, right, bottom};
-  FillRect(dc, &band, brush);
+// The widgets lie along the bar's length, the stored size is a sane number at most:
+// the layout pass sets the real one.
+int StoredExtent(int from, int to) {
+  const long long length = static_cast<long long>(to) - from;
+  return static_cast<int>(length < 0 ? 0 : length > 32767 ? 32767 : length);
 }
 
-void PaintBorder(HDC dc, int w, int h, int b) {
-  gdi::Brush border = gdi::SolidBrush(barSettings.bdColor);
-  FillBand(dc, border, 0, 0, w, b);
-  FillBand(dc, border, 0, 0, b, h);
-  FillBand(dc, border, 0, h - b, w, h);
-  FillBand(dc, border, w - b, 0, w, h);
-}
-
-// Light on the outer top-left and inner bottom-right, dark the other way round:
-// the frame stands out and the content sits in. Each edge is a band `u` pixels
-// thick (one pixel at 100 %), so the frame keeps its weight at any scale.
-void PaintEdgeLines(HDC dc, int w, int h, int b, int u) {
-  const EdgeColors colors = BorderEdgeColors(barSettings.bdColor);
-  gdi::Brush light = gdi::SolidBrush(colors.light);
-  gdi::Brush dark = gdi::SolidBrush(colors.dark);
-  FillBand(dc, light, 0, 0, w, u);
-  FillBand(dc, light, 0, 0, u, h);
-  FillBand(dc, light, w - b, b, w - b + u, h - b);
-  FillBand(dc, light, b, h - b, w - b + u, h - b + u);
-  FillBand(dc, dark, b, b, w - b - u, b + u);
-  FillBand(dc, dark, b, b, b + u, h - b - u);
-  FillBand(dc, dark, w - u, 0, w, h - u);
-  FillBand(dc, dark, 0, h - u, w, h);
-}
-
-// Fills the caption band, writes the title and returns the content rectangle.
-RECT PaintCaption(HDC dc, int w, int h, int b, int k, Scale scale) {
-  const bool vertical = barSettings.vertical;
-  RECT band = vertical ? RECT{b, b, w - b, b + k} : RECT{b, b, b + k, h - b};
-  FillRect(dc, &band, GetSysColorBrush(COLOR_ACTIVECAPTION));
-  gdi::Font font = MakeBarFont(scale.Px(kTitleFontHeight), vertical ? 0 : kVerticalTitle);
-  gdi::Selection selected(dc, font);
-  SIZE text{};
-  const int length = static_cast<int>(wcslen(kBarTitle));
-  GetTextExtentPoint32W(dc, kBarTitle, length, &text);
-  const Point title = barState.title;
-  if (vertical) {
-    TextOutW(dc, title.x, title.y - text.cy / 2, kBarTitle, length);
-    return {b, b + k, w - b, h - b};
-  }
-  TextOutW(dc, title.x - text.cy / 2, title.y, kBarTitle, length);
-  return {b + k, b, w - b, h - b};
+template <class Places>
+auto PlannedAt(const Places& places, int index) {
+  return index < static_cast<int>(places.size()) ? places[index] : std::nullopt;
 }
 
 }  // namespace
-
-void CreateSharedFonts(Scale scale) {
-  normalFont = MakeBarFont(scale.Px(15));
-  smallFont = MakeBarFont(scale.Px(12));
-  largeFont = MakeBarFont(scale.Px(28));
-}
-
-void ReleaseSharedFonts() {
-  normalFont.reset();
-  smallFont.reset();
-  largeFont.reset();
-}
-
-HWND CreateBarWindow() {
-  const BarSettings& s = barSettings;
-  // The layout pass sets the real size; the stored one only has to be a sane number.
-  auto extent = [](int from, int to) {
-    const long long length = static_cast<long long>(to) - from;
-    return static_cast<int>(length < 0 ? 0 : length > 32767 ? 32767 : length);
-  };
-  return CreateWindowExW(s.alwaysontop ? WS_EX_TOPMOST : 0, kWindowClassName, kBarTitle,
-                         WS_POPUP | WS_CLIPCHILDREN, s.left, s.top, extent(s.left, s.right),
-                         extent(s.top, s.bottom), nullptr, nullptr, appInstance, &mainWindow);
-}
 
 HMENU LoadBarMenu(bool topmost) {
   HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDM_POPUPS));
@@ -131,7 +59,25 @@ HMENU LoadBarMenu(bool topmost) {
 
 const wchar_t* AboutText() { return kAboutText; }
 
-void ReleaseRecordObjects() {
+CMainWindow::~CMainWindow() {
+  write_later::Forget(this);
+  ReleaseRecordObjects();
+}
+
+void CMainWindow::Load() {
+  LoadBarSettings(settings, barSettings);
+  barState.listsChanged = LoadRecordLists(settings, barSettings, widgetList, tidgetList);
+  LoadBarPlacement(settings, barSettings);
+}
+
+HWND CMainWindow::CreateBar() {
+  const BarSettings& s = barSettings;
+  return CreateWindowExW(s.alwaysontop ? WS_EX_TOPMOST : 0, kWindowClassName, kBarTitle, WS_POPUP | WS_CLIPCHILDREN,
+                         s.left, s.top, StoredExtent(s.left, s.right), StoredExtent(s.top, s.bottom), nullptr,
+                         nullptr, appInstance, this);
+}
+
+void CMainWindow::ReleaseRecordObjects() {
   for (WidgetInfo& record : widgetList) {
     delete record.widget;
     record.widget = nullptr;
@@ -145,7 +91,7 @@ void ReleaseRecordObjects() {
 LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DISPLAYCHANGE:
-      KeepBarOnScreen(hwnd);
+      if (KeepBarOnScreen(hwnd)) barState.placementChanged = true;
       LayoutBar();
       return 0;
     case WM_SETTINGCHANGE:
@@ -153,29 +99,24 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOVE:
       if (IsWindowVisible(hwnd)) MarkPlacementChanged();
-      RefitBarIfRoomChanged();
+      RefitIfRoomChanged();
       return 0;
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(lParam);
     case WM_ENDSESSION: return OnEndSession(wParam);
-    case WM_NCDESTROY:
-      // After the children: their own teardown may still look for the bar.
-      if (barHandle == hwnd) barHandle = nullptr;
-      break;
   }
   return CWindow::WindowProc(msg, wParam, lParam);
 }
 
 LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
-  barHandle = hwnd;
   dragIndex = -1;
-  // Every child is made where the layout pass will put it, so that pass moves none.
-  const BarLayout plan = PlannedBarLayout();
-  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기", plan.closeButton);
+  // Every child is made where the layout pass will put them, so that pass moves none.
+  const BarLayout plan = PlannedLayout();
+  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기", plan.closeButton, scale);
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴", plan.menuButton);
+  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴", plan.menuButton, scale);
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   scrollBack = scrollOn = nullptr;
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
@@ -188,41 +129,25 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
-void CMainWindow::PlaceScrollArrows(const BarLayout& layout) {
-  const bool vertical = barSettings.vertical;
-  PlaceArrow(scrollBack, kScrollBackId, layout.scrolls, layout.scrollBack, vertical ? IDB_ARROW_UP : IDB_ARROW_LEFT);
-  PlaceArrow(scrollOn, kScrollOnId, layout.scrolls, layout.scrollOn, vertical ? IDB_ARROW_DOWN : IDB_ARROW_RIGHT);
-}
-
-void CMainWindow::PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face) {
-  if (!scrolls) {
-    if (button) DestroyWindow(button);
-    button = nullptr;
-    return;
-  }
-  if (!button)
-    button = CreateBarButton(hwnd, id, id == kScrollBackId ? L"이전 위젯" : L"다음 위젯",
-                             place.value_or(Rect{0, 0, kBarButtonSize, kBarButtonSize}), 0);
-  if (!place) {
-    ShowWindow(button, SW_HIDE);
-    return;
-  }
-  SetGrpBtnImages(button, face, face, face, face);
-  ShowWindow(button, SW_SHOWNA);
-  MoveWindow(button, place->left, place->top, place->Width(), place->Height(), TRUE);
-  UpdateWindow(button);
-}
-
 void CMainWindow::CreateChildren(const BarLayout& plan) {
-  auto planned = [](const auto& places, int i) { return i < static_cast<int>(places.size()) ? places[i] : std::nullopt; };
   for (int i = 0; i < widgetList.count(); ++i)
-    CreateWidgetWindow(i, hwnd, ToRECT(planned(plan.widgets, i).value_or(Rect{})));
+    CreateWidgetWindow(*this, widgetList[i], hwnd, ToRECT(PlannedAt(plan.widgets, i).value_or(Rect{})));
+  trayWindow.SetContentColor(barSettings.splitColor);
   trayWindow.Create(hwnd, kTrayChildId, L"", WS_CHILD | WS_VISIBLE, ToRECT(plan.strip));
   const int size = plan.tidgetSize;
   for (int i = 0; i < tidgetList.count(); ++i) {
-    const std::optional<Point> at = planned(plan.tidgets, i);
-    CreateTidgetWindow(i, trayWindow.hwnd, at ? RECT{at->x, at->y, at->x + size, at->y + size} : RECT{});
+    const std::optional<Point> at = PlannedAt(plan.tidgets, i);
+    CreateTidgetWindow(*this, tidgetList[i], trayWindow.hwnd,
+                       at ? RECT{at->x, at->y, at->x + size, at->y + size} : RECT{});
   }
+}
+
+void CMainWindow::MakeWidgetWindow(int index) {
+  if (index >= 0 && index < widgetList.count()) CreateWidgetWindow(*this, widgetList[index], hwnd);
+}
+
+void CMainWindow::MakeTidgetWindow(int index) {
+  if (index >= 0 && index < tidgetList.count()) CreateTidgetWindow(*this, tidgetList[index], trayWindow.hwnd);
 }
 
 LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
@@ -238,16 +163,7 @@ LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
 // parts it paints are plain fills.
 LRESULT CMainWindow::OnPaint(WPARAM, LPARAM) {
   gdi::PaintScope paint(hwnd);
-  HDC dc = paint.dc();
-  const int w = barState.barWidth;
-  const int h = barState.barHeight;
-  const int b = barState.border;
-  PaintBorder(dc, w, h, b);
-  gdi::Brush split = gdi::SolidBrush(barSettings.splitColor);
-  SetBkMode(dc, TRANSPARENT);
-  if (barSettings.bdStyle == 2) PaintEdgeLines(dc, w, h, b, scale.Px(1));
-  const RECT content = PaintCaption(dc, w, h, b, barState.caption, scale);
-  FillRect(dc, &content, split);
+  PaintBar(paint.dc(), barSettings, barState, scale);
   return 0;
 }
 
@@ -270,8 +186,7 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
 LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
   // Where the system puts the bar; its size follows from the layout at the new scale.
   if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
-    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetScale(Scale(LOWORD(wParam)));
   return 0;
 }
@@ -290,6 +205,79 @@ void CMainWindow::SetScale(Scale newScale) {
   LayoutBar();
 }
 
+BarFit CMainWindow::CurrentFit() const { return FitOf(hwnd, barSettings.vertical, barState.firstRow); }
+
+BarLayout CMainWindow::PlannedLayout() const {
+  return ComputeBarLayout(barSettings, PlannedLayoutWidgets(widgetList, barSettings.vertical),
+                          PlannedTidgets(tidgetList), scale, CurrentFit());
+}
+
+BarLayout CMainWindow::CurrentLayout() const {
+  return ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, barSettings.vertical),
+                          PlaceableTidgets(tidgetList), scale, CurrentFit());
+}
+
+void CMainWindow::KeepLayout(const BarLayout& layout, const BarFit& fit) {
+  barState.barWidth = layout.barWidth;
+  barState.barHeight = layout.barHeight;
+  barState.stripExtent = layout.stripExtent;
+  barState.border = layout.border;
+  barState.caption = layout.caption;
+  barState.title = layout.title;
+  barState.room = fit.room;
+  barState.fullLength = layout.fullLength;
+  barState.shortened = layout.Shortened();
+  barState.firstRow = layout.firstRow;
+}
+
+void CMainWindow::LayoutBar() {
+  if (!hwnd) return;
+  const bool vertical = barSettings.vertical;
+  const BarFit fit = CurrentFit();
+  const BarLayout layout = ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, vertical),
+                                            PlaceableTidgets(tidgetList), scale, fit);
+  KeepLayout(layout, fit);
+  if (closeButton) MoveAndShow(closeButton, layout.closeButton);
+  if (menuButton) MoveAndShow(menuButton, layout.menuButton);
+  PlaceWidgets(layout, widgetList, vertical);
+  PlaceStrip(layout, trayWindow, tidgetList, vertical);
+  PlaceScrollArrows(layout);
+  SizeWithinWorkArea(hwnd, layout.barWidth, layout.barHeight, vertical);
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void CMainWindow::RefitIfRoomChanged() {
+  if (refitting_ || !hwnd || CurrentFit().room == barState.room) return;
+  refitting_ = true;
+  LayoutBar();
+  refitting_ = false;
+}
+
+void CMainWindow::PlaceScrollArrows(const BarLayout& layout) {
+  const bool vertical = barSettings.vertical;
+  PlaceArrow(scrollBack, kScrollBackId, layout.scrolls, layout.scrollBack, vertical ? IDB_ARROW_UP : IDB_ARROW_LEFT);
+  PlaceArrow(scrollOn, kScrollOnId, layout.scrolls, layout.scrollOn, vertical ? IDB_ARROW_DOWN : IDB_ARROW_RIGHT);
+}
+
+void CMainWindow::PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face) {
+  if (!scrolls) {
+    if (button) DestroyWindow(button);
+    button = nullptr;
+    return;
+  }
+  if (!button)
+    button = CreateBarButton(hwnd, id, id == kScrollBackId ? L"이전 위젯" : L"다음 위젯",
+                             place.value_or(Rect{0, 0, kBarButtonSize, kBarButtonSize}), scale);
+  if (!place) {
+    ShowWindow(button, SW_HIDE);
+    return;
+  }
+  SetGrpBtnImages(button, face, face, face, face);
+  ShowWindow(button, SW_SHOWNA);
+  MoveControl(button, *place);
+  UpdateWindow(button);
+}
+
 LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
   const UINT id = LOWORD(wParam);
   switch (id) {
@@ -298,14 +286,14 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_ALWAYS_ON_TOP: ToggleTopmost(); break;
     case ID_SELECT_WIDGETS:
     case ID_SELECT_TIDGETS: RunSelection(id); break;
-    case ID_HELP_NOTICE: ShowUserGuide(hwnd, kHelpNotice); break;
+    case ID_HELP_NOTICE: ShowUserGuide(hwnd, kHelpNotice, kBarTitle); break;
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
     case kScrollBackId: ScrollRows(-1); break;
     case kScrollOnId: ScrollRows(1); break;
     case ID_ABOUT: ShowNotice(kAboutText); break;
     case ID_PREFERENCES:
       MarkPlacementChanged();
-      RunPreferences(hwnd);
+      RunPreferences(*this);
       break;
     default: break;
   }
@@ -343,27 +331,59 @@ void CMainWindow::ScrollRows(int step) {
 void CMainWindow::RunSelection(UINT command) {
   MarkListsChanged();
   if (command == ID_SELECT_WIDGETS)
-    RunWidgetSelection(hwnd);
+    RunWidgetSelection(*this);
   else
-    RunTidgetSelection(hwnd);
+    RunTidgetSelection(*this);
 }
 
 void CMainWindow::ShowNotice(const wchar_t* text) { MessageBoxW(hwnd, text, kBarTitle, MB_OK); }
 
 bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
+void CMainWindow::ApplyOptions(const BarSettings& next) {
+  BarSettings applied = next;
+  applied.left = barSettings.left;
+  applied.top = barSettings.top;
+  applied.right = barSettings.right;
+  applied.bottom = barSettings.bottom;
+  barSettings = applied;
+  KeepWidgetsWithinLimits();
+  if (!hwnd || !IsWindow(hwnd)) return;
+  if (IsTopmost() != applied.alwaysontop)
+    SetWindowPos(hwnd, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  trayWindow.SetContentColor(applied.splitColor);
+  LayoutBar();
+  SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+// New widget limits apply to the widgets at once, as they would at the next start.
+void CMainWindow::KeepWidgetsWithinLimits() {
+  for (WidgetInfo& record : widgetList) {
+    const int height = record.vertHeight;
+    const int width = record.horzWidth;
+    KeepWidgetUsable(record, barSettings);
+    if (record.vertHeight == height && record.horzWidth == width) continue;
+    MarkListsChanged();
+    if (!record.widget) continue;
+    record.widget->height = record.vertHeight;
+    record.widget->width = record.horzWidth;
+  }
+}
+
 int CMainWindow::SplitterUnder(POINT client) const {
-  return SplitterAt(CurrentBarLayout(), barSettings.vertical ? client.y : client.x);
+  return SplitterAt(CurrentLayout(), barSettings.vertical ? client.y : client.x);
 }
 
 LRESULT CMainWindow::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = DefWindowProcW(hwnd, WM_NCHITTEST, wParam, lParam);
   if (result != HTCLIENT) return result;
-  POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  ScreenToClient(hwnd, &p);
+  POINT pointer{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ScreenToClient(hwnd, &pointer);
   RECT client{};
   GetClientRect(hwnd, &client);
-  switch (HitTestBar(barSettings, ToRect(client), ToPoint(p), scale)) {
+  switch (HitTestBar(barSettings, ToRect(client), ToPoint(pointer), scale)) {
     case BarHit::Left: return HTLEFT;
     case BarHit::Right: return HTRIGHT;
     case BarHit::Top: return HTTOP;
@@ -376,10 +396,10 @@ LRESULT CMainWindow::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CMainWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(lParam) == HTCLIENT) {
-    POINT p{};
-    GetCursorPos(&p);
-    ScreenToClient(hwnd, &p);
-    if (SplitterUnder(p) >= 0) {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ScreenToClient(hwnd, &pointer);
+    if (SplitterUnder(pointer) >= 0) {
       SetCursor(barSettings.vertical ? splitCursorUpDown : splitCursorLeftRight);
       return 0;
     }
@@ -435,8 +455,8 @@ LRESULT CMainWindow::OnEndSession(WPARAM wParam) {
 }
 
 void CMainWindow::SaveBarChanges() {
-  if (barState.placementChanged) SaveBarPlacement(hwnd);
-  if (barState.listsChanged) SaveRecordLists();
+  if (barState.placementChanged) SaveBarPlacement(settings, hwnd, barSettings, barState);
+  if (barState.listsChanged) SaveRecordLists(settings, widgetList, tidgetList);
 }
 
 void CMainWindow::MarkPlacementChanged() {
@@ -450,9 +470,9 @@ void CMainWindow::MarkListsChanged() {
 }
 
 // The flags are never cleared, so every write is the one the bar's end would make.
-void SaveBarLater() {
-  write_later::Changed(&mainWindow, [] {
-    if (mainWindow.hwnd) mainWindow.SaveBarChanges();
+void CMainWindow::SaveBarLater() {
+  write_later::Changed(this, [this] {
+    if (hwnd) SaveBarChanges();
   });
 }
 
@@ -473,7 +493,8 @@ LRESULT CMainWindow::OnMouseMove(WPARAM, LPARAM lParam) {
   const long long pointer = vertical ? GET_Y_LPARAM(lParam) : GET_X_LPARAM(lParam);
   // The pointer's reach is in pixels, the thickness and its limits in full-size units.
   const long long reach = pointer - (vertical ? widget->top : widget->left);
-  const int thickness = DraggedThickness(dragIndex, reach);
+  const int thickness = ThicknessForReach(barSettings, LiveLayoutWidgets(widgetList, vertical),
+                                          PlaceableTidgets(tidgetList), scale, CurrentFit(), dragIndex, reach);
   if (vertical)
     widget->height = record.vertHeight = thickness;
   else

@@ -1,24 +1,39 @@
 // The bar: the one top-level window of the program. It owns the caption band with
-// the close and menu buttons, the widget windows, the tidget strip, the splitters
-// between the widgets and the popup menu, and writes section "main" when it goes.
+// the close and menu buttons, the widget and tidget records with their objects, the
+// tidget strip, the splitters between the widgets, the popup menu, its options and
+// the settings store, and writes section "main" when it goes. Its dialogs reach it as
+// a BarHost, its widgets and tidgets as a DgetHost.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
+#include <string>
 
+#include "app/bar_host_win.h"
+#include "app/bar_state.h"
 #include "app/layout.h"
+#include "app/tray_win.h"
+#include "core/bar_settings.h"
+#include "core/records.h"
+#include "core/settings_win.h"
 #include "core/window_win.h"
+#include "widgets/base/dget_win.h"
 
-inline constexpr UINT kCloseButtonId = 1;
-inline constexpr UINT kMenuButtonId = 2;
-// The arrow buttons of a widget area too long for the screen.
-inline constexpr UINT kScrollBackId = 3;
-inline constexpr UINT kScrollOnId = 4;
-inline constexpr wchar_t kBarTitle[] = L"Pelgra";
-
-class CMainWindow : public CWindow {
+class CMainWindow : public CWindow, public BarHost, public DgetHost {
  public:
+  CMainWindow() = default;
+  // Deletes the widget and tidget objects; their windows are gone with the bar's.
+  ~CMainWindow() override;
+
+  // Section "main" from `settings` (whose paths are filled): the options, the lists
+  // (or the default set of a first run) and the placement.
+  void Load();
+  // Makes the bar from its options and lists; OnCreate makes every child and lays them
+  // out. Returns the window, or null.
+  HWND CreateBar();
+
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
@@ -33,12 +48,54 @@ class CMainWindow : public CWindow {
   LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam) override;
   void SetScale(Scale newScale) override;
 
+  // The layout pass: every child's place and the bar's size from the records and the
+  // options, the bar's length kept inside its monitor's work area. Nothing while the
+  // bar has no window.
+  void LayoutBar();
+  // Lays the bar out again when the work area along it is not the one the last pass
+  // fitted it to (the bar moved to another monitor, the screen changed).
+  void RefitIfRoomChanged();
+  // What the layout pass gives the bar as it is now, without applying it.
+  BarLayout CurrentLayout() const;
+
   // Section "main" as the flags ask: at the bar's end and once changes pause.
   void SaveBarChanges();
+  // What section "main" keeps has changed: it is written once changes pause.
+  void SaveBarLater();
+  // Deletes the widget and tidget objects of the records once their windows are gone.
+  void ReleaseRecordObjects();
 
-  // The arrow buttons of a scrolling widget area: made while it scrolls, each shown
-  // while there is more to see its way, gone when everything fits again.
-  void PlaceScrollArrows(const BarLayout& layout);
+  // BarHost
+  HWND BarWindow() const override { return hwnd; }
+  Scale BarScale() const override { return scale; }
+  CSettings& Settings() override { return settings; }
+  const BarSettings& Options() const override { return barSettings; }
+  void ApplyOptions(const BarSettings& next) override;
+  RecordList<WidgetInfo>& Widgets() override { return widgetList; }
+  RecordList<TidgetInfo>& Tidgets() override { return tidgetList; }
+  void MakeWidgetWindow(int index) override;
+  void MakeTidgetWindow(int index) override;
+  void Relayout() override { LayoutBar(); }
+  void MarkListsChanged() override;
+  std::array<COLORREF, 16>& CustomColors() override { return customColors; }
+
+  // DgetHost
+  const BarSettings& BarOptions() const override { return barSettings; }
+  OpenPopup& Popup() override { return popup; }
+  const std::wstring& DataProgramPath() const override { return dataProgramPath; }
+
+  // The store of section "main" and of every instance's section.
+  CSettings settings;
+  // The executable's path in the data folder, after which the widgets' files are named.
+  std::wstring dataProgramPath;
+  BarSettings barSettings;
+  BarState barState;
+  RecordList<WidgetInfo> widgetList;
+  RecordList<TidgetInfo> tidgetList;
+  CTrayWindow trayWindow;
+  // The one settings popup of the program (its `activeDialog` gets the keyboard first).
+  OpenPopup popup;
+  std::array<COLORREF, 16> customColors{};
 
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
@@ -54,41 +111,35 @@ class CMainWindow : public CWindow {
   LRESULT OnWindowPosChanging(LPARAM lParam);
   LRESULT OnEndSession(WPARAM wParam);
   void CreateChildren(const BarLayout& plan);
+  BarLayout PlannedLayout() const;
+  BarFit CurrentFit() const;
+  void KeepLayout(const BarLayout& layout, const BarFit& fit);
+  // The arrow buttons of a scrolling widget area: made while it scrolls, each shown
+  // while there is more to see its way, gone when everything fits again.
+  void PlaceScrollArrows(const BarLayout& layout);
+  void PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face);
   void ShowPopupMenu();
   void ToggleTopmost();
   void ToggleDirection();
   void ScrollRows(int step);
-  void PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face);
   void RunSelection(UINT command);
   void ShowNotice(const wchar_t* text);
   void MarkPlacementChanged();
-  void MarkListsChanged();
+  void KeepWidgetsWithinLimits();
   // Splitter under a client point: the record index of its leader, or -1.
   int SplitterUnder(POINT client) const;
   bool IsTopmost() const;
 
   HCURSOR splitCursorLeftRight = nullptr;
   HCURSOR splitCursorUpDown = nullptr;
+  // Fitting moves the bar; where monitors overlap oddly that move must not start another.
+  bool refitting_ = false;
 };
-
-// The one bar of the process.
-extern CMainWindow mainWindow;
-
-// Creates the bar from barSettings and the record lists; its OnCreate makes every
-// child and lays them out. Returns the window, or null.
-HWND CreateBarWindow();
 
 // The bar's popup menu as it is shown: menu 113 with "항상 위" checked when the bar is
 // topmost. The caller owns the returned menu (destroy it with DestroyMenu); the popup
 // to track is its first submenu.
 HMENU LoadBarMenu(bool topmost);
-
-// What section "main" keeps has changed (the lists in a selection dialog, the
-// placement): it is written once changes pause, not only when the bar goes.
-void SaveBarLater();
-
-// Deletes the widget and tidget objects of the records once their windows are gone.
-void ReleaseRecordObjects();
 
 // The about box text: the program's name, what it is, its version.
 const wchar_t* AboutText();

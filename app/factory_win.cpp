@@ -1,101 +1,100 @@
 #include "app/factory_win.h"
 
-#include <cwchar>
+#include <iterator>
 
-#include "core/records.h"
 #include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "tidgets/colortable_win.h"
-#include "tidgets/tetris_win.h"
-#include "widgets/calc_win.h"
-#include "tidgets/oneimage_win.h"
-#include "widgets/clock_win.h"
-#include "widgets/cpu_win.h"
-#include "widgets/dget_win.h"
-#include "widgets/gauges_win.h"
-#include "widgets/music_win.h"
-#include "widgets/radix_win.h"
 #include "tidgets/lcdtest_win.h"
 #include "tidgets/movecursor_win.h"
+#include "tidgets/oneimage_win.h"
 #include "tidgets/sizemeter_win.h"
+#include "tidgets/tetris_win.h"
 #include "tidgets/textclip_win.h"
-#include "widgets/memo_win.h"
-#include "widgets/slide_win.h"
+#include "widgets/base/dget_win.h"
+#include "widgets/calc/calc_win.h"
+#include "widgets/clock/clock_win.h"
+#include "widgets/cpu/cpu_win.h"
+#include "widgets/gauges/gauges_win.h"
+#include "widgets/memo/memo_win.h"
+#include "widgets/music/music_win.h"
+#include "widgets/radix/radix_win.h"
+#include "widgets/slide/slide_win.h"
 
 namespace {
 
-template <class Base>
-struct KindClass {
-  const wchar_t* kind;
-  Base* (*make)(const wchar_t* caption, const wchar_t* name);
-};
+using MakeWidget = CWidget* (*)(DgetHost&, const wchar_t*, const wchar_t*);
+using MakeTidget = CTidget* (*)(DgetHost&, const wchar_t*, const wchar_t*);
 
-template <class Base, class Class>
-Base* Make(const wchar_t* caption, const wchar_t* name) {
-  return new Class(caption, name);
+template <class Class>
+CWidget* Widget(DgetHost& host, const wchar_t* caption, const wchar_t* name) {
+  return new Class(host, caption, name);
+}
+template <class Class>
+CTidget* Tidget(DgetHost& host, const wchar_t* caption, const wchar_t* name) {
+  return new Class(host, caption, name);
 }
 
-// Each widget or tidget module adds its row here, e.g.
-//   {L"Clock", Make<CWidget, CClock>},
-// The first exact, case-sensitive match wins.
-const KindClass<CWidget> kWidgetClasses[] = {
-    {L"Clock", Make<CWidget, CClock>},
-    {L"CpuUsage", Make<CWidget, CCpuUsage>},
-    {L"MemUsage", Make<CWidget, CMemUsage>},
-    {L"DiskUsage", Make<CWidget, CDiskUsage>},
-    {L"Battery", Make<CWidget, CBattery>},
-    {L"MusicPlayer", Make<CWidget, CMusicPlayer>},
-    {L"Calc", Make<CWidget, CCalc>},
-    {L"Radix", Make<CWidget, CRadix>},
-    {L"Memo", Make<CWidget, CMemo>},
-    {L"ImageSlide", Make<CWidget, CImageSlide>},
-    {nullptr, nullptr},
-};
-const KindClass<CTidget> kTidgetClasses[] = {
-    {L"ColorTable", Make<CTidget, CColorTable>},
-    {L"Tetris", Make<CTidget, CTetris>},
-    {L"LCDTest", Make<CTidget, CLCDTest>},
-    {L"SizeMeter", Make<CTidget, CSizeMeter>},
-    {L"MoveCursor", Make<CTidget, CMoveCursor>},
-    {L"TextClip", Make<CTidget, CTextClip>},
-    {L"OneImage", Make<CTidget, COneImage>},
-    {nullptr, nullptr},
+// One row per kind, in the order of Kind: a widget kind has a widget factory, a tidget
+// kind a tidget factory.
+struct Factory {
+  Kind kind;
+  MakeWidget widget;
+  MakeTidget tidget;
 };
 
-template <class Base, std::size_t N>
-Base* MakeOfKind(const KindClass<Base> (&classes)[N], const wchar_t* kind, const wchar_t* caption,
-                 const wchar_t* name) {
+constexpr Factory kFactories[] = {
+    {Kind::Clock, Widget<CClock>, nullptr},
+    {Kind::CpuUsage, Widget<CCpuUsage>, nullptr},
+    {Kind::MemUsage, Widget<CMemUsage>, nullptr},
+    {Kind::Battery, Widget<CBattery>, nullptr},
+    {Kind::DiskUsage, Widget<CDiskUsage>, nullptr},
+    {Kind::MusicPlayer, Widget<CMusicPlayer>, nullptr},
+    {Kind::Memo, Widget<CMemo>, nullptr},
+    {Kind::Calc, Widget<CCalc>, nullptr},
+    {Kind::Radix, Widget<CRadix>, nullptr},
+    {Kind::ImageSlide, Widget<CImageSlide>, nullptr},
+    {Kind::LCDTest, nullptr, Tidget<CLCDTest>},
+    {Kind::SizeMeter, nullptr, Tidget<CSizeMeter>},
+    {Kind::MoveCursor, nullptr, Tidget<CMoveCursor>},
+    {Kind::TextClip, nullptr, Tidget<CTextClip>},
+    {Kind::OneImage, nullptr, Tidget<COneImage>},
+    {Kind::Tetris, nullptr, Tidget<CTetris>},
+    {Kind::ColorTable, nullptr, Tidget<CColorTable>},
+};
+static_assert(std::size(kFactories) == kCatalogueSize, "one factory per catalogue row");
+
+constexpr bool FactoriesFollowTheKinds() {
+  for (int i = 0; i < kCatalogueSize; ++i) {
+    const Factory& row = kFactories[i];
+    if (KindIndex(row.kind) != i || (row.widget != nullptr) != IsWidget(row.kind) ||
+        (row.tidget != nullptr) == IsWidget(row.kind))
+      return false;
+  }
+  return true;
+}
+static_assert(FactoriesFollowTheKinds(), "factories in the order of Kind, each of its list");
+
+const Factory* FactoryOf(const wchar_t* kind) {
   if (!kind) return nullptr;
-  for (const KindClass<Base>& row : classes)
-    if (row.kind && std::wcscmp(row.kind, kind) == 0) return row.make(caption, name);
-  return nullptr;
-}
-
-template <class Base, std::size_t N>
-bool IsKind(const KindClass<Base> (&classes)[N], const wchar_t* kind) {
-  if (!kind) return false;
-  for (const KindClass<Base>& row : classes)
-    if (row.kind && std::wcscmp(row.kind, kind) == 0) return true;
-  return false;
+  const std::optional<Kind> known = KindNamed(AsU16View(kind));
+  return known ? &kFactories[KindIndex(*known)] : nullptr;
 }
 
 }  // namespace
 
-bool IsWidgetKind(const wchar_t* kind) { return IsKind(kWidgetClasses, kind); }
-bool IsTidgetKind(const wchar_t* kind) { return IsKind(kTidgetClasses, kind); }
-
-CWidget* CreateWidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
-  return MakeOfKind(kWidgetClasses, kind, caption, name);
+CWidget* CreateWidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
+  const Factory* factory = FactoryOf(kind);
+  return factory && factory->widget ? factory->widget(host, caption, name) : nullptr;
 }
 
-CTidget* CreateTidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
-  return MakeOfKind(kTidgetClasses, kind, caption, name);
+CTidget* CreateTidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
+  const Factory* factory = FactoryOf(kind);
+  return factory && factory->tidget ? factory->tidget(host, caption, name) : nullptr;
 }
 
-CWidget* CreateWidgetWindow(int index, HWND parent, const RECT& place) {
-  if (index < 0 || index >= widgetList.count()) return nullptr;
-  WidgetInfo& record = widgetList[index];
-  CWidget* widget = CreateWidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
+CWidget* CreateWidgetWindow(DgetHost& host, WidgetInfo& record, HWND parent, const RECT& place) {
+  CWidget* widget = CreateWidgetObject(host, AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
   record.widget = widget;
   if (!widget) return nullptr;
   widget->height = record.vertHeight;
@@ -105,15 +104,13 @@ CWidget* CreateWidgetWindow(int index, HWND parent, const RECT& place) {
   return widget;
 }
 
-CTidget* CreateTidgetWindow(int index, HWND parent, const RECT& place) {
-  if (index < 0 || index >= tidgetList.count()) return nullptr;
-  TidgetInfo& record = tidgetList[index];
-  CTidget* tidget = CreateTidgetObject(AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
+CTidget* CreateTidgetWindow(DgetHost& host, TidgetInfo& record, HWND parent, const RECT& place) {
+  CTidget* tidget = CreateTidgetObject(host, AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
   record.tidget = tidget;
   if (!tidget) return nullptr;
   tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE, place);
   // An icon says little on its own: the tip is the kind's name.
   if (const CatalogueEntry* entry = FindCatalogueEntry(FieldView(record.kind)))
-    AddTooltip(tidget->hwnd, AsWide(entry->caption));
+    AddTooltip(tidget->hwnd, AsWide(entry->caption), tidget->scale);
   return tidget;
 }

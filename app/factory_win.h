@@ -1,23 +1,22 @@
-// Kind name -> class: the only place that knows every widget and tidget class.
+// Kind -> class: the only place that knows every widget and tidget class.
 #pragma once
 
 #include <windows.h>
 
+#include "core/records.h"
+
 class CWidget;
 class CTidget;
+class DgetHost;
 
-// A new object of the kind's class, or null for a kind this version does not know.
-CWidget* CreateWidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
-CTidget* CreateTidgetObject(const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
+// A new object of the kind's class for `host`'s bar, or null for a kind this version
+// does not know (or one of the other list: a tidget kind asked for as a widget).
+CWidget* CreateWidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
+CTidget* CreateTidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
 
-// Whether this version has a class for the kind.
-bool IsWidgetKind(const wchar_t* kind);
-bool IsTidgetKind(const wchar_t* kind);
-
-// Makes the object and the child window of widget record `index` under `parent`, at
-// `place` (empty until the layout pass places it); returns the object, or null (and
-// no window) when the kind is unknown.
-CWidget* CreateWidgetWindow(int index, HWND parent, const RECT& place = {});
-
-// The same for tidget record `index`, its window a child of the tidget strip `parent`.
-CTidget* CreateTidgetWindow(int index, HWND parent, const RECT& place = {});
+// Makes the object of `record` and its child window under `parent`, at `place` (empty
+// until the layout pass places it), and keeps the object in the record; returns it, or
+// null (and no window) when the kind is unknown.
+CWidget* CreateWidgetWindow(DgetHost& host, WidgetInfo& record, HWND parent, const RECT& place = {});
+// The same for a tidget record, its window a child of the tidget strip `parent`.
+CTidget* CreateTidgetWindow(DgetHost& host, TidgetInfo& record, HWND parent, const RECT& place = {});

@@ -1,30 +1,37 @@
-// The layout pass on the real windows: widgets, buttons, the tidget strip and the
-// bar's own size, from the records and barSettings, fitted to the bar's monitor.
+// The layout pass on the real windows: what it reads of the records and the bar's
+// window, and how it moves the widgets, the tidget strip and the bar itself. The bar
+// runs the pass (CMainWindow::LayoutBar) and hands everything in as arguments.
 #pragma once
+
+#include <windows.h>
 
 #include <vector>
 
 #include "app/layout.h"
+#include "core/records.h"
+#include "core/window_win.h"
 
-// Recomputes and applies every child position and the bar's size, and keeps the bar's
-// length inside its monitor's work area; records without a window are left alone.
-// Does nothing while the bar has no window.
-void LayoutBar();
+// The widget records as the layout sees them, in record order: the thickness each
+// live window has along the bar.
+std::vector<LayoutWidget> LiveLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical);
+// Per tidget record: visible and with a live window.
+std::vector<bool> PlaceableTidgets(const RecordList<TidgetInfo>& tidgets);
 
-// Lays the bar out again when the work area along it is not the one the last pass
-// fitted it to (the bar moved to another monitor, the screen changed).
-void RefitBarIfRoomChanged();
+// The same before any child window exists: a record counts when this version makes
+// its kind, so the children can be made where the layout pass will put them.
+std::vector<LayoutWidget> PlannedLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical);
+std::vector<bool> PlannedTidgets(const RecordList<TidgetInfo>& tidgets);
 
-// The widget records as the layout sees them, in record order.
-std::vector<LayoutWidget> CurrentLayoutWidgets();
+// The room along `bar`: the length of its monitor's work area, with the first row to show.
+BarFit FitOf(HWND bar, bool vertical, int firstRow);
 
-// The layout the records ask for before any child window exists, so that the children
-// can be made where the layout pass would put them.
-BarLayout PlannedBarLayout();
-
-// What the layout pass gives the bar as it is now, without applying it.
-BarLayout CurrentBarLayout();
-
-// The stored thickness a splitter drag of record `leader` gives, the pointer `reach`
-// pixels past the row's start.
-int DraggedThickness(int leader, long long reach);
+// Moves a child to `place` (parent coordinates) unless it is there already, and
+// paints it now.
+void MoveAndShow(HWND window, const Rect& place);
+// Puts every placed widget where `layout` says; records without a window are left alone.
+void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool vertical);
+// Puts the strip and every placed tidget in it.
+void PlaceStrip(const BarLayout& layout, CWindow& strip, RecordList<TidgetInfo>& tidgets, bool vertical);
+// Gives `bar` its new size, moved along its length into its monitor's work area when
+// it would reach past it; that move snaps as every move does.
+void SizeWithinWorkArea(HWND bar, int width, int height, bool vertical);

@@ -1,22 +1,19 @@
-// Program entry: settings and record lists, the bar, the message loop.
+// Program entry: the bar with its settings and record lists, the message loop.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>
 
 #include "app/bar_onscreen_win.h"
-#include "app/bar_store_win.h"
 #include "app/bar_win.h"
-#include "core/settings_win.h"
-#include "core/shell_win.h"
+#include "core/data_folder_win.h"
 #include "core/tooltip_win.h"
-#include "core/window_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
 
 namespace {
 
-int RunMessageLoop() {
+int RunMessageLoop(const OpenPopup& popup) {
   MSG msg{};
   for (;;) {
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -24,7 +21,8 @@ int RunMessageLoop() {
     if (got == -1) return 1;
     RelayToTooltip(msg);
     // The open settings popup, if any, gets its keyboard navigation first.
-    if (activeDialog && IsWindow(activeDialog) && IsDialogMessageW(activeDialog, &msg)) continue;
+    HWND dialog = popup.activeDialog;
+    if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -36,20 +34,20 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   appInstance = instance;
   InitCommonControls();
   std::srand(GetTickCount());
-  settings.FillPaths();
-  LoadBarSettings();
-  LoadRecordLists();
-  LoadBarPlacement();
+  // Lives until the end: the tool windows that outlive the bar's window keep their
+  // settings in its store.
+  CMainWindow bar;
+  bar.settings.FillPaths();
+  bar.dataProgramPath = DataProgramPath();
+  bar.Load();
 
-  HWND bar = CreateBarWindow();
-  if (!bar) return 1;
-  KeepBarOnScreen(bar);
-  SetClassLongPtrW(bar, GCLP_HICON,
-                   reinterpret_cast<LONG_PTR>(LoadIconW(instance, MAKEINTRESOURCEW(IDI_PELGRA))));
-  ShowWindow(bar, showCommand);
-  const int exitCode = RunMessageLoop();
+  HWND window = bar.CreateBar();
+  if (!window) return 1;
+  if (KeepBarOnScreen(window)) bar.barState.placementChanged = true;
+  SetClassLongPtrW(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconW(instance, MAKEINTRESOURCEW(IDI_PELGRA))));
+  ShowWindow(window, showCommand);
+  const int exitCode = RunMessageLoop(bar.popup);
   // Tool windows outlive the bar; what they still had waiting is written now.
   write_later::WriteAll();
-  ReleaseRecordObjects();
   return exitCode;
 }

@@ -32,9 +32,6 @@ using PrefsTexts = std::array<std::u16string, kPrefsFieldCount>;
 
 inline int FieldIndex(PrefsField field) { return static_cast<int>(field); }
 
-// "bdStyle": this value draws the 3-D edge lines, any other a flat border.
-inline constexpr int kEdgeBorderStyle = 2;
-inline constexpr int kFlatBorderStyle = 1;
 // The style to store for the chosen look; a flat style already stored stays as it is.
 inline int BorderStyleFor(bool edge, int stored) {
   if (edge) return kEdgeBorderStyle;

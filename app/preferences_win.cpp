@@ -7,17 +7,14 @@
 
 #include "app/autostart_win.h"
 #include "app/bar_limits.h"
-#include "app/bar_state.h"
 #include "app/bar_store_win.h"
-#include "app/bar_win.h"
-#include "app/layout_win.h"
 #include "app/preferences.h"
 #include "core/dialog_win.h"
-#include "core/records.h"
-#include "core/shell_win.h"
+#include "core/gdi_win.h"
+#include "core/instance_win.h"
+#include "core/place_next_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
-#include "widgets/dget_win.h"
 
 namespace {
 
@@ -60,9 +57,6 @@ const FieldControls* FindField(Match match) {
   return nullptr;
 }
 
-// The colour dialog's sixteen custom colours, kept for the rest of the run.
-COLORREF customColors[16] = {};
-
 // The colour inside a swatch button: clear of the button's raised edge.
 RECT SwatchArea(RECT button) {
   const int dx = 2 * GetSystemMetrics(SM_CXEDGE) + 1;
@@ -71,29 +65,12 @@ RECT SwatchArea(RECT button) {
   return button;
 }
 
-bool IsTopmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-
-// New widget limits apply to the widgets at once, as they would at the next start.
-void KeepWidgetsWithinLimits() {
-  for (WidgetInfo& record : widgetList) {
-    const int height = record.vertHeight;
-    const int width = record.horzWidth;
-    KeepWidgetUsable(record, barSettings);
-    if (record.vertHeight == height && record.horzWidth == width) continue;
-    barState.listsChanged = true;
-    SaveBarLater();
-    if (!record.widget) continue;
-    record.widget->height = record.vertHeight;
-    record.widget->width = record.horzWidth;
-  }
-}
-
 class PreferencesDialog {
  public:
-  explicit PreferencesDialog(HWND bar) : bar_(bar) {}
+  explicit PreferencesDialog(BarHost& bar) : bar_(bar) {}
 
   INT_PTR Run() {
-    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_PREFERENCES), bar_, Procedure,
+    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_PREFERENCES), bar_.BarWindow(), Procedure,
                            reinterpret_cast<LPARAM>(this));
   }
 
@@ -126,8 +103,9 @@ class PreferencesDialog {
   void SetText(int id, std::u16string_view text) { SetDlgItemTextW(dialog_, id, ToWide(text).c_str()); }
 
   void Init() {
-    PlaceNextToBar(dialog_, mainWindow.left, mainWindow.top);
-    const BarSettings& s = barSettings;
+    // Lined up with the bar's own start.
+    PlaceNextToBar(bar_.BarWindow(), bar_.Options().vertical, dialog_, {0, 0});
+    const BarSettings& s = bar_.Options();
     const PrefsTexts texts = PrefsTextsOf(s);
     for (const FieldControls& controls : kFields) {
       SendDlgItemMessageW(dialog_, controls.edit, EM_LIMITTEXT, kFieldCapacity, 0);
@@ -169,14 +147,14 @@ class PreferencesDialog {
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = dialog_;
     choose.rgbResult = ColorFromText(Text(field.edit)).value_or(0);
-    choose.lpCustColors = customColors;
+    choose.lpCustColors = bar_.CustomColors().data();
     choose.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
     if (ChooseColorW(&choose)) SetText(field.edit, ColorText(choose.rgbResult));
   }
 
   // The choices that are not typed, over the bar's current settings.
   BarSettings Choices() const {
-    BarSettings base = barSettings;
+    BarSettings base = bar_.Options();
     base.bdStyle = BorderStyleFor(IsChecked(dialog_, IDC_PREF_BD_3D), base.bdStyle);
     base.vertical = IsChecked(dialog_, IDC_PREF_VERTICAL);
     base.magneticEffet = IsChecked(dialog_, IDC_PREF_MAGNETIC);
@@ -197,8 +175,8 @@ class PreferencesDialog {
       SendMessageW(first, EM_SETSEL, 0, -1);
       return false;
     }
-    ApplyBarOptions(bar_, entry.settings);
-    SaveBarOptions();
+    bar_.ApplyOptions(entry.settings);
+    SaveBarOptions(bar_.Settings(), bar_.Options());
     if (!ApplyAutostart(IsChecked(dialog_, IDC_PREF_AUTOSTART))) {
       MessageBoxW(dialog_, kAutostartFailed, kDialogTitle, MB_OK | MB_ICONWARNING);
       SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
@@ -237,27 +215,10 @@ class PreferencesDialog {
     return GetSysColorBrush(COLOR_BTNFACE);
   }
 
-  HWND bar_;
+  BarHost& bar_;
   HWND dialog_ = nullptr;
 };
 
 }  // namespace
 
-INT_PTR RunPreferences(HWND bar) { return PreferencesDialog(bar).Run(); }
-
-void ApplyBarOptions(HWND bar, const BarSettings& next) {
-  BarSettings applied = next;
-  applied.left = barSettings.left;
-  applied.top = barSettings.top;
-  applied.right = barSettings.right;
-  applied.bottom = barSettings.bottom;
-  barSettings = applied;
-  KeepWidgetsWithinLimits();
-  if (!bar || !IsWindow(bar)) return;
-  if (IsTopmost(bar) != applied.alwaysontop)
-    SetWindowPos(bar, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  LayoutBar();
-  SetWindowPos(bar, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-}
+INT_PTR RunPreferences(BarHost& bar) { return PreferencesDialog(bar).Run(); }

@@ -6,12 +6,7 @@
 
 #include <windows.h>
 
-#include "core/bar_settings.h"
+#include "app/bar_host_win.h"
 
 // The dialog's result (IDOK or IDCANCEL), or -1 when it could not be shown.
-INT_PTR RunPreferences(HWND bar);
-
-// Makes `next` the bar's options (its placement fields are not taken): the topmost
-// state, the direction, the layout with the new sizes and a repaint, and widget
-// thicknesses brought within new widget limits.
-void ApplyBarOptions(HWND bar, const BarSettings& next);
+INT_PTR RunPreferences(BarHost& bar);

@@ -3,8 +3,6 @@
 #include "app/layout.h"
 #include "core/text.h"
 
-SwatchList colorSwatches = {};
-
 namespace {
 
 constexpr const char16_t* kSwatchNames[kSwatchCount] = {
@@ -29,9 +27,10 @@ std::u16string InUseEntryText(std::u16string_view caption, std::u16string_view n
   return text;
 }
 
-void ResolveSwatches(SwatchList& swatches) {
-  if (swatches[0] != 0) return;
+SwatchList ResolvedSwatches() {
+  SwatchList swatches{};
   for (int i = 0; i < kSwatchCount; ++i) swatches[i] = ColorFromName(kSwatchNames[i]);
+  return swatches;
 }
 
 int SwatchIndexOf(const SwatchList& swatches, ColorRef color) {

@@ -38,12 +38,8 @@ bool RefusesAnotherInstance(const CatalogueEntry& row, const RecordList<Record>&
 inline constexpr int kSwatchCount = 24;
 using SwatchList = std::array<ColorRef, kSwatchCount>;
 
-// Process-wide; empty (all 0) until the widget dialog first opens.
-extern SwatchList colorSwatches;
-
-// Fills the list from the colour names unless it is filled already (its first
-// entry is not 0).
-void ResolveSwatches(SwatchList& swatches);
+// The list, from the colour names.
+SwatchList ResolvedSwatches();
 // Index of the first swatch equal to `color`, or 0 when none is.
 int SwatchIndexOf(const SwatchList& swatches, ColorRef color);
 // The swatch of a drop-down item, or nothing for an item outside the list (the

@@ -4,20 +4,15 @@
 
 #include <string>
 
-#include "core/bar_settings.h"
-#include "app/bar_win.h"
-#include "app/layout_win.h"
 #include "app/select_dialogs.h"
-#include "core/shell_win.h"
-#include "app/tray_win.h"
 #include "core/dialog_win.h"
-#include "core/dpi_win.h"
-#include "app/factory_win.h"
-#include "core/records.h"
+#include "core/instance_win.h"
+#include "core/place_next_win.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
+#include "core/window_win.h"
 #include "res/resource.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 namespace {
 
@@ -25,10 +20,6 @@ constexpr wchar_t kNoticeCaption[] = L"알림";
 constexpr wchar_t kConfirmCaption[] = L"확인";
 constexpr COLORREF kSelectedItemColor = RGB(0, 0, 255);
 constexpr COLORREF kItemColor = RGB(255, 255, 255);
-
-// Set while a record is copied into the property controls: the change notifications
-// of the edits then come from the program, not from the user.
-bool loadingRecord = false;
 
 struct ListControls {
   int available;
@@ -76,7 +67,7 @@ void DestroyObject(Object*& object) {
 }
 
 // A removed instance takes its options along; files of its own stay.
-void DeleteInstanceSection(std::u16string_view name) {
+void DeleteInstanceSection(const CSettings& settings, std::u16string_view name) {
   if (!settings.useIni || name.empty()) return;
   WritePrivateProfileStringW(ToWide(name).c_str(), nullptr, nullptr, settings.iniPath.c_str());
 }
@@ -98,7 +89,7 @@ bool MeasureSwatch(HWND dialog, LPARAM lParam) {
 }
 
 // With no current item (id -1) only the background is drawn.
-bool DrawSwatch(LPARAM lParam) {
+bool DrawSwatch(const SwatchList& colorSwatches, LPARAM lParam) {
   const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
   if (!item || item->CtlID != IDC_WSEL_COLOR) return false;
   const RECT& r = item->rcItem;
@@ -118,13 +109,13 @@ bool DrawSwatch(LPARAM lParam) {
 // entry's index is its record's index.
 class SelectionDialog {
  public:
-  explicit SelectionDialog(const ListControls& ids) : ids_(ids) {}
+  SelectionDialog(BarHost& bar, const ListControls& ids) : bar_(bar), ids_(ids) {}
   virtual ~SelectionDialog() = default;
   SelectionDialog(const SelectionDialog&) = delete;
   SelectionDialog& operator=(const SelectionDialog&) = delete;
 
-  INT_PTR Run(int resource, HWND owner) {
-    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(resource), owner, DialogProc,
+  INT_PTR Run(int resource) {
+    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(resource), bar_.BarWindow(), DialogProc,
                            reinterpret_cast<LPARAM>(this));
   }
 
@@ -151,6 +142,7 @@ class SelectionDialog {
     return entry >= 0 && entry < RecordCount() ? static_cast<int>(entry) : -1;
   }
 
+  BarHost& bar_;
   HWND dialog_ = nullptr;
 
  private:
@@ -168,7 +160,7 @@ class SelectionDialog {
     if (msg == WM_COMMAND) {
       self->OnCommand(LOWORD(wParam), HIWORD(wParam));
       // Every edit is in the records at once; a kill while the dialog is open keeps it too.
-      SaveBarLater();
+      self->bar_.MarkListsChanged();
       return TRUE;
     }
     return self->OnOtherMessage(msg, wParam, lParam);
@@ -177,7 +169,8 @@ class SelectionDialog {
   HWND List(int id) const { return GetDlgItem(dialog_, id); }
 
   void Init() {
-    PlaceNextToBar(dialog_, mainWindow.left, mainWindow.top);
+    // Lined up with the bar's own start.
+    PlaceNextToBar(bar_.BarWindow(), bar_.Options().vertical, dialog_, {0, 0});
     OnInit();
     const auto& catalogue = Catalogue();
     for (int row = 0; row < kCatalogueSize; ++row)
@@ -232,7 +225,7 @@ class SelectionDialog {
     const int index = RecordCount() - 1;
     AddListEntry(List(ids_.inUse), EntryText(index), 0);
     Select(index);
-    LayoutBar();
+    bar_.Relayout();
   }
 
   // The name comes from the record, not from the entry's text: a caption holding a
@@ -243,8 +236,8 @@ class SelectionDialog {
     if (MessageBoxW(dialog_, RemovalQuestion(), kConfirmCaption, MB_YESNO) != IDYES) return;
     SendMessageW(List(ids_.inUse), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     const std::u16string name = RemoveInstance(index);
-    DeleteInstanceSection(name);
-    LayoutBar();
+    DeleteInstanceSection(bar_.Settings(), name);
+    bar_.Relayout();
     // The controls follow the entry that takes the removed one's place, so they
     // never show a record that is gone.
     const int next = SelectionAfterRemoval(index, RecordCount());
@@ -262,7 +255,7 @@ class SelectionDialog {
     SendMessageW(inUse, LB_INSERTSTRING, static_cast<WPARAM>(*target),
                  reinterpret_cast<LPARAM>(ToWide(EntryText(*target)).c_str()));
     SendMessageW(inUse, LB_SETCURSEL, static_cast<WPARAM>(*target), 0);
-    LayoutBar();
+    bar_.Relayout();
   }
 
   ListControls ids_;
@@ -270,7 +263,7 @@ class SelectionDialog {
 
 class WidgetSelection final : public SelectionDialog {
  public:
-  WidgetSelection() : SelectionDialog(kWidgetLists) {}
+  explicit WidgetSelection(BarHost& bar) : SelectionDialog(bar, kWidgetLists) {}
 
  private:
   bool IsListedKind(const CatalogueEntry& row) const override { return row.isWidget; }
@@ -284,7 +277,7 @@ class WidgetSelection final : public SelectionDialog {
 
   void AppendInstance(std::u16string_view kind) override {
     widgetList.Append(MakeWidgetInfo(kind, widgetList));
-    CreateWidgetWindow(widgetList.count() - 1, mainWindow.hwnd);
+    bar_.MakeWidgetWindow(widgetList.count() - 1);
   }
 
   std::u16string RemoveInstance(int index) override {
@@ -299,7 +292,7 @@ class WidgetSelection final : public SelectionDialog {
 
   void ShowRecord(int index) override {
     const WidgetInfo& record = widgetList[index];
-    loadingRecord = true;
+    loadingRecord_ = true;
     SetCheck(dialog_, IDC_WSEL_HIDE, !record.visible);
     SetControlText(dialog_, IDC_WSEL_HEIGHT, FormatInt(record.vertHeight));
     SetControlText(dialog_, IDC_WSEL_WIDTH, FormatInt(record.horzWidth));
@@ -307,16 +300,16 @@ class WidgetSelection final : public SelectionDialog {
     CheckRadioButton(dialog_, IDC_WSEL_RELATIVE, IDC_WSEL_ABSOLUTE,
                      IsFixedRatio(record.ratio) ? IDC_WSEL_ABSOLUTE : IDC_WSEL_RELATIVE);
     SetControlText(dialog_, IDC_WSEL_RATIO, RatioMagnitudeText(record.ratio));
-    loadingRecord = false;
+    loadingRecord_ = false;
     SendDlgItemMessageW(dialog_, IDC_WSEL_COLOR, CB_SETCURSEL,
-                        static_cast<WPARAM>(SwatchIndexOf(colorSwatches, record.bgColor)), 0);
+                        static_cast<WPARAM>(SwatchIndexOf(colorSwatches_, record.bgColor)), 0);
   }
 
   void OnInit() override {
-    ResolveSwatches(colorSwatches);
+    colorSwatches_ = ResolvedSwatches();
     for (int i = 0; i < kSwatchCount; ++i) SendDlgItemMessageW(dialog_, IDC_WSEL_COLOR, CB_ADDSTRING, 0, 0);
-    const int minThick = barSettings.widgetMinThick;
-    const int maxThick = barSettings.widgetMaxThick;
+    const int minThick = bar_.Options().widgetMinThick;
+    const int maxThick = bar_.Options().widgetMaxThick;
     SendDlgItemMessageW(dialog_, IDC_WSEL_HEIGHT_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(minThick), maxThick);
     SendDlgItemMessageW(dialog_, IDC_WSEL_WIDTH_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(minThick), maxThick);
     SendDlgItemMessageW(dialog_, IDC_WSEL_RATIO_SPIN, UDM_SETRANGE32, 1, maxThick);
@@ -344,14 +337,14 @@ class WidgetSelection final : public SelectionDialog {
         if (code == BN_CLICKED) SetRatio(id == IDC_WSEL_RELATIVE);
         break;
       case IDC_WSEL_RATIO:
-        if (code == EN_CHANGE && !loadingRecord) SetRatio(IsChecked(dialog_, IDC_WSEL_RELATIVE));
+        if (code == EN_CHANGE && !loadingRecord_) SetRatio(IsChecked(dialog_, IDC_WSEL_RELATIVE));
         break;
       default: break;
     }
   }
 
   bool OnOtherMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
-    if (msg == WM_DRAWITEM) return DrawSwatch(lParam);
+    if (msg == WM_DRAWITEM) return DrawSwatch(colorSwatches_, lParam);
     if (msg == WM_TIMER && wParam == kDelayedLayoutTimer) {
       RunDelayedLayout();
       return true;
@@ -373,7 +366,7 @@ class WidgetSelection final : public SelectionDialog {
     WidgetInfo* record = Selected();
     if (!record) return;
     const LRESULT item = SendDlgItemMessageW(dialog_, IDC_WSEL_COLOR, CB_GETCURSEL, 0, 0);
-    const std::optional<ColorRef> color = SwatchAt(colorSwatches, item);
+    const std::optional<ColorRef> color = SwatchAt(colorSwatches_, item);
     if (!color) return;
     record->bgColor = *color;
     MarkEdited(*record);
@@ -393,19 +386,19 @@ class WidgetSelection final : public SelectionDialog {
       record->merged = false;
       SetCheck(dialog_, IDC_WSEL_MERGE, false);
     }
-    LayoutBar();
+    bar_.Relayout();
   }
 
   void EditThickness(bool vertical) {
-    if (loadingRecord) return;
+    if (loadingRecord_) return;
     WidgetInfo* record = Selected();
     if (!record) return;
     const int thickness = ThicknessFromField(ControlText(dialog_, vertical ? IDC_WSEL_HEIGHT : IDC_WSEL_WIDTH),
-                                             barSettings.widgetMinThick, barSettings.widgetMaxThick);
+                                             bar_.Options().widgetMinThick, bar_.Options().widgetMaxThick);
     (vertical ? record->vertHeight : record->horzWidth) = thickness;
     if (CWidget* widget = record->widget) (vertical ? widget->height : widget->width) = thickness;
     MarkEdited(*record);
-    if (barSettings.vertical == vertical) StartDelayedLayout();
+    if (bar_.Options().vertical == vertical) StartDelayedLayout();
   }
 
   void ToggleMerged() {
@@ -433,15 +426,21 @@ class WidgetSelection final : public SelectionDialog {
   void RunDelayedLayout() {
     KillTimer(dialog_, kDelayedLayoutTimer);
     layoutPending_ = false;
-    LayoutBar();
+    bar_.Relayout();
   }
 
+  RecordList<WidgetInfo>& widgetList = bar_.Widgets();
+  // The background colours offered, in drop-down order.
+  SwatchList colorSwatches_{};
+  // Set while a record is copied into the property controls: the change notifications
+  // of the edits then come from the program, not from the user.
+  bool loadingRecord_ = false;
   bool layoutPending_ = false;
 };
 
 class TidgetSelection final : public SelectionDialog {
  public:
-  TidgetSelection() : SelectionDialog(kTidgetLists) {}
+  explicit TidgetSelection(BarHost& bar) : SelectionDialog(bar, kTidgetLists) {}
 
  private:
   bool IsListedKind(const CatalogueEntry& row) const override { return !row.isWidget; }
@@ -455,7 +454,7 @@ class TidgetSelection final : public SelectionDialog {
 
   void AppendInstance(std::u16string_view kind) override {
     tidgetList.Append(MakeTidgetInfo(kind, tidgetList));
-    CreateTidgetWindow(tidgetList.count() - 1, trayWindow.hwnd);
+    bar_.MakeTidgetWindow(tidgetList.count() - 1);
   }
 
   std::u16string RemoveInstance(int index) override {
@@ -479,18 +478,14 @@ class TidgetSelection final : public SelectionDialog {
     record.visible = !IsChecked(dialog_, IDC_TSEL_HIDE);
     MarkEdited(record);
     ShowChild(record.tidget, record.visible);
-    LayoutBar();
+    bar_.Relayout();
   }
+
+  RecordList<TidgetInfo>& tidgetList = bar_.Tidgets();
 };
 
 }  // namespace
 
-INT_PTR RunWidgetSelection(HWND owner) {
-  WidgetSelection dialog;
-  return dialog.Run(IDD_SELECT_WIDGETS, owner);
-}
+INT_PTR RunWidgetSelection(BarHost& bar) { return WidgetSelection(bar).Run(IDD_SELECT_WIDGETS); }
 
-INT_PTR RunTidgetSelection(HWND owner) {
-  TidgetSelection dialog;
-  return dialog.Run(IDD_SELECT_TIDGETS, owner);
-}
+INT_PTR RunTidgetSelection(BarHost& bar) { return TidgetSelection(bar).Run(IDD_SELECT_TIDGETS); }

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include "app/bar_host_win.h"
+
 // Each returns the dialog's result (IDCANCEL when closed), or -1 when the dialog
 // could not be shown.
-INT_PTR RunWidgetSelection(HWND owner);
-INT_PTR RunTidgetSelection(HWND owner);
+INT_PTR RunWidgetSelection(BarHost& bar);
+INT_PTR RunTidgetSelection(BarHost& bar);
 
 // Timer of the widget dialog that runs the delayed layout pass, and its delay.
 inline constexpr UINT_PTR kDelayedLayoutTimer = 1;

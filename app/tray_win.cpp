@@ -1,11 +1,7 @@
 #include "app/tray_win.h"
 
-#include "core/bar_settings.h"
-
-CTrayWindow trayWindow;
-
-LRESULT CTrayWindow::OnCreate(WPARAM, LPARAM) {
-  bgBrush = gdi::SolidBrush(barSettings.splitColor);
+void CTrayWindow::SetContentColor(COLORREF color) {
+  bgBrush = gdi::SolidBrush(color);
   backBuffer.reset();
-  return 0;
+  if (hwnd) InvalidateRect(hwnd, nullptr, FALSE);
 }

@@ -2,8 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/bar_win.h"
-#include "core/settings_win.h"
+#include "core/program_path_win.h"
 
 namespace {
 
@@ -40,10 +39,10 @@ std::wstring UserGuidePath() {
   return path;
 }
 
-void ShowUserGuide(HWND owner, const wchar_t* missingNotice) {
+void ShowUserGuide(HWND owner, const wchar_t* missingNotice, const wchar_t* title) {
   const std::wstring guide = UserGuidePath();
   if (guide.empty()) {
-    MessageBoxW(owner, missingNotice, kBarTitle, MB_OK);
+    MessageBoxW(owner, missingNotice, title, MB_OK);
     return;
   }
   const std::wstring folder = ProgramFolder();
@@ -52,5 +51,5 @@ void ShowUserGuide(HWND owner, const wchar_t* missingNotice) {
   if (Launch(owner, guide.c_str(), nullptr, folder)) return;
   const std::wstring quoted = L"\"" + guide + L"\"";
   if (Launch(owner, L"notepad.exe", quoted.c_str(), folder)) return;
-  MessageBoxW(owner, (kOpenFailed + guide).c_str(), kBarTitle, MB_OK | MB_ICONWARNING);
+  MessageBoxW(owner, (kOpenFailed + guide).c_str(), title, MB_OK | MB_ICONWARNING);
 }

@@ -13,5 +13,5 @@ std::wstring UserGuidePath();
 
 // Opens the guide with the program chosen for text files, or Notepad where none is;
 // where there is no guide, shows `missingNotice` instead. A guide that is there but
-// cannot be opened is reported with its path.
-void ShowUserGuide(HWND owner, const wchar_t* missingNotice);
+// cannot be opened is reported with its path. Boxes carry the caption `title`.
+void ShowUserGuide(HWND owner, const wchar_t* missingNotice, const wchar_t* title);

@@ -67,7 +67,7 @@ const Node kTree[] = {
     {2, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, 0, 10, 20, 28, 76, 20, true},
     {2, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, 0, 16, 121, 28, 66, 20, true},
     {1, nullptr, L"", 0, WS_EX_ACCEPTFILES, 0, 4, 748, 192, 100, false},  // image slide show
-    {1, nullptr, L"", 0, 0, 2, 4, 853, 192, 60, false},                   // tidget strip
+    {1, nullptr, L"", 0, 0, 5, 4, 853, 192, 60, false},                   // tidget strip
     {2, nullptr, L"", 0, 0, 0, 4, 4, 24, 24, false},
     {2, nullptr, L"", 0, 0, 0, 32, 4, 24, 24, false},
     {2, nullptr, L"", 0, 0, 0, 60, 4, 24, 24, false},

@@ -13,12 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "app/bar_win.h"
 #include "benchmarks/bench_rows_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/window_win.h"
 #include "core/write_later_win.h"
-#include "widgets/memo_file_win.h"
-#include "widgets/memo_win.h"
+#include "widgets/memo/memo_file_win.h"
+#include "widgets/memo/memo_win.h"
 
 namespace {
 
@@ -156,12 +157,14 @@ int wmain(int argc, wchar_t** argv) {
   appInstance = GetModuleHandleW(nullptr);
   wchar_t folder[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, folder);
-  memoProgramPath = std::wstring(folder) + L"\\pelgra.exe";
+  // The bar's object stands in for the bar to the memo widget.
+  CMainWindow bar;
+  bar.dataProgramPath = std::wstring(folder) + L"\\pelgra.exe";
   CreateSharedFonts();
   CWindow host;
   CreateWindowExW(0, kWindowClassName, L"memo bench", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
                   appInstance, &host);
-  CMemo memo(L"메모", L"Memo_1");
+  CMemo memo(bar, L"메모", L"Memo_1");
   memo.Create(host.hwnd, 1, L"", WS_CHILD | WS_VISIBLE);
   MoveWindow(memo.hwnd, 0, 0, 300, 300, TRUE);
   std::vector<double> writes, waits;

@@ -20,12 +20,13 @@
 #include "app/factory_win.h"
 #include "app/tray_win.h"
 #include "app/layout_win.h"
+#include "core/data_folder_win.h"
 #include "core/gdi_win.h"
 #include "core/records.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
 #include "core/window_win.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 namespace {
 
@@ -54,9 +55,9 @@ void Repaint(HWND window) {
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-std::vector<HWND> WidgetWindows(std::vector<std::wstring>* kinds) {
+std::vector<HWND> WidgetWindows(const RecordList<WidgetInfo>& widgets, std::vector<std::wstring>* kinds) {
   std::vector<HWND> windows;
-  for (const WidgetInfo& record : widgetList) {
+  for (const WidgetInfo& record : widgets) {
     if (!record.widget || !record.widget->hwnd) continue;
     windows.push_back(record.widget->hwnd);
     kinds->push_back(ToWide(FieldView(record.kind)));
@@ -67,7 +68,7 @@ std::vector<HWND> WidgetWindows(std::vector<std::wstring>* kinds) {
 // Creation of one more object and window of every kind the catalogue lists, under
 // the bar (widgets) or the strip (tidgets) as the bar makes them, destroyed again
 // after each sample: the share each kind adds to the start-up.
-void PrintCreationPerKind(HWND bar) {
+void PrintCreationPerKind(CMainWindow& bar) {
   constexpr int kCreations = 9;
   double costliest = -1;
   std::wstring costliestKind;
@@ -79,17 +80,17 @@ void PrintCreationPerKind(HWND bar) {
       const double start = NowMs();
       CDget* object = nullptr;
       if (entry.isWidget) {
-        CWidget* widget = CreateWidgetObject(kind.c_str(), kind.c_str(), name.c_str());
+        CWidget* widget = CreateWidgetObject(bar, kind.c_str(), kind.c_str(), name.c_str());
         if (widget) {
           widget->height = entry.vertHeight;
           widget->width = entry.horzWidth;
           widget->bgBrush = gdi::SolidBrush(RgbToColorRef(0xFFFFFF));
-          widget->Create(bar, 0, L"", WS_CHILD | WS_VISIBLE);
+          widget->Create(bar.hwnd, 0, L"", WS_CHILD | WS_VISIBLE);
         }
         object = widget;
       } else {
-        CTidget* tidget = CreateTidgetObject(kind.c_str(), kind.c_str(), name.c_str());
-        if (tidget) tidget->Create(trayWindow.hwnd, 0, L"", WS_CHILD | WS_VISIBLE);
+        CTidget* tidget = CreateTidgetObject(bar, kind.c_str(), kind.c_str(), name.c_str());
+        if (tidget) tidget->Create(bar.trayWindow.hwnd, 0, L"", WS_CHILD | WS_VISIBLE);
         object = tidget;
       }
       if (!object) break;
@@ -136,12 +137,12 @@ int wmain() {
   appInstance = GetModuleHandleW(nullptr);
   InitCommonControls();
   const double loadStart = NowMs();
-  settings.FillPaths();
-  LoadBarSettings();
-  LoadRecordLists();
-  LoadBarPlacement();
+  CMainWindow mainWindow;
+  mainWindow.settings.FillPaths();
+  mainWindow.dataProgramPath = DataProgramPath();
+  mainWindow.Load();
   const double createStart = NowMs();
-  HWND bar = CreateBarWindow();
+  HWND bar = mainWindow.CreateBar();
   if (!bar) {
     std::fwprintf(stderr, L"paint_bench: the bar could not be created\n");
     return 1;
@@ -157,12 +158,12 @@ int wmain() {
   Print(L"start-up in-process: bar and children created", L"ms", once(showStart - createStart));
   Print(L"start-up in-process: shown and first paint", L"ms", once(shown - showStart));
   PumpPending();
-  PrintCreationPerKind(bar);
+  PrintCreationPerKind(mainWindow);
 
   PrintFullRepaints(bar);
 
   std::vector<std::wstring> kinds;
-  const std::vector<HWND> widgets = WidgetWindows(&kinds);
+  const std::vector<HWND> widgets = WidgetWindows(mainWindow.widgetList, &kinds);
   double slowest = -1;
   std::wstring slowestKind;
   for (size_t i = 0; i < widgets.size(); ++i) {
@@ -186,7 +187,7 @@ int wmain() {
     std::wprintf(L"most expensive widget,ms,%.4f,%.4f,%.4f,%ls\n", slowest, slowest, slowest,
                  slowestKind.c_str());
 
-  Print(L"applied layout pass (real windows)", L"ms", Measure([] { LayoutBar(); }));
+  Print(L"applied layout pass (real windows)", L"ms", Measure([&] { mainWindow.LayoutBar(); }));
 
   PumpPending();
   const int before = gdi::LiveObjects();
@@ -204,6 +205,5 @@ int wmain() {
 
   DestroyWindow(bar);
   PumpPending();
-  ReleaseRecordObjects();
   return 0;
 }

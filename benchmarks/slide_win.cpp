@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "app/bar_win.h"
 #include "app/factory_win.h"
 #include "benchmarks/bench_rows_win.h"
 #include "core/gdiplus_win.h"
 #include "core/records.h"
 #include "core/settings_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/wide_win.h"
 #include "core/window_win.h"
-#include "widgets/slide_win.h"
+#include "widgets/slide/slide_win.h"
 
 namespace {
 
@@ -69,21 +70,23 @@ int wmain() {
     std::fwprintf(stderr, L"slide_bench: the photo could not be written\n");
     return 1;
   }
-  settings.iniPath = ini;
-
+  // The bar's object stands in for the bar to its widgets; its window is a plain one.
+  CMainWindow bar;
+  bar.settings.iniPath = ini;
+  bar.dataProgramPath = folder + L"\\pelgra.exe";
   CWindow host;
-  barHandle = CreateWindowExW(0, kWindowClassName, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400, nullptr,
-                              nullptr, appInstance, &host);
+  HWND barWindow = CreateWindowExW(0, kWindowClassName, L"bench", WS_POPUP | WS_VISIBLE, 0, 0, 400, 400, nullptr,
+                                   nullptr, appInstance, &host);
   CreateSharedFonts();
-  widgetList.Append(MakeWidgetInfo(u"Clock"));
-  widgetList.Append(MakeWidgetInfo(u"ImageSlide"));
-  settings.SetString(AsWide(widgetList[1].name), L"ImageList",
-                     (photo + L"§" + photo + L"§").c_str());
-  HWND clock = CreateWidgetWindow(0, barHandle)->hwnd;
-  auto* slide = dynamic_cast<CImageSlide*>(CreateWidgetWindow(1, barHandle));
+  RecordList<WidgetInfo>& widgetList = bar.widgetList;
+  widgetList.Append(MakeWidgetInfo(u"Clock", widgetList));
+  widgetList.Append(MakeWidgetInfo(u"ImageSlide", widgetList));
+  bar.settings.SetString(AsWide(widgetList[1].name), L"ImageList", (photo + L"§" + photo + L"§").c_str());
+  HWND clock = CreateWidgetWindow(bar, widgetList[0], barWindow)->hwnd;
+  auto* slide = dynamic_cast<CImageSlide*>(CreateWidgetWindow(bar, widgetList[1], barWindow));
   SetWindowPos(clock, nullptr, 0, 0, kWidgetWidth, kWidgetHeight, SWP_NOZORDER);
   SetWindowPos(slide->hwnd, nullptr, 0, kWidgetHeight, kWidgetWidth, kWidgetHeight, SWP_NOZORDER);
-  UpdateWindow(barHandle);
+  UpdateWindow(barWindow);
   if (slide->paths.Count() != 2) {
     std::fwprintf(stderr, L"slide_bench: the list was not read\n");
     return 1;
@@ -96,9 +99,8 @@ int wmain() {
   Measure(L"image slide: repaint showing it", 301, [&] { Repaint(slide->hwnd); });
   Measure(L"image slide: clock repaint in the same run", 301, [&] { Repaint(clock); });
 
-  DestroyWindow(barHandle);
-  for (WidgetInfo& record : widgetList) delete record.widget;
-  widgetList.Clear();
+  DestroyWindow(barWindow);
+  bar.ReleaseRecordObjects();
   ReleaseSharedFonts();
   DeleteFileW(photo.c_str());
   DeleteFileW(ini.c_str());

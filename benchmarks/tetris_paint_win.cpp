@@ -10,7 +10,7 @@
 
 #include "benchmarks/bench_rows_win.h"
 #include "core/gdi_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "tidgets/tetris_win.h"
 
 namespace {

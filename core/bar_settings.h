@@ -1,15 +1,20 @@
 // The bar's options from section "main". Fields keep the settings key names, so a
-// reader can match them to the .ini at a glance. Loading and saving live with the bar.
+// reader can match them to the .ini at a glance. The bar owns them; loading and saving
+// live with it, and widgets read them through their host.
 #pragma once
 
 #include <cstdint>
+
+// "bdStyle": this value draws the 3-D edge lines, any other a flat border.
+inline constexpr int kEdgeBorderStyle = 2;
+inline constexpr int kFlatBorderStyle = 1;
 
 struct BarSettings {
   bool vertical = true;
   bool alwaysontop = true;
   int widgetMinThick = 30;
   int widgetMaxThick = 300;
-  int bdStyle = 2;
+  int bdStyle = kEdgeBorderStyle;
   int bdThick = 4;
   std::uint32_t bdColor = 0xC0C0C0;
   int capThick = 24;
@@ -25,6 +30,3 @@ struct BarSettings {
   int right = 300;
   int bottom = 600;
 };
-
-// Process-wide: the bar, its layout, the widgets and the selection dialogs read it.
-extern BarSettings barSettings;

@@ -4,7 +4,7 @@
 
 #include "core/data_folder.h"
 #include "core/settings_path.h"
-#include "core/settings_win.h"
+#include "core/program_path_win.h"
 #include "core/wide_win.h"
 
 namespace {

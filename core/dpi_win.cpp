@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/pixel_scale.h"
-#include "core/window_win.h"
+#include "core/instance_win.h"
 
 namespace {
 
@@ -84,12 +84,6 @@ Scale SystemScaleOf(HWND window) {
     return Scale(static_cast<int>(dpi));
   }
   return DesktopScale();
-}
-
-Scale ScaleOf(HWND window) {
-  for (HWND at = window; at; at = (GetWindowLongW(at, GWL_STYLE) & WS_CHILD) ? GetParent(at) : nullptr)
-    if (const CWindow* object = window_table::Find(at)) return object->scale;
-  return SystemScaleOf(window);
 }
 
 void MoveToSuggestedRect(HWND window, LPARAM suggested) {

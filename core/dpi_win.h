@@ -16,10 +16,6 @@ Scale DesktopScale();
 // monitor, else the desktop's.
 Scale SystemScaleOf(HWND window);
 
-// The scale kept by `window` or, for a window that is not one of ours (a control, a
-// dialog), by the nearest of its parents that is; the system's when none is.
-Scale ScaleOf(HWND window);
-
 // What a top-level window does first on WM_DPICHANGED: take the rectangle the system
 // suggests (lParam).
 void MoveToSuggestedRect(HWND window, LPARAM suggested);

@@ -1,23 +1,20 @@
-#include <windows.h>
+#include "core/place_next_win.h"
 
-#include "core/bar_settings.h"
-#include "core/dpi_win.h"
-#include "core/place_next.h"
-#include "core/shell_win.h"
 #include "core/geometry_win.h"
+#include "core/place_next.h"
+#include "core/window_win.h"
 
-void PlaceNextToBar(HWND window, int offsetX, int offsetY) {
-  if (!barHandle || !window) return;
+void PlaceNextToBar(HWND bar, bool vertical, HWND window, Point offset) {
+  if (!bar || !window) return;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  RECT bar{}, own{};
+  RECT barRect{}, own{};
   POINT cursor{};
-  if (!GetMonitorInfoW(MonitorFromWindow(barHandle, MONITOR_DEFAULTTONEAREST), &monitor) ||
-      !GetWindowRect(barHandle, &bar) || !GetWindowRect(window, &own))
+  if (!GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor) ||
+      !GetWindowRect(bar, &barRect) || !GetWindowRect(window, &own))
     return;
   GetCursorPos(&cursor);
-  const Point at = PlaceBesideBar(barSettings.vertical, ToRect(monitor.rcMonitor), ToPoint(cursor),
-                                  ToRect(bar), own.right - own.left, own.bottom - own.top,
-                                  {offsetX, offsetY}, ScaleOf(barHandle));
+  const Point at = PlaceBesideBar(vertical, ToRect(monitor.rcMonitor), ToPoint(cursor), ToRect(barRect),
+                                  own.right - own.left, own.bottom - own.top, offset, ScaleOf(bar));
   SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
 }

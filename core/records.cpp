@@ -3,13 +3,10 @@
 #include <array>
 #include <initializer_list>
 
-RecordList<WidgetInfo> widgetList;
-RecordList<TidgetInfo> tidgetList;
-
 namespace {
 
 struct CatalogueRow {
-  bool isWidget;
+  Kind id;
   bool multi;
   const char16_t* caption;
   const char16_t* kind;
@@ -19,31 +16,38 @@ struct CatalogueRow {
 };
 
 constexpr CatalogueRow kRows[kCatalogueSize] = {
-    {true, true, u"시계", u"Clock", 80, 120, u"PapayaWhip"},
-    {true, true, u"CPU 사용량", u"CpuUsage", 100, 140, u"PaleTurquoise"},
-    {true, true, u"메모리 사용량", u"MemUsage", 50, 120, u"LightBlue"},
-    {true, true, u"배터리", u"Battery", 50, 120, u"LightSkyBlue"},
-    {true, true, u"디스크 사용량", u"DiskUsage", 50, 120, u"Wheat"},
-    {true, false, u"음악 재생기", u"MusicPlayer", 150, 120, u"Gainsboro"},
-    {true, true, u"메모", u"Memo", 150, 150, u"Ivory"},
-    {true, true, u"계산기", u"Calc", 50, 120, u"Pink"},
-    {true, true, u"진법변환기", u"Radix", 50, 120, u"Violet"},
-    {true, true, u"이미지슬라이더", u"ImageSlide", 100, 150, u"DarkGray"},
-    {false, false, u"LCD 테스트", u"LCDTest", 0, 0, nullptr},
-    {false, false, u"크기 측정", u"SizeMeter", 0, 0, nullptr},
-    {false, false, u"커서 이동", u"MoveCursor", 0, 0, nullptr},
-    {false, false, u"클립보드 변환", u"TextClip", 0, 0, nullptr},
-    {false, true, u"참조 이미지", u"OneImage", 0, 0, nullptr},
-    {false, false, u"테트리스", u"Tetris", 0, 0, nullptr},
-    {false, false, u"색상표", u"ColorTable", 0, 0, nullptr},
+    {Kind::Clock, true, u"시계", u"Clock", 80, 120, u"PapayaWhip"},
+    {Kind::CpuUsage, true, u"CPU 사용량", u"CpuUsage", 100, 140, u"PaleTurquoise"},
+    {Kind::MemUsage, true, u"메모리 사용량", u"MemUsage", 50, 120, u"LightBlue"},
+    {Kind::Battery, true, u"배터리", u"Battery", 50, 120, u"LightSkyBlue"},
+    {Kind::DiskUsage, true, u"디스크 사용량", u"DiskUsage", 50, 120, u"Wheat"},
+    {Kind::MusicPlayer, false, u"음악 재생기", u"MusicPlayer", 150, 120, u"Gainsboro"},
+    {Kind::Memo, true, u"메모", u"Memo", 150, 150, u"Ivory"},
+    {Kind::Calc, true, u"계산기", u"Calc", 50, 120, u"Pink"},
+    {Kind::Radix, true, u"진법변환기", u"Radix", 50, 120, u"Violet"},
+    {Kind::ImageSlide, true, u"이미지슬라이더", u"ImageSlide", 100, 150, u"DarkGray"},
+    {Kind::LCDTest, false, u"LCD 테스트", u"LCDTest", 0, 0, nullptr},
+    {Kind::SizeMeter, false, u"크기 측정", u"SizeMeter", 0, 0, nullptr},
+    {Kind::MoveCursor, false, u"커서 이동", u"MoveCursor", 0, 0, nullptr},
+    {Kind::TextClip, false, u"클립보드 변환", u"TextClip", 0, 0, nullptr},
+    {Kind::OneImage, true, u"참조 이미지", u"OneImage", 0, 0, nullptr},
+    {Kind::Tetris, false, u"테트리스", u"Tetris", 0, 0, nullptr},
+    {Kind::ColorTable, false, u"색상표", u"ColorTable", 0, 0, nullptr},
 };
+
+constexpr bool RowsFollowTheKinds() {
+  for (int i = 0; i < kCatalogueSize; ++i)
+    if (KindIndex(kRows[i].id) != i) return false;
+  return true;
+}
+static_assert(RowsFollowTheKinds(), "one catalogue row per kind, in the order of Kind");
 
 std::array<CatalogueEntry, kCatalogueSize> BuildCatalogue() {
   std::array<CatalogueEntry, kCatalogueSize> entries{};
   for (int i = 0; i < kCatalogueSize; ++i) {
     const CatalogueRow& row = kRows[i];
     CatalogueEntry& entry = entries[i];
-    entry.isWidget = row.isWidget;
+    entry.isWidget = IsWidget(row.id);
     entry.multi = row.multi;
     CopyField(entry.caption, row.caption);
     CopyField(entry.kind, row.kind);
@@ -131,6 +135,12 @@ const CatalogueEntry* FindCatalogueEntry(std::u16string_view kind) {
   for (const CatalogueEntry& entry : Catalogue())
     if (FieldView(entry.kind) == kind) return &entry;
   return nullptr;
+}
+
+std::optional<Kind> KindNamed(std::u16string_view kind) {
+  const CatalogueEntry* entry = FindCatalogueEntry(kind);
+  if (!entry) return std::nullopt;
+  return static_cast<Kind>(entry - Catalogue().data());
 }
 
 WidgetInfo MakeWidgetInfo(std::u16string_view kind, const RecordList<WidgetInfo>& list) {

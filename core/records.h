@@ -27,12 +27,24 @@ struct CatalogueEntry {
   ColorRef bgColor = 0;
 };
 
-inline constexpr int kCatalogueSize = 17;
+// Every kind, in catalogue order: the one index of the catalogue's rows and of the
+// factories that make the kinds' objects (each table checks its size and order).
+enum class Kind : int {
+  Clock, CpuUsage, MemUsage, Battery, DiskUsage, MusicPlayer, Memo, Calc, Radix, ImageSlide,  // widgets
+  LCDTest, SizeMeter, MoveCursor, TextClip, OneImage, Tetris, ColorTable,                     // tidgets
+  Count
+};
+inline constexpr int kCatalogueSize = static_cast<int>(Kind::Count);
+inline constexpr int kWidgetKindCount = static_cast<int>(Kind::LCDTest);
+inline constexpr int KindIndex(Kind kind) { return static_cast<int>(kind); }
+inline constexpr bool IsWidget(Kind kind) { return KindIndex(kind) < kWidgetKindCount; }
 
 // Built once, its colours resolved by name on first use.
 const std::array<CatalogueEntry, kCatalogueSize>& Catalogue();
 // First row of this kind (exact, case-sensitive), or null.
 const CatalogueEntry* FindCatalogueEntry(std::u16string_view kind);
+// The kind of that name, or nothing for a name this version does not know.
+std::optional<Kind> KindNamed(std::u16string_view kind);
 
 struct WidgetInfo {
   NameField caption = {};
@@ -120,14 +132,10 @@ class RecordList {
   int count_ = 0;
 };
 
-// The bar's two lists, for the whole process.
-extern RecordList<WidgetInfo> widgetList;
-extern RecordList<TidgetInfo> tidgetList;
-
-// New records for a catalogue kind, named Kind_1, Kind_2… (lowest free) for kinds that
-// may be placed several times, else the kind itself.
-WidgetInfo MakeWidgetInfo(std::u16string_view kind, const RecordList<WidgetInfo>& list = widgetList);
-TidgetInfo MakeTidgetInfo(std::u16string_view kind, const RecordList<TidgetInfo>& list = tidgetList);
+// New records for a catalogue kind, named Kind_1, Kind_2… (lowest free in `list`, the
+// bar's list it will join) for kinds that may be placed several times, else the kind itself.
+WidgetInfo MakeWidgetInfo(std::u16string_view kind, const RecordList<WidgetInfo>& list);
+TidgetInfo MakeTidgetInfo(std::u16string_view kind, const RecordList<TidgetInfo>& list);
 
 // Stored lines: fields joined by "§".
 inline constexpr char16_t kFieldSeparator = u'\u00A7';

@@ -7,8 +7,6 @@
 #include "core/text.h"
 #include "core/wide_win.h"
 
-CSettings settings;
-
 namespace {
 
 class RegKey {
@@ -39,25 +37,10 @@ bool OpenSection(const CSettings& store, const wchar_t* section, REGSAM access, 
   return true;
 }
 
-std::wstring ModuleFileName(HMODULE module) {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    // A truncated result fills the whole buffer; the longest Win32 path is 32767.
-    if (length < path.size() || path.size() >= 32768) {
-      path.resize(length);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
 
 std::wstring NumberedKey(const wchar_t* prefix, int n) { return prefix + std::to_wstring(n); }
 
-std::wstring ProgramFilePath() { return ModuleFileName(nullptr); }
 
 void CSettings::FillPaths() {
   iniPath = ToWide(IniPathFor(AsU16View(DataProgramPath().c_str())));

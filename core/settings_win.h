@@ -30,10 +30,6 @@ class CSettings {
   void EnsureUnicodeIni() const;
 };
 
-extern CSettings settings;
-
 // "MusicList" and 2 -> "MusicList2": the numbered keys of stored lists.
 std::wstring NumberedKey(const wchar_t* prefix, int n);
 
-// The executable's full path, however long it is.
-std::wstring ProgramFilePath();

@@ -9,7 +9,7 @@
 
 #include "core/dpi_win.h"
 #include "core/gdi_win.h"
-#include "core/window_win.h"
+#include "core/instance_win.h"
 
 namespace {
 
@@ -36,12 +36,12 @@ Tooltip* Find(HWND root) {
 // The system's tooltip font has no Hangul on non-Korean systems and under Wine: the
 // bar's family at the height the system gives tooltips, taken from the desktop's
 // scale to the scale of the window the tips are in.
-gdi::Font TooltipFont(HWND root) {
+gdi::Font TooltipFont(Scale scale) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return gdi::Font();
   LOGFONTW face = metrics.lfStatusFont;
-  face.lfHeight = MulDiv(face.lfHeight, ScaleOf(root).dpi(), DesktopScale().dpi());
+  face.lfHeight = MulDiv(face.lfHeight, scale.dpi(), DesktopScale().dpi());
   face.lfCharSet = HANGEUL_CHARSET;
   wcscpy_s(face.lfFaceName, L"맑은 고딕");
   return gdi::Font(CreateFontIndirectW(&face));
@@ -65,24 +65,24 @@ void DeleteTool(HWND tip, HWND control) {
 // No owner: under Wine an owned popup keeps its owner from being made topmost again.
 // The tooltip goes with `root` instead (ForgetTools). The bar is rarely the active
 // window, so its tips show whether or not it is.
-Tooltip* MakeTooltip(HWND root) {
+Tooltip* MakeTooltip(HWND root, Scale scale) {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};
   InitCommonControlsEx(&classes);
   HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              appInstance, nullptr);
   if (!tip) return nullptr;
-  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(root)});
+  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(scale)});
   if (tooltip->font) SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltip->font.get()), FALSE);
   return Tooltips().emplace_back(std::move(tooltip)).get();
 }
 
 }  // namespace
 
-void RescaleTooltip(HWND root) {
+void RescaleTooltip(HWND root, Scale scale) {
   Tooltip* tooltip = Find(root);
   if (!tooltip) return;
-  gdi::Font font = TooltipFont(root);
+  gdi::Font font = TooltipFont(scale);
   if (!font) return;
   SendMessageW(tooltip->window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
   tooltip->font = std::move(font);
@@ -93,13 +93,13 @@ HWND TooltipOf(HWND root) {
   return tooltip ? tooltip->window : nullptr;
 }
 
-void AddTooltip(HWND control, const wchar_t* text) {
+void AddTooltip(HWND control, const wchar_t* text, Scale scale) {
   HWND root = GetAncestor(control, GA_ROOT);
   if (!control || !root || root == control) return;
   Tooltip* tooltip = Find(root);
   if (!tooltip || !IsWindow(tooltip->window)) {
     ForgetTools(root);
-    tooltip = MakeTooltip(root);
+    tooltip = MakeTooltip(root, scale);
   }
   if (!tooltip) return;
   // A handle value the system gave an earlier, destroyed control names this one now.

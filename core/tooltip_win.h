@@ -4,10 +4,13 @@
 
 #include <windows.h>
 
+#include "core/scale.h"
+
 // Shows `text` while the pointer rests on the child window `control`. The text is
 // copied. The program's message loop hands mouse messages over (RelayToTooltip), and
-// the windows that hold tips forget them as they go (ForgetTools).
-void AddTooltip(HWND control, const wchar_t* text);
+// the windows that hold tips forget them as they go (ForgetTools). `scale` is the
+// control's top-level window's: the first tip there makes the tooltip at its scale.
+void AddTooltip(HWND control, const wchar_t* text, Scale scale);
 
 // Called as `window` is destroyed: the tips of it and everything inside it go; the
 // tooltip itself goes with its top-level window.
@@ -20,4 +23,4 @@ void RelayToTooltip(const MSG& msg);
 HWND TooltipOf(HWND root);
 
 // After `root` changed scale: its tips take the font height of the new scale.
-void RescaleTooltip(HWND root);
+void RescaleTooltip(HWND root, Scale scale);

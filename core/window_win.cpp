@@ -4,8 +4,6 @@
 #include "core/tooltip_win.h"
 #include "core/window_table.h"
 
-HINSTANCE appInstance = GetModuleHandleW(nullptr);
-
 namespace {
 
 HandleTable<HWND, CWindow>& Table() {
@@ -81,12 +79,10 @@ LRESULT CWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: return OnLButtonUp(wParam, lParam);
     case WM_LBUTTONDBLCLK: return OnLButtonDblClk(wParam, lParam);
     case WM_MOUSEWHEEL: return OnMouseWheel(wParam, lParam);
-    case WM_USER + 1: return OnUserMessage1(wParam, lParam);
-    case WM_USER + 2: return OnUserMessage2(wParam, lParam);
     case WM_DROPFILES: return OnDropFiles(wParam, lParam);
     case WM_DPICHANGED: {
       const LRESULT result = OnDpiChanged(wParam, lParam);
-      RescaleTooltip(hwnd);
+      RescaleTooltip(hwnd, scale);
       return result;
     }
     default: return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -125,6 +121,12 @@ LRESULT CWindow::OnSize(WPARAM, LPARAM) {
 
 CWindow::~CWindow() {
   if (hwnd) Table().Remove(hwnd, this);
+}
+
+Scale ScaleOf(HWND window) {
+  for (HWND at = window; at; at = (GetWindowLongW(at, GWL_STYLE) & WS_CHILD) ? GetParent(at) : nullptr)
+    if (const CWindow* object = Table().Find(at)) return object->scale;
+  return SystemScaleOf(window);
 }
 
 namespace window_table {

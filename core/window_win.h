@@ -6,10 +6,8 @@
 #include <windows.h>
 
 #include "core/gdi_win.h"
+#include "core/instance_win.h"
 #include "core/scale.h"
-
-// The module instance, set at the start of the entry point; windows and resources use it.
-extern HINSTANCE appInstance;
 
 inline constexpr wchar_t kWindowClassName[] = L"CWindow";
 
@@ -42,8 +40,6 @@ class CWindow {
   virtual LRESULT OnLButtonUp(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnLButtonDblClk(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnMouseWheel(WPARAM, LPARAM) { return 0; }
-  virtual LRESULT OnUserMessage1(WPARAM, LPARAM) { return 0; }
-  virtual LRESULT OnUserMessage2(WPARAM, LPARAM) { return 0; }
   virtual LRESULT OnDropFiles(WPARAM, LPARAM) { return 0; }
   // WM_DPICHANGED (a top-level window moved to a monitor of another scale, or the
   // scale changed): by default the suggested rectangle, then SetScale with the new scale.
@@ -74,6 +70,10 @@ class CWindow {
 
 // The window procedure of class "CWindow" (also for subclasses that register nothing of their own).
 LRESULT CALLBACK CWindowClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The scale kept by `window` or, for a window that is not one of ours (a control, a
+// dialog), by the nearest of its parents that is; the system's when none is.
+Scale ScaleOf(HWND window);
 
 // Read-only views of the handle table, for tests and diagnostics.
 namespace window_table {

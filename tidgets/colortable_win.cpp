@@ -6,13 +6,14 @@
 #include <string>
 #include <utility>
 
+#include "core/control_win.h"
 #include "core/clipboard_win.h"
 #include "core/colors.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
-#include "widgets/placement_win.h"
+#include "widgets/base/placement_win.h"
 
 namespace {
 
@@ -30,14 +31,11 @@ constexpr int kFontHeight = 15;
 constexpr int kSmallFontHeight = 12;
 
 HWND MakeChild(HWND parent, const wchar_t* windowClass, DWORD style, int id, Rect at, HFONT font) {
-  HWND child = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | style, at.left, at.top,
-                               at.Width(), at.Height(), parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), appInstance, nullptr);
+  HWND child = CreateControl(parent, windowClass, style, id, at);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
 
-void Place(HWND child, const Rect& r) { MoveWindow(child, r.left, r.top, r.Width(), r.Height(), TRUE); }
 
 void Box(HDC dc, Rect at, COLORREF fill) {
   SetDCBrushColor(dc, fill);
@@ -50,15 +48,15 @@ void Text(HDC dc, int x, int y, std::u16string_view text) {
 
 }  // namespace
 
-CColorTable::CColorTable(const wchar_t* caption, const wchar_t* name)
-    : CIconTidget(caption, name, IDB_COLORTABLE) {}
+CColorTable::CColorTable(DgetHost& host, const wchar_t* caption, const wchar_t* name)
+    : CIconTidget(host, caption, name, IDB_COLORTABLE) {}
 
-void CColorTable::Activate() { CColorTableApp::Open(); }
+void CColorTable::Activate() { CColorTableApp::Open(Settings()); }
 
-CColorTableApp::CColorTableApp() { bgBrush = gdi::SolidBrush(kBackground); }
+CColorTableApp::CColorTableApp(CSettings& settings) : settings_(settings) { bgBrush = gdi::SolidBrush(kBackground); }
 
-CColorTableApp* CColorTableApp::Open() {
-  auto* app = new CColorTableApp();
+CColorTableApp* CColorTableApp::Open(CSettings& settings) {
+  auto* app = new CColorTableApp(settings);
   HWND window = CreateWindowExW(0, kWindowClassName, L"색상표", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 0, 0,
                                 nullptr, nullptr, appInstance, app);
   if (!window) {
@@ -67,7 +65,7 @@ CColorTableApp* CColorTableApp::Open() {
   }
   // From here the window owns the object (not before: a failed creation leaves it ours).
   app->deleteWithWindow = true;
-  ApplyPlacement(window, ReadPlacement(kColorTableSection, kDefaultPlacement, false), app->scale);
+  ApplyPlacement(window, ReadPlacement(app->settings_, kColorTableSection, kDefaultPlacement, false), app->scale);
   app->placed_ = true;
   return app;
 }
@@ -82,7 +80,7 @@ LRESULT CColorTableApp::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 void CColorTableApp::WritePlacementNow() const {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  if (hwnd && GetWindowPlacement(hwnd, &placement)) WritePlacement(kColorTableSection, placement, false, false, scale);
+  if (hwnd && GetWindowPlacement(hwnd, &placement)) WritePlacement(settings_, kColorTableSection, placement, false, false, scale);
 }
 
 LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
@@ -119,10 +117,10 @@ void CColorTableApp::SetScale(Scale newScale) {
   MakeFonts();
   const ColorPanel panel = ColorPanelOf(scale);
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()), TRUE);
-  Place(listBox, panel.listBox);
+  MoveControl(listBox, panel.listBox);
   for (int i = 0; i < kButtonCount; ++i) {
     SendMessageW(buttons[i], WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()), TRUE);
-    Place(buttons[i], panel.buttons[i]);
+    MoveControl(buttons[i], panel.buttons[i]);
   }
   LayoutToClient();
   InvalidateRect(hwnd, nullptr, TRUE);

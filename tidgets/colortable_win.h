@@ -2,14 +2,15 @@
 // swatch shows its name and notations on four buttons, and a button copies its text.
 #pragma once
 
+#include "core/settings_win.h"
 #include "tidgets/colortable.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 inline constexpr wchar_t kColorTableSection[] = L"ColorTableApp";
 
 class CColorTable : public CIconTidget {
  public:
-  CColorTable(const wchar_t* caption, const wchar_t* name);
+  CColorTable(DgetHost& host, const wchar_t* caption, const wchar_t* name);
   // Opens a further window at every click.
   void Activate() override;
 };
@@ -20,8 +21,9 @@ class CColorTableApp : public CWindow {
   static constexpr int kListBoxId = 0;
   static constexpr int kFirstButtonId = 1;  // buttons 1..4: name, RGB(), 0X, #
 
-  // Creates the window and puts it where it was last closed; null when that fails.
-  static CColorTableApp* Open();
+  // Creates the window and puts it where it was last closed, as `settings` keeps it
+  // (a store that outlives the window); null when that fails.
+  static CColorTableApp* Open(CSettings& settings);
 
   ~CColorTableApp() override;
   // Moves and sizes once placed: the placement is written once they pause.
@@ -46,12 +48,13 @@ class CColorTableApp : public CWindow {
   gdi::Font smallTextFont;
 
  private:
-  CColorTableApp();
+  explicit CColorTableApp(CSettings& settings);
   void MakeFonts();
   void WritePlacementNow() const;
   void LayoutToClient();
   void CopyButtonText(int id) const;
   void DrawSwatch(HDC dc, int index) const;
 
+  CSettings& settings_;
   bool placed_ = false;
 };

@@ -1,20 +1,21 @@
 #include "tidgets/lcdtest_win.h"
 
 #include "core/geometry_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 
-LcdState lcdState;
-
 namespace {
+
+// The tidget's state, handed to its window at creation.
+LcdState& StateOf(HWND window) { return *reinterpret_cast<LcdState*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 constexpr COLORREF kHelpOnBlack = RGB(255, 255, 255);
 constexpr COLORREF kHelpInk = RGB(0, 0, 0);
 
 void Repaint(HWND window) { InvalidateRect(window, nullptr, FALSE); }
 
-void Paint(HWND window) {
+void Paint(HWND window, const LcdState& lcdState) {
   gdi::PaintScope paint(window);
   RECT client{};
   GetClientRect(window, &client);
@@ -39,7 +40,7 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM table) {
 
 // Steps from the monitor that holds the window now, not from where the last window
 // went: every window starts on the primary monitor.
-void MoveToNextMonitor(HWND window) {
+void MoveToNextMonitor(HWND window, LcdState& lcdState) {
   if (GetSystemMetrics(SM_CMONITORS) <= 1) return;
   lcdState.monitors.Clear();
   EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&lcdState.monitors));
@@ -52,7 +53,7 @@ void MoveToNextMonitor(HWND window) {
   MoveWindow(window, to.left, to.top, to.Width(), to.Height(), TRUE);
 }
 
-void OnKey(HWND window, WPARAM key) {
+void OnKey(HWND window, WPARAM key, LcdState& lcdState) {
   const LcdKey action = LcdKeyAction(static_cast<unsigned>(key));
   switch (action.action) {
     case LcdAction::ToggleHelp:
@@ -71,21 +72,27 @@ void OnKey(HWND window, WPARAM key) {
 }
 
 LRESULT CALLBACK LcdTestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  if (!GetWindowLongPtrW(window, GWLP_USERDATA)) return DefWindowProcW(window, msg, wParam, lParam);
+  LcdState& lcdState = StateOf(window);
   switch (msg) {
     case WM_CREATE:
       MoveWindow(window, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
       return 0;
-    case WM_PAINT: Paint(window); return 0;
+    case WM_PAINT: Paint(window, lcdState); return 0;
     case WM_LBUTTONDOWN: SendMessageW(window, kLcdNextColor, 0, 0); return 0;
     case WM_RBUTTONDOWN: SendMessageW(window, kLcdNextMonitor, 0, 0); return 0;
     // It covers its monitor whatever the scale; only the help text's size changes.
     case WM_DPICHANGED: Repaint(window); return 0;
-    case WM_KEYDOWN: OnKey(window, wParam); return 0;
+    case WM_KEYDOWN: OnKey(window, wParam, lcdState); return 0;
     case kLcdNextColor:
       lcdState.colorIndex = NextLcdColor(lcdState.colorIndex);
       Repaint(window);
       return 0;
-    case kLcdNextMonitor: MoveToNextMonitor(window); return 0;
+    case kLcdNextMonitor: MoveToNextMonitor(window, lcdState); return 0;
     case WM_DESTROY: return 0;
     default: return DefWindowProcW(window, msg, wParam, lParam);
   }
@@ -104,11 +111,26 @@ void RegisterLcdTestClass() {
   RegisterClassW(&windowClass);
 }
 
-CLCDTest::CLCDTest(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_LCDTEST) {}
+CLCDTest::CLCDTest(DgetHost& host, const wchar_t* caption, const wchar_t* name) : CIconTidget(host, caption, name, IDB_LCDTEST) {}
 
 // The class is registered when the test is first opened, not at start-up.
 void CLCDTest::Activate() {
   [[maybe_unused]] static const bool registered = (RegisterLcdTestClass(), true);
   CreateWindowExW(WS_EX_TOPMOST, kLcdTestClass, L"LCDTest", WS_POPUP | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, appInstance, nullptr);
+                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, appInstance, &lcdState);
+}
+
+LRESULT CLCDTest::OnDestroy(WPARAM wParam, LPARAM lParam) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM state) {
+        if (GetWindowLongPtrW(window, GWLP_USERDATA) == state) {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (wcscmp(name, kLcdTestClass) == 0) DestroyWindow(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&lcdState));
+  return CIconTidget::OnDestroy(wParam, lParam);
 }

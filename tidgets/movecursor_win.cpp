@@ -9,7 +9,7 @@
 #include "core/text.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
-#include "widgets/popup_win.h"
+#include "widgets/base/popup_win.h"
 
 namespace {
 
@@ -42,12 +42,12 @@ struct MoveCursorPopup {
 
 }  // namespace
 
-CMoveCursor::CMoveCursor(const wchar_t* caption, const wchar_t* name)
-    : CSwitchTidget(caption, name, IDB_MOVECURSOR_ON, IDB_MOVECURSOR_OFF) {}
+CMoveCursor::CMoveCursor(DgetHost& host, const wchar_t* caption, const wchar_t* name)
+    : CSwitchTidget(host, caption, name, IDB_MOVECURSOR_ON, IDB_MOVECURSOR_OFF) {}
 
 LRESULT CMoveCursor::OnCreate(WPARAM wParam, LPARAM lParam) {
   CSwitchTidget::OnCreate(wParam, lParam);
-  SetActive(settings.GetInt(Section(), kActiveKey, 0) != 0);
+  SetActive(Settings().GetInt(Section(), kActiveKey, 0) != 0);
   return 0;
 }
 
@@ -64,7 +64,7 @@ LRESULT CMoveCursor::OnTimer(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-void CMoveCursor::SaveSettings() { settings.SetInt(Section(), kActiveKey, active ? 1 : 0); }
+void CMoveCursor::SaveSettings() { Settings().SetInt(Section(), kActiveKey, active ? 1 : 0); }
 
 LRESULT CMoveCursor::OnContextMenu(WPARAM, LPARAM) { return SettingsPopup<MoveCursorPopup>::Open(*this); }
 

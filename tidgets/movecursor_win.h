@@ -9,7 +9,7 @@
 
 class CMoveCursor : public CSwitchTidget, public IdleCounter {
  public:
-  CMoveCursor(const wchar_t* caption, const wchar_t* name);
+  CMoveCursor(DgetHost& host, const wchar_t* caption, const wchar_t* name);
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;

@@ -2,11 +2,12 @@
 
 #include <commdlg.h>
 
+#include "core/app_messages_win.h"
 #include "core/dpi_win.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
-#include "widgets/viewer_win.h"
+#include "widgets/pictures/viewer_win.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr wchar_t kPathKey[] = L"imagePath";
 COneImage::~COneImage() { CloseViewer(); }
 
 LRESULT COneImage::OnCreate(WPARAM, LPARAM) {
-  settings.GetString(Section(), kPathKey, imagePath, static_cast<int>(kPathRoom));
+  Settings().GetString(Section(), kPathKey, imagePath, static_cast<int>(kPathRoom));
   if (imagePath[0]) image = LoadPicture(imagePath);
   defaultIcon = LoadScaledBitmap(IDB_ONEIMAGE, scale);
   return 0;
@@ -62,13 +63,15 @@ LRESULT COneImage::OnContextMenu(WPARAM, LPARAM) {
 
 void COneImage::Choose(const wchar_t* path) {
   CopyText(AsU16(imagePath), kPathRoom, AsU16View(path));
-  settings.SetString(Section(), kPathKey, imagePath);
+  Settings().SetString(Section(), kPathKey, imagePath);
   fitted_.Reset();
   image = LoadPicture(imagePath);
   InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-LRESULT COneImage::OnUserMessage1(WPARAM, LPARAM) {
+// The viewer has closed.
+LRESULT COneImage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != kMsgViewerClosed) return CTidget::WindowProc(msg, wParam, lParam);
   if (viewer && viewer->Ended()) viewer = nullptr;
   return 0;
 }

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "core/gdi_win.h"
-#include "widgets/dget_win.h"
-#include "widgets/picture_win.h"
-#include "widgets/slide.h"
+#include "widgets/base/dget_win.h"
+#include "widgets/pictures/path_list.h"
+#include "widgets/pictures/picture_win.h"
 
 class CImageViewer;
 
@@ -21,8 +21,7 @@ class COneImage : public CTidget {
   void Draw(HDC dc, RECT client) override;
   void SetScale(Scale newScale) override;
   LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam) override;
-  // The viewer has closed.
-  LRESULT OnUserMessage1(WPARAM wParam, LPARAM lParam) override;
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Activate() override;
 
   // Takes a newly chosen file: stored, loaded and shown.

@@ -1,10 +1,10 @@
 #include "tidgets/sizemeter_win.h"
 
 #include "core/dpi_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "res/resource.h"
 #include "tidgets/sizemeter.h"
-#include "widgets/text_draw_win.h"
+#include "widgets/base/text_draw_win.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void RegisterSizeMeterClass() {
   RegisterClassW(&windowClass);
 }
 
-CSizeMeter::CSizeMeter(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_SIZEMETER) {}
+CSizeMeter::CSizeMeter(DgetHost& host, const wchar_t* caption, const wchar_t* name) : CIconTidget(host, caption, name, IDB_SIZEMETER) {}
 
 // The class is registered when the meter is first opened, not at start-up.
 void CSizeMeter::Activate() {

@@ -3,13 +3,13 @@
 // keys 1 to 9 give it the standard sizes, keeping its top-left corner.
 #pragma once
 
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 inline constexpr wchar_t kSizeMeterClass[] = L"SizeMeter";
 
 class CSizeMeter : public CIconTidget {
  public:
-  CSizeMeter(const wchar_t* caption, const wchar_t* name);
+  CSizeMeter(DgetHost& host, const wchar_t* caption, const wchar_t* name);
 
   void Activate() override;
 };

@@ -3,8 +3,8 @@
 #include "core/dpi_win.h"
 #include "core/write_later_win.h"
 
-CSwitchTidget::CSwitchTidget(const wchar_t* caption, const wchar_t* name, int onFace, int offFace)
-    : CIconTidget(caption, name, onFace), offFace_(offFace) {}
+CSwitchTidget::CSwitchTidget(DgetHost& host, const wchar_t* caption, const wchar_t* name, int onFace, int offFace)
+    : CIconTidget(host, caption, name, onFace), offFace_(offFace) {}
 
 LRESULT CSwitchTidget::OnCreate(WPARAM wParam, LPARAM lParam) {
   offImage = LoadScaledBitmap(offFace_, scale);

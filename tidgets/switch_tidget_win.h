@@ -2,11 +2,11 @@
 // while on, `offImage` the face while off.
 #pragma once
 
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 class CSwitchTidget : public CIconTidget {
  public:
-  CSwitchTidget(const wchar_t* caption, const wchar_t* name, int onFace, int offFace);
+  CSwitchTidget(DgetHost& host, const wchar_t* caption, const wchar_t* name, int onFace, int offFace);
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "core/dpi_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "res/resource.h"
-#include "widgets/text_draw_win.h"
+#include "widgets/base/text_draw_win.h"
 
 namespace {
 
@@ -91,11 +91,13 @@ class CellPainter {
 
 }  // namespace
 
-CTetrisGame* CTetrisGame::Open() {
+CTetrisGame* CTetrisGame::Open(const CDget* opener) {
   auto game = std::make_unique<CTetrisGame>();
-  if (!CreateWindowExW(0, kWindowClassName, L"Tetris", WS_VISIBLE | kFrameStyle, 10, 10, 100, 100, nullptr,
-                       nullptr, appInstance, game.get()))
-    return nullptr;
+  game->opener_ = opener;
+  const HWND made = CreateWindowExW(0, kWindowClassName, L"Tetris", WS_VISIBLE | kFrameStyle, 10, 10, 100, 100,
+                                    nullptr, nullptr, appInstance, game.get());
+  game->opener_ = nullptr;
+  if (!made) return nullptr;
   game->deleteWithWindow = true;  // from here the window owns the game
   return game.release();
 }
@@ -104,7 +106,7 @@ LRESULT CTetrisGame::OnCreate(WPARAM, LPARAM) {
   state = kStopped;
   std::srand(GetTickCount());
   FitWindowToBoard();
-  PlaceNextToBar(hwnd, 0, 0);
+  if (opener_) opener_->PlaceBesideBar(hwnd, {0, 0});
   for (int i = 0; i < 7; ++i) brushes[i] = gdi::SolidBrush(kCellColors[i]);
   textFont = SharedFamilyFont(scale.Px(kTextFontHeight));
   return 0;
@@ -265,6 +267,6 @@ void CTetrisGame::DrawTexts(HDC dc) const {
   SetBkMode(dc, oldMode);
 }
 
-CTetris::CTetris(const wchar_t* caption, const wchar_t* name) : CIconTidget(caption, name, IDB_TETRIS) {}
+CTetris::CTetris(DgetHost& host, const wchar_t* caption, const wchar_t* name) : CIconTidget(host, caption, name, IDB_TETRIS) {}
 
-void CTetris::Activate() { CTetrisGame::Open(); }
+void CTetris::Activate() { CTetrisGame::Open(this); }

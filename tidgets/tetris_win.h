@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "tidgets/tetris.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 class CTetrisGame : public CWindow, public TetrisGame {
  public:
-  // A new game in a window of its own, or null. The window owns the object from
-  // then on and frees it when it is destroyed.
-  static CTetrisGame* Open();
+  // A new game in a window of its own beside the bar, or null. The window owns the
+  // object from then on and frees it when it is destroyed; `opener` (the tidget) is
+  // not kept.
+  static CTetrisGame* Open(const CDget* opener = nullptr);
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
@@ -45,10 +46,12 @@ class CTetrisGame : public CWindow, public TetrisGame {
   int shownCellSize_ = 0;
   HBITMAP shownBuffer_ = nullptr;
   bool wholeDraw_ = true;
+  // Only while the window is being made: it places the window.
+  const CDget* opener_ = nullptr;
 };
 
 class CTetris : public CIconTidget {
  public:
-  CTetris(const wchar_t* caption, const wchar_t* name);
+  CTetris(DgetHost& host, const wchar_t* caption, const wchar_t* name);
   void Activate() override;
 };

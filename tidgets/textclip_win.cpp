@@ -6,7 +6,7 @@
 #include "core/clipboard_win.h"
 #include "core/settings_win.h"
 #include "core/wide_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "res/resource.h"
 #include "tidgets/textclip.h"
 
@@ -45,18 +45,18 @@ bool ConvertClipboardToText(HWND owner) {
   return CopyUnicodeText(owner, AsWide(text->c_str()), static_cast<int>(text->size()));
 }
 
-CTextClip::CTextClip(const wchar_t* caption, const wchar_t* name)
-    : CSwitchTidget(caption, name, IDB_TEXTCLIP_ON, IDB_TEXTCLIP_OFF) {}
+CTextClip::CTextClip(DgetHost& host, const wchar_t* caption, const wchar_t* name)
+    : CSwitchTidget(host, caption, name, IDB_TEXTCLIP_ON, IDB_TEXTCLIP_OFF) {}
 
 LRESULT CTextClip::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_HOTKEY) return CSwitchTidget::WindowProc(msg, wParam, lParam);
-  ConvertClipboardToText(barHandle ? barHandle : hwnd);
+  ConvertClipboardToText(host.BarWindow() ? host.BarWindow() : hwnd);
   return 0;
 }
 
 LRESULT CTextClip::OnCreate(WPARAM wParam, LPARAM lParam) {
   CSwitchTidget::OnCreate(wParam, lParam);
-  wanted = settings.GetInt(Section(), kActiveKey, 0) != 0;
+  wanted = Settings().GetInt(Section(), kActiveKey, 0) != 0;
   if (wanted) HoldHotKey();
   return 0;
 }
@@ -67,7 +67,7 @@ LRESULT CTextClip::OnDestroy(WPARAM wParam, LPARAM lParam) {
   return CSwitchTidget::OnDestroy(wParam, lParam);
 }
 
-void CTextClip::SaveSettings() { settings.SetInt(Section(), kActiveKey, wanted ? 1 : 0); }
+void CTextClip::SaveSettings() { Settings().SetInt(Section(), kActiveKey, wanted ? 1 : 0); }
 
 // A click turns the user's wish over, whatever the key's state: while another program
 // holds Ctrl+Shift+C the switch can still be turned off. Only a click that asks for

@@ -7,7 +7,7 @@
 
 class CTextClip : public CSwitchTidget {
  public:
-  CTextClip(const wchar_t* caption, const wchar_t* name);
+  CTextClip(DgetHost& host, const wchar_t* caption, const wchar_t* name);
 
   // Takes WM_HOTKEY before the common routing.
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

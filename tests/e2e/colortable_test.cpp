@@ -8,7 +8,7 @@ namespace {
 
 // A real click on the strip's only tidget; the table window it opens.
 HWND OpenTable(e2e::Pelgra& run) {
-  HWND strip = run.Child(2, L"CWindow");
+  HWND strip = run.Child(5, L"CWindow");
   HWND tidget = strip ? GetWindow(strip, GW_CHILD) : nullptr;
   if (!tidget) return nullptr;
   run.ClickOn(tidget);

@@ -81,7 +81,7 @@ class Pelgra {
   void PostCommand(UINT id) const { PostMessageW(bar_, WM_COMMAND, id, 0); }
 
   RECT WindowRect() const;
-  // A child of the bar by control id (1 close button, 2 menu button or strip).
+  // A child of the bar by control id (1 close button, 2 menu button, 5 the strip).
   HWND Child(UINT id, const wchar_t* className = nullptr) const;
   // Child windows of the bar of this class.
   int CountChildren(const wchar_t* className) const;

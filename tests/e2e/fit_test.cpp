@@ -35,7 +35,7 @@ TEST(FitRun, FirstRunOnALaptopScreenReachesEveryWidgetAndTidgetAndStoresTheFullS
       ++children;
     }
     EXPECT_EQ(children, 10 + 1 + 2);  // widgets, the strip, the caption buttons
-    HWND strip = run.Child(2, L"CWindow");
+    HWND strip = run.Child(5, L"CWindow");
     ASSERT_TRUE(strip);
     HWND colorTable = GetWindow(GetWindow(strip, GW_CHILD), GW_HWNDLAST);
     ASSERT_TRUE(colorTable);

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Widget windows of the bar: the tidget strip (id 2) is of the same class.
+// Widget windows of the bar: the tidget strip (id 5) is of the same class.
 int WidgetWindows(const e2e::Pelgra& run) { return run.CountChildren(L"CWindow") - 1; }
 
 TEST(SelectionRun, AnAddedWidgetIsSavedAndBackAfterARestart) {

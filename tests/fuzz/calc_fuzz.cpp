@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "tests/fuzz/fuzz_text.h"
-#include "widgets/calc.h"
+#include "widgets/calc/calc.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_text.h"
-#include "widgets/slide.h"
+#include "widgets/slide/slide.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string stored = FuzzText(data, size);

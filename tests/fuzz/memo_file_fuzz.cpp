@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "widgets/memo_file.h"
+#include "widgets/memo/memo_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   MemoSet set;

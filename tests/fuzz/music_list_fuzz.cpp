@@ -7,7 +7,8 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_text.h"
-#include "widgets/music.h"
+#include "widgets/music/music.h"
+#include "widgets/music/music_copy.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string value = FuzzText(data, size);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_text.h"
-#include "widgets/radix.h"
+#include "widgets/radix/radix.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::u16string text = FuzzText(data, size);

@@ -17,18 +17,19 @@
 #include "app/bar_lists.h"
 #include "app/bar_state.h"
 #include "app/layout_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/tooltip_win.h"
 #include "app/tray_win.h"
 #include "core/geometry_win.h"
 #include "core/records.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
+#include "support/bar_bench.h"
 #include "support/win_test_support.h"
-#include "widgets/calc_win.h"
-#include "widgets/dget_win.h"
-#include "widgets/memo_win.h"
-#include "widgets/music_win.h"
+#include "widgets/calc/calc_win.h"
+#include "widgets/base/dget_win.h"
+#include "widgets/memo/memo_win.h"
+#include "widgets/music/music_win.h"
 
 namespace {
 
@@ -71,14 +72,13 @@ SIZE WindowSize(HWND window) {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-class BarTest : public ::testing::Test {
+class BarTest : public test_support::BarBench {
  protected:
   void SetUp() override {
     barSettings = BarSettings{};
     barState = BarState{};
     widgetList.Clear();
     tidgetList.Clear();
-    trayWindow.bgBrush.reset();
   }
 
   void TearDown() override {
@@ -104,7 +104,7 @@ class BarTest : public ::testing::Test {
     HWND bar = CreateBarWindow();
     if (!bar) return nullptr;
     for (WidgetInfo& record : widgetList) {
-      auto panel = std::make_unique<TestPanel>(AsWide(record.caption), AsWide(record.name));
+      auto panel = std::make_unique<TestPanel>(mainWindow, AsWide(record.caption), AsWide(record.name));
       panel->height = record.vertHeight;
       panel->width = record.horzWidth;
       panel->bgBrush = gdi::SolidBrush(record.bgColor);
@@ -113,7 +113,7 @@ class BarTest : public ::testing::Test {
       panels_.push_back(std::move(panel));
     }
     for (TidgetInfo& record : tidgetList) {
-      auto button = std::make_unique<TestTidget>(AsWide(record.caption), AsWide(record.name));
+      auto button = std::make_unique<TestTidget>(mainWindow, AsWide(record.caption), AsWide(record.name));
       button->bgBrush = gdi::SolidBrush(kTidgetGreen);
       button->Create(trayWindow.hwnd, 0, L"", WS_CHILD | WS_VISIBLE);
       record.tidget = button.get();
@@ -142,7 +142,6 @@ class BarTest : public ::testing::Test {
     return Snapshot::OfWindow(bar);
   }
 
-  test_support::IniSandbox ini;
   std::vector<std::unique_ptr<TestPanel>> panels_;
   std::vector<std::unique_ptr<TestTidget>> buttons_;
 };
@@ -170,7 +169,8 @@ TEST_F(BarTest, DefaultShapedBarPlacesEveryChild) {
 
   ASSERT_TRUE(trayWindow.hwnd);
   EXPECT_EQ(GetParent(trayWindow.hwnd), bar);
-  EXPECT_EQ(GetDlgCtrlID(trayWindow.hwnd), 2);
+  EXPECT_EQ(GetDlgCtrlID(trayWindow.hwnd), static_cast<int>(kTrayChildId));
+  EXPECT_NE(kTrayChildId, kMenuButtonId);
   EXPECT_EQ(ChildRect(trayWindow.hwnd), (Rect{4, 328, 196, 388}));
   EXPECT_EQ(trayWindow.top, 328);
   EXPECT_EQ(ChildRect(buttons_[0]->hwnd), (Rect{4, 4, 28, 28}));
@@ -598,7 +598,7 @@ TEST_F(BarTest, CreationMakesTheSharedFontsAndDestructionReleasesAll) {
   const int before = gdi::LiveObjects();
   HWND bar = CreateDefaultShapedBar();
   ASSERT_TRUE(bar);
-  EXPECT_EQ(barHandle, bar);
+  EXPECT_EQ(mainWindow.BarWindow(), bar);
   EXPECT_TRUE(normalFont && smallFont && largeFont);
   LOGFONTW font{};
   GetObjectW(largeFont, sizeof font, &font);
@@ -607,10 +607,11 @@ TEST_F(BarTest, CreationMakesTheSharedFontsAndDestructionReleasesAll) {
   EXPECT_EQ(font.lfCharSet, HANGEUL_CHARSET);
   DestroyWindow(bar);
   EXPECT_FALSE(normalFont || smallFont || largeFont);
-  EXPECT_EQ(barHandle, nullptr);
+  EXPECT_EQ(mainWindow.BarWindow(), nullptr);
   panels_.clear();
   buttons_.clear();
   trayWindow.bgBrush.reset();
+  trayWindow.backBuffer.reset();
   EXPECT_EQ(gdi::LiveObjects(), before);
   EXPECT_FALSE(ini.Exists());  // nothing changed: nothing written
 }
@@ -637,12 +638,12 @@ TEST_F(BarTest, IconOnlyButtonsOfTheDefaultSetSayWhatTheyDo) {
   BuildDefaultSet(widgetList, tidgetList);
   HWND bar = CreateBarWindow();
   ASSERT_TRUE(bar);
-  auto widget = [](const char16_t* kind) -> CWidget* {
+  auto widget = [this](const char16_t* kind) -> CWidget* {
     for (WidgetInfo& record : widgetList)
       if (FieldView(record.kind) == kind) return record.widget;
     return nullptr;
   };
-  auto tidget = [](const char16_t* kind) -> HWND {
+  auto tidget = [this](const char16_t* kind) -> HWND {
     for (TidgetInfo& record : tidgetList)
       if (FieldView(record.kind) == kind && record.tidget) return record.tidget->hwnd;
     return nullptr;

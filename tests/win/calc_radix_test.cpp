@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
-#include "widgets/calc.h"
-#include "widgets/calc_win.h"
-#include "widgets/radix_win.h"
+#include "widgets/calc/calc.h"
+#include "widgets/calc/calc_win.h"
+#include "widgets/radix/radix_win.h"
 
 namespace {
 
@@ -90,13 +90,13 @@ LRESULT CALLBACK RecordingEditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lP
 TEST_F(CalcWidget, SubclassSwallowsEnterAndTabButHandsOnTabsKeyDown) {
   CCalc* calc = AddCalc();
   ASSERT_TRUE(calc && calc->comboEdit);
-  realEditProc = std::exchange(calcEditPrevious, &RecordingEditProc);
+  realEditProc = std::exchange(calc->editPrevious, &RecordingEditProc);
   handedOn.clear();
   const std::pair<UINT, WPARAM> keys[] = {{WM_KEYDOWN, VK_RETURN}, {WM_KEYUP, VK_RETURN}, {WM_CHAR, 13},
                                           {WM_KEYDOWN, VK_TAB},    {WM_KEYUP, VK_TAB},    {WM_CHAR, 9},
                                           {WM_KEYDOWN, 'A'},       {WM_CHAR, 'a'},        {WM_KEYUP, 'A'}};
   for (const auto& [msg, key] : keys) SendMessageW(calc->comboEdit, msg, key, 1);
-  calcEditPrevious = realEditProc;
+  calc->editPrevious = realEditProc;
   EXPECT_EQ(handedOn, (std::vector<std::pair<UINT, WPARAM>>{
                           {WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}));
   PumpMessages();  // the posted evaluation of "a", then the re-input

@@ -5,10 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
-#include "widgets/clock_win.h"
+#include "widgets/clock/clock_win.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool Dirty(HWND window) {
 class ClockWidget : public test_support::WidgetBench {
  protected:
   CClock* AddClock(int y = 0) {
-    WidgetInfo record = MakeWidgetInfo(u"Clock");
+    WidgetInfo record = MakeWidgetInfo(u"Clock", widgetList);
     record.bgColor = kYellow;
     return dynamic_cast<CClock*>(Place(std::move(record), kWidth, kHeight, y));
   }

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "app/factory_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
+#include "support/widget_bench.h"
 #include "support/win_test_support.h"
 #include "tidgets/colortable_win.h"
 
@@ -57,7 +58,7 @@ class ColorTableTool : public ::testing::Test {
  protected:
   void SetUp() override {
     CreateSharedFonts();
-    tidget_.reset(CreateTidgetObject(L"ColorTable", L"색상표", L"ColorTable"));
+    tidget_.reset(CreateTidgetObject(host_, L"ColorTable", L"색상표", L"ColorTable"));
     ASSERT_NE(tidget_, nullptr);
     ASSERT_NE(tidget_->Create(bar_.hwnd(), 0, L"", WS_CHILD | WS_VISIBLE), nullptr);
     MoveWindow(tidget_->hwnd, 0, 0, 24, 24, TRUE);
@@ -89,6 +90,7 @@ class ColorTableTool : public ::testing::Test {
 
   test_support::IniSandbox ini_;
   test_support::HostWindow bar_{0, 0, 40, 200};
+  test_support::TestHost host_{ini_.settings, bar_.hwnd()};
   std::unique_ptr<CTidget> tidget_;
 };
 

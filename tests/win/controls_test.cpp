@@ -9,9 +9,9 @@
 #include "core/gdi_win.h"
 #include "res/resource.h"
 #include "support/win_test_support.h"
-#include "widgets/grpbtn_win.h"
-#include "widgets/grpscrl.h"
-#include "widgets/grpscrl_win.h"
+#include "widgets/controls/grpbtn_win.h"
+#include "widgets/controls/grpscrl.h"
+#include "widgets/controls/grpscrl_win.h"
 
 namespace {
 

@@ -17,9 +17,10 @@
 #include "core/wide_win.h"
 #include "core/records.h"
 #include "core/tooltip_win.h"
+#include "support/bar_bench.h"
 #include "support/win_test_support.h"
-#include "widgets/dget_win.h"
-#include "widgets/memo_win.h"
+#include "widgets/base/dget_win.h"
+#include "widgets/memo/memo_win.h"
 
 namespace {
 
@@ -71,17 +72,15 @@ void ChangeScale(HWND bar, int dpi) {
   PumpMessages();
 }
 
-class DisplayScale : public ::testing::Test {
+class DisplayScale : public test_support::BarBench {
  protected:
   void SetUp() override {
     const char* dpi = std::getenv("PELGRA_TEST_DPI");
     if (!dpi || std::atoi(dpi) != 144) GTEST_SKIP() << "made for a display at 144 DPI: tools/wine-dpi 144 dpi_test.exe";
-    memoProgramPath = folder_.Path(L"pelgra.exe");
+    mainWindow.dataProgramPath = folder_.Path(L"pelgra.exe");
     barSettings = BarSettings{};
     barState = BarState{};
-    LoadBarSettings();
-    LoadRecordLists();
-    LoadBarPlacement();
+    mainWindow.Load();
     bar = CreateBarWindow();
     ASSERT_TRUE(bar);
     ShowWindow(bar, SW_SHOWNOACTIVATE);
@@ -95,10 +94,8 @@ class DisplayScale : public ::testing::Test {
     ReleaseRecordObjects();
     widgetList.Clear();
     tidgetList.Clear();
-    memoProgramPath.clear();
   }
 
-  test_support::IniSandbox ini;
   HWND bar = nullptr;
 
  private:
@@ -123,7 +120,7 @@ TEST_F(DisplayScale, BarFitsItsMonitorAndAChangeOfScaleGivesTodaysBarBack) {
   ChangeScale(bar, 96);
   EXPECT_EQ(TooltipFontHeight(bar), MulDiv(tallTips, 96, 144));
   std::vector<bool> tidgets(static_cast<std::size_t>(tidgetList.count()), true);
-  const BarLayout today = ComputeBarLayout(barSettings, CurrentLayoutWidgets(), tidgets);
+  const BarLayout today = ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, barSettings.vertical), tidgets);
   EXPECT_EQ(WindowRect(bar).Width(), 200);
   EXPECT_EQ(WindowRect(bar).Height(), today.barHeight);
   EXPECT_EQ(ChildRect(clock.hwnd), (Rect{4, 28, 196, 108}));

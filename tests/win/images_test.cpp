@@ -10,13 +10,13 @@
 
 #include "core/gdiplus_win.h"
 #include "core/settings_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
 #include "tidgets/oneimage_win.h"
-#include "widgets/slide_win.h"
-#include "widgets/viewer_win.h"
+#include "widgets/slide/slide_win.h"
+#include "widgets/pictures/viewer_win.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ class ImageSlide : public test_support::WidgetBench {
   }
 
   CImageSlide* AddSlide() {
-    WidgetInfo record = MakeWidgetInfo(u"ImageSlide");
+    WidgetInfo record = MakeWidgetInfo(u"ImageSlide", widgetList);
     record.bgColor = kBack;
     return dynamic_cast<CImageSlide*>(Place(std::move(record), kWidth, kHeight));
   }
@@ -139,7 +139,7 @@ TEST_F(ImageSlide, FileNameIsWrittenInYellowNearTheBottomCentre) {
 TEST_F(ImageSlide, StoredSettingsAreBroughtIntoRangeAndALongListIsReadWhole) {
   std::wstring list;
   for (int i = 0; i < 1200; ++i) list += std::wstring(240, L'p') + L".jpg§";
-  settings.SetString(L"ImageSlide_1", L"ImageList", list.c_str());
+  ini.settings.SetString(L"ImageSlide_1", L"ImageList", list.c_str());
   ini.Write(L"ImageSlide_1", L"timerInterval", L"0");
   CImageSlide* slide = AddSlide();
   EXPECT_EQ(slide->timerInterval, 1);
@@ -254,7 +254,7 @@ TEST_F(ImageSlide, PopupEscDiscardsAndLosingActivationAppliesAndFollowsTheShownP
 class OneImage : public ImageSlide {
  protected:
   COneImage* AddTidget() {
-    tidget = std::make_unique<COneImage>(L"참조 이미지", L"OneImage_1");
+    tidget = std::make_unique<COneImage>(host, L"참조 이미지", L"OneImage_1");
     tidget->Create(bar.hwnd(), 0, L"", WS_CHILD | WS_VISIBLE);
     SetWindowPos(tidget->hwnd, nullptr, 0, 200, 24, 24, SWP_NOZORDER);
     return tidget.get();
@@ -287,7 +287,7 @@ TEST_F(OneImage, FaceShowsThePictureAPlainFaceForAMissingFileOrTheLandscape) {
 
 TEST_F(OneImage, ClickOpensOneViewerAndACancelledChoiceKeepsThePath) {
   ini.Write(L"OneImage_1", L"fullScreen", L"1");
-  settings.SetString(L"OneImage_1", L"imagePath", blue.c_str());
+  ini.settings.SetString(L"OneImage_1", L"imagePath", blue.c_str());
   AddTidget();
   Click();
   ASSERT_NE(tidget->viewer, nullptr);

@@ -7,15 +7,15 @@
 #include <memory>
 #include <string>
 
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
-#include "widgets/memo_file.h"
-#include "widgets/memo_file_win.h"
-#include "widgets/memo_viewer_win.h"
-#include "widgets/memo_win.h"
+#include "widgets/memo/memo_file.h"
+#include "widgets/memo/memo_file_win.h"
+#include "widgets/memo/memo_viewer_win.h"
+#include "widgets/memo/memo_win.h"
 
 namespace {
 
@@ -36,11 +36,7 @@ class MemoWidget : public test_support::WidgetBench {
  protected:
   void SetUp() override {
     WidgetBench::SetUp();
-    memoProgramPath = folder.Path(L"bar.exe");
-  }
-  void TearDown() override {
-    WidgetBench::TearDown();
-    memoProgramPath.clear();
+    host.dataProgramPath = folder.Path(L"bar.exe");
   }
 
   CMemo* AddMemoWidget() { return Place<CMemo>(u"Memo", 200, 200); }

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/bar_settings.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
-#include "widgets/cpu_win.h"
-#include "widgets/gauges_win.h"
+#include "widgets/cpu/cpu_win.h"
+#include "widgets/gauges/gauges_win.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "core/write_later_win.h"
 #include "support/widget_bench.h"
-#include "widgets/grpbtn_win.h"
-#include "widgets/grpscrl_win.h"
-#include "widgets/music_win.h"
+#include "widgets/controls/grpbtn_win.h"
+#include "widgets/controls/grpscrl_win.h"
+#include "widgets/music/music_win.h"
 
 namespace {
 

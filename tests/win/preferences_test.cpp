@@ -15,10 +15,12 @@
 #include "app/bar_win.h"
 #include "core/bar_settings.h"
 #include "core/records.h"
+#include "core/program_path_win.h"
 #include "core/settings_win.h"
 #include "res/resource.h"
+#include "support/bar_bench.h"
 #include "support/win_test_support.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ void SetRunValue(const std::optional<std::wstring>& value) {
 
 // The real bar with one clock, a fresh settings file and no Run value (the one found
 // there is put back afterwards).
-class Preferences : public ::testing::Test {
+class Preferences : public test_support::BarBench {
  protected:
   static void SetUpTestSuite() { InitCommonControls(); }
 
@@ -90,7 +92,6 @@ class Preferences : public ::testing::Test {
     EXPECT_TRUE(ran) << "the dialog did not open";
   }
 
-  test_support::IniSandbox ini;
   std::optional<std::wstring> savedRun_ = RunValue();
   HWND bar_ = nullptr;
 };

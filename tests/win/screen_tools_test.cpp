@@ -10,8 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/wide_win.h"
+#include "support/widget_bench.h"
 #include "support/win_test_support.h"
 #include "tidgets/lcdtest_win.h"
 #include "tidgets/sizemeter.h"
@@ -30,7 +31,7 @@ template <class Class>
 class ToolBench : public ::testing::Test {
  protected:
   void SetUp() override {
-    tidget_ = std::make_unique<Class>(L"도구", L"Tool");
+    tidget_ = std::make_unique<Class>(host_, L"도구", L"Tool");
     ASSERT_TRUE(tidget_->Create(bar_.hwnd(), 0, L"", WS_CHILD | WS_VISIBLE));
     SetWindowPos(tidget_->hwnd, nullptr, 0, 0, 24, 24, SWP_NOZORDER);
   }
@@ -52,16 +53,14 @@ class ToolBench : public ::testing::Test {
   }
 
   test_support::HostWindow bar_{100, 100, 200, 200};
+  test_support::IniSandbox ini_;
+  test_support::TestHost host_{ini_.settings, bar_.hwnd()};
   std::unique_ptr<Class> tidget_;
   std::vector<HWND> opened_;
 };
 
 class LcdTest : public ToolBench<CLCDTest> {
  protected:
-  void SetUp() override {
-    lcdState = LcdState{};  // as at program start
-    ToolBench::SetUp();
-  }
   static Snapshot Shown(HWND window) {
     UpdateWindow(window);
     return Snapshot::OfWindow(window);

@@ -19,8 +19,9 @@
 #include "core/records.h"
 #include "core/settings_win.h"
 #include "res/resource.h"
+#include "support/bar_bench.h"
 #include "support/win_test_support.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ std::u16string Name(const WidgetInfo& record) { return std::u16string(FieldView(
 
 // --- Fixture: the real bar over records set up by each test -------------------------
 
-class SelectionDialogs : public ::testing::Test {
+class SelectionDialogs : public test_support::BarBench {
  protected:
   static void SetUpTestSuite() { InitCommonControls(); }
 
@@ -122,7 +123,6 @@ class SelectionDialogs : public ::testing::Test {
     WithDialog([&] { Command(ID_SELECT_TIDGETS); }, L"티젯 선택", script);
   }
 
-  test_support::IniSandbox ini;
   HWND bar_ = nullptr;
 };
 
@@ -182,7 +182,7 @@ TEST_F(SelectionDialogs, WidgetDialogOpensBesideTheBarWithTheKindsAndTheFirstRec
 TEST_F(SelectionDialogs, EnterClosesWithCancelAndAnEmptyBarOpensWithNothingSelected) {
   StartBar();
   INT_PTR result = 0;
-  WithDialog([&] { result = RunWidgetSelection(bar_); }, L"위젯 선택", [](HWND dialog) {
+  WithDialog([&] { result = RunWidgetSelection(mainWindow); }, L"위젯 선택", [](HWND dialog) {
     EXPECT_EQ(Count(dialog, IDC_WSEL_IN_USE), 0);
     EXPECT_EQ(Selection(dialog, IDC_WSEL_IN_USE), LB_ERR);
     // No record: the properties do nothing.
@@ -401,14 +401,14 @@ TEST_F(SelectionDialogs, AColourOutsideTheSwatchesShowsPinkUntilOneIsPicked) {
     EXPECT_EQ(Selection(dialog, IDC_WSEL_COLOR, CB_GETCURSEL), 0);
     EXPECT_EQ(widgetList[0].bgColor, RGB(1, 2, 3));
     ChooseSwatch(dialog, 13);
-    EXPECT_EQ(widgetList[0].bgColor, colorSwatches[13]);
+    EXPECT_EQ(widgetList[0].bgColor, ResolvedSwatches()[13]);
     LOGBRUSH brush{};
     GetObjectW(clock->bgBrush, sizeof brush, &brush);
-    EXPECT_EQ(brush.lbColor, colorSwatches[13]);
+    EXPECT_EQ(brush.lbColor, ResolvedSwatches()[13]);
     ChooseSwatch(dialog, -1);  // a pick that is no swatch changes nothing
-    EXPECT_EQ(widgetList[0].bgColor, colorSwatches[13]);
+    EXPECT_EQ(widgetList[0].bgColor, ResolvedSwatches()[13]);
   });
-  EXPECT_EQ(colorSwatches[13], RGB(0xEE, 0x82, 0xEE));  // Violet
+  EXPECT_EQ(ResolvedSwatches()[13], RGB(0xEE, 0x82, 0xEE));  // Violet
 }
 
 TEST_F(SelectionDialogs, HidingAMergedWidgetClearsMergingAndShowingDoesNotRestoreIt) {
@@ -534,7 +534,7 @@ TEST_F(SelectionDialogs, SwatchItemsAreDrawnAndAMissingItemOnlyClearsItsBox) {
     };
     draw(3, ODS_SELECTED);
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 255));
-    EXPECT_EQ(GetPixel(dc, 30, 9), colorSwatches[3]);
+    EXPECT_EQ(GetPixel(dc, 30, 9), ResolvedSwatches()[3]);
     EXPECT_EQ(GetPixel(dc, 2, 1), RGB(0, 0, 0));  // the DC's pen
     draw(3, 0);
     EXPECT_EQ(GetPixel(dc, 59, 17), RGB(255, 255, 255));

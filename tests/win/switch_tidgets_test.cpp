@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/factory_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
 #include "support/widget_bench.h"
@@ -37,7 +37,7 @@ class SwitchTidgets : public test_support::WidgetBench {
   template <class Class>
   Class* Add(const char16_t* kind) {
     tidgetList.Append(MakeTidgetInfo(kind, tidgetList));
-    CTidget* tidget = CreateTidgetWindow(tidgetList.count() - 1, bar.hwnd());
+    CTidget* tidget = CreateTidgetWindow(host, tidgetList[tidgetList.count() - 1], bar.hwnd());
     if (tidget) SetWindowPos(tidget->hwnd, nullptr, 0, 0, 24, 24, SWP_NOZORDER);
     return dynamic_cast<Class*>(tidget);
   }
@@ -54,6 +54,8 @@ class SwitchTidgets : public test_support::WidgetBench {
     if (taken) UnregisterHotKey(other.hwnd(), 7);
     return taken;
   }
+
+  RecordList<TidgetInfo> tidgetList;
 };
 
 TEST_F(SwitchTidgets, CursorMoverClickSwitchesFaceAndTimerAndTheStateIsKept) {

@@ -6,7 +6,8 @@
 #include <random>
 
 #include "app/factory_win.h"
-#include "core/shell_win.h"
+#include "core/fonts_win.h"
+#include "support/widget_bench.h"
 #include "support/win_test_support.h"
 #include "tidgets/tetris_win.h"
 
@@ -44,7 +45,9 @@ class TetrisWindow : public ::testing::Test {
 
 TEST(TetrisTidget, EachClickOpensAnotherGameFreedWithItsWindow) {
   test_support::HostWindow strip(100, 100, 200, 40);
-  std::unique_ptr<CTidget> tidget(CreateTidgetObject(L"Tetris", L"테트리스", L"Tetris"));
+  test_support::IniSandbox ini;
+  test_support::TestHost host(ini.settings, strip.hwnd());
+  std::unique_ptr<CTidget> tidget(CreateTidgetObject(host, L"Tetris", L"테트리스", L"Tetris"));
   ASSERT_TRUE(dynamic_cast<CTetris*>(tidget.get()));
   tidget->Create(strip.hwnd(), 0, L"", WS_CHILD | WS_VISIBLE);
   MoveWindow(tidget->hwnd, 0, 0, 24, 24, TRUE);

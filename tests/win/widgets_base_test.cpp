@@ -14,9 +14,10 @@
 
 #include "core/gdiplus_win.h"
 #include "res/resource.h"
+#include "support/widget_bench.h"
 #include "support/win_test_support.h"
-#include "widgets/dget_win.h"
-#include "widgets/image_win.h"
+#include "widgets/base/dget_win.h"
+#include "widgets/pictures/image_win.h"
 
 namespace {
 
@@ -48,7 +49,9 @@ class TidgetClick : public ::testing::Test {
   }
   void TearDown() override { ReleaseCapture(); }
 
-  CountingTidget tidget_{L"테스트", L"Probe_2"};
+  test_support::IniSandbox ini_;
+  test_support::TestHost bar_{ini_.settings};
+  CountingTidget tidget_{bar_, L"테스트", L"Probe_2"};
   HostWindow host_{100, 100, 120, 60};  // last: its children go before their objects
 };
 
@@ -82,7 +85,7 @@ TEST_F(TidgetClick, ReleaseWhileAnotherWindowHoldsTheCaptureDoesNothing) {
 TEST_F(TidgetClick, NamesAreCopiedIntoTheirFields) {
   EXPECT_EQ(std::u16string(tidget_.caption), u"테스트");
   EXPECT_STREQ(tidget_.Section(), L"Probe_2");
-  CountingTidget longName(L"caption", L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij");
+  CountingTidget longName(bar_, L"caption", L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij");
   EXPECT_EQ(std::u16string(longName.instanceName), u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcde");  // 31 units
 }
 
@@ -92,13 +95,15 @@ TEST_F(TidgetClick, NamesAreCopiedIntoTheirFields) {
 
 class MenuIconTidget : public CIconTidget {
  public:
-  MenuIconTidget() : CIconTidget(L"아이콘", L"Icon", IDB_MENU) {}
+  explicit MenuIconTidget(DgetHost& host) : CIconTidget(host, L"아이콘", L"Icon", IDB_MENU) {}
   void Activate() override {}
 };
 
 TEST(IconTidget, IconLivesFromCreateToDestroyAndIsDrawnAtTheOrigin) {
   auto host = std::make_unique<HostWindow>(100, 100, 60, 60);
-  MenuIconTidget tidget;
+  test_support::IniSandbox ini;
+  test_support::TestHost bar(ini.settings);
+  MenuIconTidget tidget(bar);
   tidget.bgBrush = gdi::SolidBrush(kGreen);
   const int before = gdi::LiveObjects();
   ASSERT_NE(tidget.Create(host->hwnd(), 0, L"", WS_CHILD | WS_VISIBLE), nullptr);

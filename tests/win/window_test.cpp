@@ -8,6 +8,7 @@
 #include "app/factory_win.h"
 #include "core/gdiplus_win.h"
 #include "core/records.h"
+#include "support/widget_bench.h"
 #include "support/win_test_support.h"
 
 namespace {
@@ -43,8 +44,6 @@ class RecordingWindow : public CWindow {
   LRESULT OnLButtonUp(WPARAM, LPARAM) override { return Slot(15); }
   LRESULT OnLButtonDblClk(WPARAM, LPARAM) override { return Slot(16); }
   LRESULT OnMouseWheel(WPARAM, LPARAM) override { return Slot(17); }
-  LRESULT OnUserMessage1(WPARAM, LPARAM) override { return Slot(18); }
-  LRESULT OnUserMessage2(WPARAM, LPARAM) override { return Slot(19); }
   LRESULT OnDropFiles(WPARAM, LPARAM) override { return Slot(20); }
   void Draw(HDC, RECT) override { slots.push_back(7); }
 
@@ -95,8 +94,7 @@ TEST(WindowFramework, EveryRoutedMessageReachesItsSlot) {
   const Case cases[] = {{WM_TIMER, 8},          {WM_SIZE, 9},         {WM_COMMAND, 10},
                         {WM_CONTEXTMENU, 11},   {WM_KEYDOWN, 12},     {WM_LBUTTONDOWN, 13},
                         {WM_MOUSEMOVE, 14},     {WM_LBUTTONUP, 15},   {WM_LBUTTONDBLCLK, 16},
-                        {WM_MOUSEWHEEL, 17},    {WM_USER + 1, 18},    {WM_USER + 2, 19},
-                        {WM_DROPFILES, 20}};
+                        {WM_MOUSEWHEEL, 17},    {WM_DROPFILES, 20}};
   for (const Case& c : cases) {
     window.slots.clear();
     EXPECT_EQ(SendMessageW(hwnd, c.msg, 0, 0), 100 + c.slot) << "message " << c.msg;
@@ -164,8 +162,8 @@ TEST(WindowFramework, TableGrowsPastOneHundredWindows) {
   for (auto& window : windows) {
     ASSERT_EQ(window_table::Find(window->hwnd), window.get());
     window->slots.clear();
-    EXPECT_EQ(SendMessageW(window->hwnd, WM_USER + 2, 0, 0), 119);
-    EXPECT_EQ(window->slots, std::vector<int>{19});
+    EXPECT_EQ(SendMessageW(window->hwnd, WM_COMMAND, 0, 0), 110);
+    EXPECT_EQ(window->slots, std::vector<int>{10});
   }
   DestroyWindow(parent);
   EXPECT_EQ(window_table::Count(), before);
@@ -301,22 +299,24 @@ TEST(WindowFramework, GdiplusStartsOnFirstUseAndStaysUp) {
   EXPECT_TRUE(gdiplus_session::Started());
 }
 
-TEST(Factories, UnknownKindsMakeNoObjectAndNoWindow) {
-  EXPECT_EQ(CreateWidgetObject(L"NoSuchKind", L"x", L"x"), nullptr);
-  EXPECT_EQ(CreateWidgetObject(L"clock", L"x", L"x"), nullptr);
-  EXPECT_EQ(CreateTidgetObject(L"Weather", L"x", L"x"), nullptr);
-  EXPECT_EQ(CreateTidgetObject(nullptr, L"x", L"x"), nullptr);
+TEST(Factories, UnknownKindsAndKindsOfTheOtherListMakeNoObjectAndNoWindow) {
+  test_support::IniSandbox ini;
+  test_support::TestHost host(ini.settings);
+  EXPECT_EQ(CreateWidgetObject(host, L"NoSuchKind", L"x", L"x"), nullptr);
+  EXPECT_EQ(CreateWidgetObject(host, L"clock", L"x", L"x"), nullptr);
+  EXPECT_EQ(CreateWidgetObject(host, L"Tetris", L"x", L"x"), nullptr);
+  EXPECT_EQ(CreateTidgetObject(host, L"Clock", L"x", L"x"), nullptr);
+  EXPECT_EQ(CreateTidgetObject(host, L"Weather", L"x", L"x"), nullptr);
+  EXPECT_EQ(CreateTidgetObject(host, nullptr, L"x", L"x"), nullptr);
 
   CWindow parentObject;
   HWND parent = CreateTopLevel(parentObject, 100, 100, WS_POPUP);
-  widgetList.Append(ParseWidgetLine(u"미래\u00A7Weather\u00A7Weather_1\u00A71\u00A780"));
+  WidgetInfo record = ParseWidgetLine(u"미래\u00A7Weather\u00A7Weather_1\u00A71\u00A780");
   int before = window_table::Count();
-  EXPECT_EQ(CreateWidgetWindow(widgetList.count() - 1, parent), nullptr);
-  EXPECT_EQ(widgetList[widgetList.count() - 1].widget, nullptr);
+  EXPECT_EQ(CreateWidgetWindow(host, record, parent), nullptr);
+  EXPECT_EQ(record.widget, nullptr);
   EXPECT_EQ(window_table::Count(), before);
   EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
-  EXPECT_EQ(CreateWidgetWindow(widgetList.count(), parent), nullptr);  // past the end
-  widgetList.Clear();
   DestroyWindow(parent);
 }
 

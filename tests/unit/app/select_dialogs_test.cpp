@@ -46,9 +46,8 @@ TEST(SelectionRefusal, OnlyASecondInstanceOfASingleInstanceKindIsRefused) {
   EXPECT_FALSE(RefusesAnotherInstance(Row(u"ColorTable"), tidgets));
 }
 
-TEST(Swatches, ResolvedOnceFromTheNamesInDropDownOrder) {
-  SwatchList swatches{};
-  ResolveSwatches(swatches);
+TEST(Swatches, ResolvedFromTheNamesInDropDownOrder) {
+  const SwatchList swatches = ResolvedSwatches();
   EXPECT_EQ(swatches[0], ColorFromName(u"Pink"));
   EXPECT_EQ(swatches[3], RgbToColorRef(0xFFEFD5));  // PapayaWhip
   EXPECT_EQ(swatches[9], ColorFromName(u"MediumAquamarine"));
@@ -56,18 +55,10 @@ TEST(Swatches, ResolvedOnceFromTheNamesInDropDownOrder) {
   EXPECT_EQ(swatches[21], RgbToColorRef(0xD3D3D3));  // LightGrey
   EXPECT_EQ(swatches[23], RgbToColorRef(0xA9A9A9));  // DarkGray
   for (int i = 0; i < kSwatchCount; ++i) EXPECT_NE(swatches[i], 0u) << i;
-
-  // A list that is filled already is kept as it is.
-  SwatchList kept{};
-  kept[0] = 7;
-  ResolveSwatches(kept);
-  EXPECT_EQ(kept[0], 7u);
-  EXPECT_EQ(kept[1], 0u);
 }
 
 TEST(Swatches, LookupTakesTheFirstEqualSwatchElsePink) {
-  SwatchList swatches{};
-  ResolveSwatches(swatches);
+  const SwatchList swatches = ResolvedSwatches();
   EXPECT_EQ(SwatchIndexOf(swatches, ColorFromName(u"Violet")), 13);
   EXPECT_EQ(SwatchIndexOf(swatches, ColorFromName(u"Pink")), 0);
   EXPECT_EQ(SwatchIndexOf(swatches, RgbToColorRef(0x123456)), 0);
@@ -77,8 +68,7 @@ TEST(Swatches, LookupTakesTheFirstEqualSwatchElsePink) {
 }
 
 TEST(Swatches, ItemsOutsideTheListHaveNoColour) {
-  SwatchList swatches{};
-  ResolveSwatches(swatches);
+  const SwatchList swatches = ResolvedSwatches();
   EXPECT_EQ(SwatchAt(swatches, 0), swatches[0]);
   EXPECT_EQ(SwatchAt(swatches, 23), swatches[23]);
   EXPECT_FALSE(SwatchAt(swatches, -1));

@@ -1,40 +1,36 @@
 #include "support/widget_bench.h"
 
-#include "core/bar_settings.h"
-#include "core/shell_win.h"
 #include "app/factory_win.h"
+#include "core/fonts_win.h"
 
 namespace test_support {
 
 void WidgetBench::SetUp() {
   ASSERT_NE(bar.hwnd(), nullptr);
-  barHandle = bar.hwnd();
-  barSettings.vertical = true;
+  host.dataProgramPath = ini.Beside(L"pelgra.exe");
   CreateSharedFonts();
 }
 
 void WidgetBench::TearDown() {
-  if (IsWindow(activeDialog)) DestroyWindow(activeDialog);
-  activeDialog = nullptr;
+  if (IsWindow(host.popup.activeDialog)) DestroyWindow(host.popup.activeDialog);
+  host.popup = {};
   DestroyWindow(bar.hwnd());
-  barHandle = nullptr;
   for (WidgetInfo& record : widgetList) delete record.widget;
   widgetList.Clear();
-  barSettings.vertical = true;
   ReleaseSharedFonts();
   PumpMessages();
 }
 
 CWidget* WidgetBench::Place(WidgetInfo record, int width, int height, int y) {
   widgetList.Append(std::move(record));
-  CWidget* widget = CreateWidgetWindow(widgetList.count() - 1, bar.hwnd());
+  CWidget* widget = CreateWidgetWindow(host, widgetList[widgetList.count() - 1], bar.hwnd());
   if (widget) SetWindowPos(widget->hwnd, nullptr, 0, y, width, height, SWP_NOZORDER);
   return widget;
 }
 
 HWND WidgetBench::OpenPopup(const CWidget& widget) {
   SendMessageW(widget.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(widget.hwnd), At(10, 10));
-  return activeDialog;
+  return host.popup.activeDialog;
 }
 
 void WidgetBench::PressEscape(HWND popup) {

@@ -1,14 +1,38 @@
 // A stand-in bar for the widget tests: settings in a fresh .ini, the shared fonts, a
-// top-level window that is barHandle, and widgets made by the factory from records.
+// top-level window standing in for the bar, and widgets made by the factory from records.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "core/bar_settings.h"
 #include "core/records.h"
 #include "support/win_test_support.h"
-#include "widgets/dget_win.h"
+#include "widgets/base/dget_win.h"
 
 namespace test_support {
+
+// What a bar gives its widgets, held by the test: a store, a window, options, the popup.
+class TestHost : public DgetHost {
+ public:
+  explicit TestHost(CSettings& settings, HWND bar = nullptr) : settings_(settings), bar(bar) {}
+
+  CSettings& Settings() override { return settings_; }
+  HWND BarWindow() const override { return bar; }
+  const BarSettings& BarOptions() const override { return options; }
+  OpenPopup& Popup() override { return popup; }
+  const std::wstring& DataProgramPath() const override { return dataProgramPath; }
+
+  HWND bar;
+  BarSettings options;
+  OpenPopup popup;
+  // Beside the test's .ini unless a test points it elsewhere.
+  std::wstring dataProgramPath;
+
+ private:
+  CSettings& settings_;
+};
 
 class WidgetBench : public ::testing::Test {
  protected:
@@ -19,17 +43,22 @@ class WidgetBench : public ::testing::Test {
   CWidget* Place(WidgetInfo record, int width, int height, int y = 0);
   template <class Class>
   Class* Place(const char16_t* kind, int width, int height, int y = 0) {
-    return dynamic_cast<Class*>(Place(MakeWidgetInfo(kind), width, height, y));
+    return dynamic_cast<Class*>(Place(MakeWidgetInfo(kind, widgetList), width, height, y));
   }
 
   // The popup a right-click opened, or null.
-  static HWND OpenPopup(const CWidget& widget);
+  HWND OpenPopup(const CWidget& widget);
   // Esc as the message loop hands it to the popup.
   static void PressEscape(HWND popup);
   static void Deactivate(HWND popup) { SendMessageW(popup, WM_NCACTIVATE, FALSE, 0); }
 
   IniSandbox ini;
   HostWindow bar{100, 100, 400, 400};
+  TestHost host{ini.settings, bar.hwnd()};
+  RecordList<WidgetInfo> widgetList;
+  // What the tests read and set of the stand-in bar, by the names the bar gives them.
+  HWND& activeDialog = host.popup.activeDialog;
+  BarSettings& barSettings = host.options;
 };
 
 }  // namespace test_support

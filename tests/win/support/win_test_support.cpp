@@ -227,15 +227,9 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() { RemoveTestFolder(folder_); }
 
-IniSandbox::IniSandbox()
-    : path_(folder_.Path(L"pelgra.ini")), savedPath_(settings.iniPath), savedUseIni_(settings.useIni) {
+IniSandbox::IniSandbox() : path_(folder_.Path(L"pelgra.ini")) {
   settings.iniPath = path_;
   settings.useIni = true;
-}
-
-IniSandbox::~IniSandbox() {
-  settings.iniPath = savedPath_;
-  settings.useIni = savedUseIni_;
 }
 
 int IniSandbox::Int(const wchar_t* section, const wchar_t* key, int missing) const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/settings_win.h"
 #include "core/window_win.h"
 
 namespace test_support {
@@ -98,23 +99,26 @@ class TempFolder {
   std::wstring folder_;
 };
 
-// The global settings kept in a fresh pelgra.ini for as long as this lives.
+// A fresh pelgra.ini in a folder of its own for as long as this lives, and a settings
+// store of it for the objects under test.
 class IniSandbox {
  public:
   IniSandbox();
-  ~IniSandbox();
   const std::wstring& path() const { return path_; }
   int Int(const wchar_t* section, const wchar_t* key, int missing = -99) const;
   std::wstring String(const wchar_t* section, const wchar_t* key) const;  // "<missing>" when absent
   bool HasSection(const wchar_t* section) const;
   bool Exists() const;
   void Write(const wchar_t* section, const wchar_t* key, const wchar_t* value) const;
+  // A file beside the .ini.
+  std::wstring Beside(const wchar_t* name) const { return folder_.Path(name); }
 
  private:
   TempFolder folder_;
   std::wstring path_;
-  std::wstring savedPath_;
-  bool savedUseIni_;
+
+ public:
+  CSettings settings;
 };
 
 // A plain visible top-level CWindow, e.g. standing in for the bar.

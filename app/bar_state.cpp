@@ -1,3 +1,0 @@
-#include "app/bar_state.h"
-
-BarState barState;

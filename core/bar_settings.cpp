@@ -1,3 +1,0 @@
-#include "core/bar_settings.h"
-
-BarSettings barSettings;

@@ -1,0 +1,3 @@
+#include "core/instance_win.h"
+
+HINSTANCE appInstance = GetModuleHandleW(nullptr);

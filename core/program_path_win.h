@@ -1,0 +1,7 @@
+// Where the running executable is.
+#pragma once
+
+#include <string>
+
+// The executable's full path, however long it is.
+std::wstring ProgramFilePath();

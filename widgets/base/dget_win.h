@@ -1,0 +1,91 @@
+// The bases of the bar's panels (widgets) and icon buttons (tidgets): every one is
+// made from its catalogue caption and its unique instance name, and keeps its own
+// options in the settings section named after that instance name.
+#pragma once
+
+#include <string>
+
+#include "core/geometry.h"
+#include "core/text.h"
+#include "core/window_win.h"
+#include "widgets/base/popup_win.h"
+
+class CSettings;
+struct BarSettings;
+
+// What a widget or tidget asks of the bar that holds it. The bar implements it; tests
+// stand in for it.
+class DgetHost {
+ public:
+  // The store every instance keeps its section in.
+  virtual CSettings& Settings() = 0;
+  // The bar's window (null while there is none) and its options.
+  virtual HWND BarWindow() const = 0;
+  virtual const BarSettings& BarOptions() const = 0;
+  // The one settings popup of the program.
+  virtual OpenPopup& Popup() = 0;
+  // The executable's path in the data folder: the files an instance writes are named after it.
+  virtual const std::wstring& DataProgramPath() const = 0;
+
+ protected:
+  ~DgetHost() = default;
+};
+
+class CDget : public CWindow {
+ public:
+  CDget(DgetHost& host, const wchar_t* caption, const wchar_t* name);
+  // Takes its settings popup along if that is still open.
+  ~CDget() override;
+
+  DgetHost& host;
+  NameField caption = {};
+  NameField instanceName = {};
+
+  // instanceName as the settings section.
+  const wchar_t* Section() const;
+  // The store of that section.
+  CSettings& Settings() const { return host.Settings(); }
+  // Puts a popup or tool window beside the bar, lined up with `offset` along it.
+  void PlaceBesideBar(HWND window, Point offset) const;
+};
+
+class CWidget : public CDget {
+ public:
+  using CDget::CDget;
+};
+
+// A WM_SIZE to an empty client: the size a widget is created at, before the bar lays
+// it out. A widget with controls places them at the first real size instead, since
+// every move is a trip to the system and the start-up waits for them.
+inline bool SizedToNothing(LPARAM sizeParam) { return LOWORD(sizeParam) == 0 || HIWORD(sizeParam) == 0; }
+
+// A tidget acts on a click: press, then release inside the button while it still
+// holds the capture. No pressed look, no repeat.
+class CTidget : public CDget {
+ public:
+  using CDget::CDget;
+
+  LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam) override;
+  virtual void Activate() = 0;
+};
+
+// Copies a face bitmap to (0, 0) in its own size; the rest keeps the background.
+void DrawFaceBitmap(HDC dc, HBITMAP face);
+
+// The tidgets whose face is one bitmap resource, loaded in OnCreate (drawn for the
+// tidget's scale, and again when that changes) and freed in OnDestroy.
+class CIconTidget : public CTidget {
+ public:
+  CIconTidget(DgetHost& host, const wchar_t* caption, const wchar_t* name, int iconResource);
+
+  LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
+  void Draw(HDC dc, RECT client) override;
+  void SetScale(Scale newScale) override;
+
+  gdi::Bitmap icon;
+
+ private:
+  int iconResource_;
+};

@@ -1,0 +1,31 @@
+// What the memo widget decides without a window: its texts, the memo file's name and
+// where its controls go. The memos themselves are in memo_record.h.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/geometry.h"
+#include "core/scale.h"
+#include "widgets/memo/memo_record.h"
+
+// What the edit shows while no memo is selected.
+inline constexpr char16_t kNoMemosText[] = u"메모가 하나도 없습니다.\r\n+ 버튼을 눌러 메모를 추가하십시오.";
+// The delete question for a title (cut to 63 characters).
+std::u16string DeleteQuestion(std::u16string_view title);
+
+// The memo file beside the executable: the program's path cut after the last '.' of
+// its file name, then "Memo" for the first instance ("Memo_1") or the instance name.
+// A file name without a dot gets one.
+std::u16string MemoFilePath(std::u16string_view programPath, std::u16string_view instanceName);
+
+// Where the memo widget's controls go in a client area of the given size: the title
+// drop-down (its height includes the list), the "+", "-" and "ㅁ" buttons and the edit.
+struct MemoWidgetLayout {
+  Rect titleList;
+  Rect addButton;
+  Rect deleteButton;
+  Rect openButton;
+  Rect edit;
+};
+MemoWidgetLayout MemoWidgetLayoutOf(int width, int height, Scale scale = {});

@@ -1,0 +1,318 @@
+#include "widgets/memo/memo_win.h"
+
+#include <imm.h>
+
+#include <initializer_list>
+
+#include "core/app_messages_win.h"
+#include "core/bar_settings.h"
+#include "core/control_win.h"
+#include "core/fonts_win.h"
+#include "core/tooltip_win.h"
+#include "core/wide_win.h"
+#include "core/write_later_win.h"
+#include "widgets/memo/memo_file_win.h"
+
+namespace {
+
+enum : int { kTitleListId = 0, kAddId = 1, kDeleteId = 2, kOpenId = 3, kEditId = 4 };
+enum MemoNotice : WPARAM { kUnreadableNotice = 1, kUnwritableNotice = 2 };
+
+constexpr wchar_t kUnreadableText[] =
+    L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
+    L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
+constexpr wchar_t kUnwritableText[] =
+    L"메모 파일을 저장하지 못했습니다. 이전에 저장한 메모 파일은 그대로 남아 있습니다.\r\n";
+
+void TellUser(const std::wstring& text) {
+  // While the bar closes its quit message is already pending, and a message box that
+  // meets it ends at once: hold it back until the box has been answered.
+  MSG quit{};
+  const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  MessageBoxW(nullptr, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
+  if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
+}
+
+
+void SwitchToHangul(HWND edit) {
+  HIMC context = ImmGetContext(edit);
+  if (!context) return;
+  ImmSetConversionStatus(context, IME_CMODE_NATIVE, IME_SMODE_NONE);
+  ImmReleaseContext(edit, context);
+}
+
+std::wstring ComboText(HWND combo, int index) {
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace
+
+CMemo::~CMemo() {
+  write_later::Forget(this);
+  // Normally done by OnDestroy; here for an object whose window never closed them.
+  for (MemoRecord* memo : memos)
+    if (memo->viewer) ReleaseViewer(*memo);
+}
+
+LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
+  titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId);
+  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, {}, L"+");
+  deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId, {}, L"-");
+  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, {}, L"ㅁ");
+  AddTooltip(addButton, L"새 메모", scale);
+  AddTooltip(deleteButton, L"메모 삭제", scale);
+  AddTooltip(openButton, L"메모 창 열기", scale);
+  edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
+  // The buttons too: the system's dialog font may have no glyph for "ㅁ".
+  for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  // Lifts the 32,767-character limit on typing and pasting.
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+  current = -1;
+  ReadFile();
+  for (const MemoRecord* memo : memos)
+    SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memo->title)));
+  ShowCurrent();
+  return 0;
+}
+
+LRESULT CMemo::OnDestroy(WPARAM, LPARAM) {
+  write_later::Forget(this);
+  CloseViewers();
+  Flush(current);
+  if (changed && !fileBlocked_) WriteFile(true);
+  return 0;
+}
+
+LRESULT CMemo::OnSize(WPARAM wParam, LPARAM lParam) {
+  CWindow::OnSize(wParam, lParam);
+  if (SizedToNothing(lParam)) return 0;
+  PlaceControls(LOWORD(lParam), HIWORD(lParam));
+  return 0;
+}
+
+void CMemo::SetScale(Scale newScale) {
+  CWidget::SetScale(newScale);
+  for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), TRUE);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  PlaceControls(client.right, client.bottom);
+}
+
+void CMemo::PlaceControls(int width, int height) {
+  const MemoWidgetLayout layout = MemoWidgetLayoutOf(width, height, scale);
+  MoveControl(titleList, layout.titleList);
+  MoveControl(addButton, layout.addButton);
+  MoveControl(deleteButton, layout.deleteButton);
+  MoveControl(openButton, layout.openButton);
+  MoveControl(edit, layout.edit);
+}
+
+LRESULT CMemo::OnCommand(WPARAM wParam, LPARAM) {
+  const int code = HIWORD(wParam);
+  switch (LOWORD(wParam)) {
+    case kTitleListId:
+      if (code == CBN_SELCHANGE) SelectionChanged();
+      break;
+    case kAddId: AddMemo(); break;
+    case kDeleteId: DeleteSelected(); break;
+    case kOpenId: OpenViewer(); break;
+    case kEditId:
+      if (code != EN_CHANGE || settingText_) break;
+      if (MemoRecord* memo = At(current)) {
+        memo->modified = 1;
+        changed = true;
+        SaveLater();
+      }
+      break;
+  }
+  return 0;
+}
+
+LRESULT CMemo::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case kMsgMemoViewerClosed:
+      ViewerClosed(reinterpret_cast<const CMemoViewer*>(wParam), static_cast<unsigned>(lParam));
+      return 0;
+    case kMsgMemoFileNotice: ShowFileNotice(wParam); return 0;
+    default: return CWidget::WindowProc(msg, wParam, lParam);
+  }
+}
+
+void CMemo::ShowFileNotice(WPARAM notice) {
+  // Sent during the bar's creation, the box would run before the bar is shown and drawn.
+  HWND bar = host.BarWindow();
+  if (bar) RedrawWindow(bar, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const std::wstring text = (notice == kUnreadableNotice ? kUnreadableText : kUnwritableText) + filePath_;
+  MessageBoxW(bar, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+}
+
+void CMemo::SaveLater(bool atOnce) {
+  write_later::Changed(this, [this] { SaveChanges(); }, atOnce);
+}
+
+// The same as the widget's end writes, except that open memo windows stay open.
+void CMemo::SaveChanges() {
+  for (MemoRecord* memo : memos) {
+    if (!memo->viewer) continue;
+    memo->viewer->StoreText();
+    memo->viewer->StoreRect();
+  }
+  Flush(current);
+  if (changed && !fileBlocked_) WriteFile(false);
+}
+
+void CMemo::ViewerClosed(const CMemoViewer* gone, unsigned serial) {
+  // The pointer is only compared, never followed: a viewer that is no longer any
+  // memo's has been deleted already.
+  for (MemoRecord* memo : memos)
+    if (memo->viewer == gone && gone && memo->viewer->serial == serial) ReleaseViewer(*memo);
+}
+
+int CMemo::CaptionUnits() const { return host.BarOptions().capThick; }
+
+void CMemo::Flush(std::int32_t index) {
+  MemoRecord* memo = At(index);
+  if (!memo || memo->modified != 1) return;
+  memo->Reserve(GetWindowTextLengthW(edit) + 1);
+  GetWindowTextW(edit, AsWide(memo->text.get()), memo->textCapacity);
+  memo->modified = 0;
+  changed = true;
+}
+
+void CMemo::FlushIfShown(const MemoRecord* memo) {
+  if (memo && At(current) == memo) Flush(current);
+}
+
+void CMemo::TextStoredByViewer(const MemoRecord* memo) {
+  changed = true;
+  if (!memo || At(current) != memo) return;
+  SetEditText(memo->Text());
+  At(current)->modified = 0;
+}
+
+void CMemo::LookChangedByViewer(const MemoRecord* memo) {
+  changed = true;
+  SaveLater(true);
+  TitleChanged(memo);
+}
+
+void CMemo::TitleChanged(const MemoRecord* memo) {
+  const std::int32_t index = IndexOf(memo);
+  if (index < 0 || ComboText(titleList, index) == AsWide(memo->title)) return;
+  const LRESULT selected = SendMessageW(titleList, CB_GETCURSEL, 0, 0);
+  SendMessageW(titleList, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendMessageW(titleList, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(AsWide(memo->title)));
+  SendMessageW(titleList, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void CMemo::ReadFile() {
+  filePath_ = ToWide(MemoFilePath(AsU16View(host.DataProgramPath().c_str()), AsU16View(Section())));
+  if (ReadMemoFile(filePath_, *this) != MemoFileRead::kUnreadable) return;
+  fileBlocked_ = true;
+  PostMessageW(hwnd, kMsgMemoFileNotice, kUnreadableNotice, 0);
+}
+
+void CMemo::WriteFile(bool closing) {
+  if (WriteMemoFile(filePath_, *this)) {
+    changed = false;
+    writeFailureTold_ = false;
+    return;
+  }
+  if (writeFailureTold_) return;
+  writeFailureTold_ = true;
+  if (!closing)
+    PostMessageW(hwnd, kMsgMemoFileNotice, kUnwritableNotice, 0);
+  else if (!GetSystemMetrics(SM_SHUTTINGDOWN))  // a box cannot be answered while the session ends
+    TellUser(kUnwritableText + filePath_);
+}
+
+void CMemo::ShowCurrent() {
+  const MemoRecord* memo = At(current);
+  if (!memo) {
+    SetEditText(kNoMemosText);
+    EnableWindow(edit, FALSE);
+    return;
+  }
+  SendMessageW(titleList, CB_SETCURSEL, static_cast<WPARAM>(current), 0);
+  SetEditText(memo->Text());
+  EnableWindow(edit, TRUE);
+}
+
+void CMemo::SetEditText(std::u16string_view text) {
+  settingText_ = true;
+  SetWindowTextW(edit, ToWide(text).c_str());
+  settingText_ = false;
+}
+
+void CMemo::SelectionChanged() {
+  Flush(current);
+  current = static_cast<std::int32_t>(SendMessageW(titleList, CB_GETCURSEL, 0, 0));
+  ClampCurrent();
+  ShowCurrent();
+}
+
+void CMemo::AddMemo() {
+  Flush(current);
+  current = AddNew();
+  SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memos[current]->title)));
+  ShowCurrent();
+  SwitchToHangul(edit);
+  SetFocus(edit);
+  changed = true;
+  SaveLater(true);
+}
+
+void CMemo::DeleteSelected() {
+  const auto selected = static_cast<std::int32_t>(SendMessageW(titleList, CB_GETCURSEL, 0, 0));
+  MemoRecord* memo = At(selected);
+  if (!memo) return;
+  const std::u16string question = DeleteQuestion(memo->Title());
+  if (MessageBoxW(hwnd, AsWide(question.c_str()), L"질문", MB_YESNO) != IDYES) return;
+  // The viewer goes first: it stores its rectangle into the memo as it closes.
+  if (memo->viewer) ReleaseViewer(*memo);
+  Remove(selected);
+  SendMessageW(titleList, CB_DELETESTRING, static_cast<WPARAM>(selected), 0);
+  ShowCurrent();
+  changed = true;
+  SaveLater(true);
+}
+
+void CMemo::OpenViewer() {
+  MemoRecord* memo = At(current);
+  if (!memo) return;
+  Flush(current);
+  // A viewer whose window has gone but whose notice has not arrived yet is let go now.
+  if (memo->viewer && !memo->viewer->hwnd) ReleaseViewer(*memo);
+  if (memo->viewer) {
+    SetForegroundWindow(memo->viewer->hwnd);
+    SetFocus(memo->viewer->hwnd);
+    return;
+  }
+  auto* viewer = new CMemoViewer(*this, *memo, ++lastViewerSerial_);
+  memo->viewer = viewer;
+  if (viewer->Open()) return;
+  memo->viewer = nullptr;
+  delete viewer;
+}
+
+void CMemo::CloseViewers() {
+  for (MemoRecord* memo : memos) {
+    if (!memo->viewer) continue;
+    memo->viewer->StoreText();
+    ReleaseViewer(*memo);
+  }
+}
+
+void CMemo::ReleaseViewer(MemoRecord& memo) {
+  CMemoViewer* viewer = memo.viewer;
+  memo.viewer = nullptr;
+  viewer->Detach();
+  if (viewer->Deletable()) delete viewer;
+}

@@ -1,0 +1,20 @@
+// Where the music player's controls go, decided without a window.
+#pragma once
+
+#include "core/geometry.h"
+#include "core/scale.h"
+
+namespace music {
+
+// The controls that follow the widget's size: seek bar and list box take the width,
+// the list box the rest of the height, and the add and clear buttons sit at the right
+// edge above the list. The others keep fixed places (scaled) at the top left.
+struct PlayerLayout {
+  Rect seekBar;
+  Rect fileList;
+  Rect addButton;
+  Rect clearButton;
+};
+PlayerLayout PlayerLayoutOf(int width, int height, Scale scale = {});
+
+}  // namespace music
