@@ -71,10 +71,10 @@ void CMainWindow::Load() {
 }
 
 HWND CMainWindow::CreateBar() {
-  const BarSettings& s = barSettings;
-  return CreateWindowExW(s.alwaysontop ? WS_EX_TOPMOST : 0, kWindowClassName, kBarTitle, WS_POPUP | WS_CLIPCHILDREN,
-                         s.left, s.top, StoredExtent(s.left, s.right), StoredExtent(s.top, s.bottom), nullptr,
-                         nullptr, appInstance, this);
+  const BarSettings& place = barSettings;
+  return CreateWindowExW(place.alwaysontop ? WS_EX_TOPMOST : 0, kWindowClassName, kBarTitle,
+                         WS_POPUP | WS_CLIPCHILDREN, place.left, place.top, StoredExtent(place.left, place.right),
+                         StoredExtent(place.top, place.bottom), nullptr, nullptr, appInstance, this);
 }
 
 void CMainWindow::ReleaseRecordObjects() {

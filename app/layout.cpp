@@ -27,7 +27,7 @@ struct Axes {
   }
 };
 
-bool IsLeader(const LayoutWidget& w) { return w.placeable && w.visible && !w.merged; }
+bool IsLeader(const LayoutWidget& widget) { return widget.placeable && widget.visible && !widget.merged; }
 
 // The members of the group led by record `leader`: the leader and the merged records
 // right after it. Merged records without a window are passed over.
@@ -56,20 +56,20 @@ void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>
   const std::int64_t inner = std::int64_t{crossThickness} - 2 * std::int64_t{border};
   std::int64_t avail = inner - static_cast<std::int64_t>(members.size() - 1) * split;
   std::int64_t total = 0;
-  for (int m : members) {
-    if (widgets[m].ratio > 0)
-      total += widgets[m].ratio;
+  for (int member : members) {
+    if (widgets[member].ratio > 0)
+      total += widgets[member].ratio;
     else
-      avail += widgets[m].ratio;
+      avail += widgets[member].ratio;
   }
   avail = ToInt(avail);  // keeps ratio * avail inside 64 bits
   std::int64_t across = border;
-  for (std::size_t k = 0; k < members.size(); ++k) {
-    const LayoutWidget& member = widgets[members[k]];
+  for (std::size_t position = 0; position < members.size(); ++position) {
+    const LayoutWidget& member = widgets[members[position]];
     const std::int64_t size = member.ratio > 0 ? member.ratio * avail / total : -std::int64_t{member.ratio};
     const std::int64_t from = scale.Px(across);
-    const std::int64_t to = k + 1 == members.size() ? std::max(innerEnd, from) : scale.Px(across + size);
-    out.widgets[members[k]] = axes.Make(alongFrom, alongTo - alongFrom, from, to - from);
+    const std::int64_t to = position + 1 == members.size() ? std::max(innerEnd, from) : scale.Px(across + size);
+    out.widgets[members[position]] = axes.Make(alongFrom, alongTo - alongFrom, from, to - from);
     across += size + split;
   }
 }
@@ -215,19 +215,19 @@ std::vector<Point> FlowTidgets(bool vertical, int extent, int tidgetSize, int ti
 BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidget>& widgets,
                            const std::vector<bool>& tidgetPlaceable, Scale scale, BarFit fit) {
   const Axes axes{bar.vertical};
-  const int b = bar.bdThick;
-  const int k = bar.capThick;
+  const int borderUnits = bar.bdThick;
+  const int captionUnits = bar.capThick;
   const int crossUnits = bar.vertical ? bar.vertThick : bar.horzThick;
   const int cross = scale.Px(crossUnits);
   BarLayout out;
-  out.border = scale.Px(b);
-  out.caption = scale.Px(std::int64_t{b} + k) - out.border;
+  out.border = scale.Px(borderUnits);
+  out.caption = scale.Px(std::int64_t{borderUnits} + captionUnits) - out.border;
   const int inner = ToInt(std::int64_t{cross} - 2 * std::int64_t{out.border});
   out.widgets.resize(widgets.size());
   out.tidgets.resize(tidgetPlaceable.size());
 
   const int buttonSize = scale.Px(kBarButtonSize);
-  const int buttonAcross = scale.Px(std::int64_t{k} / 2 + b - 8);
+  const int buttonAcross = scale.Px(std::int64_t{captionUnits} / 2 + borderUnits - 8);
   const int captionMiddle = out.border + out.caption / 2;
   if (bar.vertical) {
     const int closeLeft = cross - scale.Px(22);
@@ -236,8 +236,8 @@ BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidge
     out.menuButton = {menuLeft, buttonAcross, menuLeft + buttonSize, buttonAcross + buttonSize};
     out.title = {out.border + scale.Px(4), captionMiddle};
   } else {
-    const int closeTop = cross - scale.Px(std::int64_t{b} + 20);
-    const int menuTop = cross - scale.Px(std::int64_t{b} + 40);
+    const int closeTop = cross - scale.Px(std::int64_t{borderUnits} + 20);
+    const int menuTop = cross - scale.Px(std::int64_t{borderUnits} + 40);
     out.closeButton = {buttonAcross, closeTop, buttonAcross + buttonSize, closeTop + buttonSize};
     out.menuButton = {buttonAcross, menuTop, buttonAcross + buttonSize, menuTop + buttonSize};
     out.title = {captionMiddle, cross - scale.Px(50)};
@@ -251,7 +251,7 @@ BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidge
   out.stripExtent = StripExtent(inner, out.tidgetSize, gap, tidgetCount);
 
   const std::vector<RowSize> sizes = RowSizes(widgets, bar.widgetMinThick);
-  int stripStart = FullRows(sizes, bar.splitThick, std::int64_t{k} + b, scale, out.rows);
+  int stripStart = FullRows(sizes, bar.splitThick, std::int64_t{captionUnits} + borderUnits, scale, out.rows);
   out.fullLength = ToInt(std::int64_t{stripStart} + out.stripExtent + out.border);
   if (fit.room > 0 && out.fullLength > fit.room) {
     // As long as the room, the strip and the far border keeping their size at its end
@@ -341,17 +341,17 @@ int ThicknessForReach(const BarSettings& bar, std::vector<LayoutWidget> widgets,
   return low;
 }
 
-BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p, Scale scale) {
-  const int b = scale.Px(bar.bdThick);
-  const int k = scale.Px(std::int64_t{bar.bdThick} + bar.capThick) - b;
+BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point point, Scale scale) {
+  const int border = scale.Px(bar.bdThick);
+  const int caption = scale.Px(std::int64_t{bar.bdThick} + bar.capThick) - border;
   if (bar.vertical) {
-    if (p.x < b) return BarHit::Left;
-    if (p.x > client.right - b - 1) return BarHit::Right;
-    return p.y <= k ? BarHit::Caption : BarHit::Client;
+    if (point.x < border) return BarHit::Left;
+    if (point.x > client.right - border - 1) return BarHit::Right;
+    return point.y <= caption ? BarHit::Caption : BarHit::Client;
   }
-  if (p.y < b) return BarHit::Top;
-  if (p.y > client.bottom - b - 1) return BarHit::Bottom;
-  return p.x <= k ? BarHit::Caption : BarHit::Client;
+  if (point.y < border) return BarHit::Top;
+  if (point.y > client.bottom - border - 1) return BarHit::Bottom;
+  return point.x <= caption ? BarHit::Caption : BarHit::Client;
 }
 
 int ClampThickness(int thickness, int minThick, int maxThick) {
@@ -362,15 +362,15 @@ int ClampThickness(int thickness, int minThick, int maxThick) {
 
 Point SnapToWorkArea(const Rect& work, const Rect& window, Scale scale) {
   const std::int64_t reach = scale.Px(kSnapDistance);
-  const std::int64_t cx = std::int64_t{window.right} - window.left;
-  const std::int64_t cy = std::int64_t{window.bottom} - window.top;
-  std::int64_t x = window.left;
-  std::int64_t y = window.top;
-  if (std::llabs(x - work.left) < reach) x = work.left;
-  if (std::llabs(x + cx - work.right) < reach) x = work.right - cx;
-  if (std::llabs(y - work.top) < reach) y = work.top;
-  if (std::llabs(y + cy - work.bottom) < reach) y = work.bottom - cy;
-  return {ToInt(x), ToInt(y)};
+  const std::int64_t width = std::int64_t{window.right} - window.left;
+  const std::int64_t height = std::int64_t{window.bottom} - window.top;
+  std::int64_t left = window.left;
+  std::int64_t top = window.top;
+  if (std::llabs(left - work.left) < reach) left = work.left;
+  if (std::llabs(left + width - work.right) < reach) left = work.right - width;
+  if (std::llabs(top - work.top) < reach) top = work.top;
+  if (std::llabs(top + height - work.bottom) < reach) top = work.bottom - height;
+  return {ToInt(left), ToInt(top)};
 }
 
 EdgeColors BorderEdgeColors(ColorRef border) {

@@ -122,7 +122,7 @@ int ThicknessForReach(const BarSettings& bar, std::vector<LayoutWidget> widgets,
 enum class BarHit { Client, Caption, Left, Right, Top, Bottom };
 // Which part of the bar a client point is on: the long edges resize, the caption
 // band (with the border before it) moves.
-BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point p, Scale scale = {});
+BarHit HitTestBar(const BarSettings& bar, const Rect& client, Point point, Scale scale = {});
 
 // A dragged widget thickness kept within the two limits; the maximum wins if they cross.
 int ClampThickness(int thickness, int minThick, int maxThick);

@@ -11,6 +11,11 @@ pelgra_sanitize(unit_tests)
 add_test(NAME unit COMMAND unit_tests "--gtest_output=xml:${PELGRA_REPORT_DIR}/unit.xml")
 set_tests_properties(unit PROPERTIES ENVIRONMENT "PELGRA_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 
+# The modules include each other one way: no cycle, and no include against the layers.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME include_cycles COMMAND ${Python3_EXECUTABLE} "${CMAKE_SOURCE_DIR}/tools/include_cycles.py"
+                                     "${CMAKE_SOURCE_DIR}")
+
 # One libFuzzer target per reader of stored or typed input; the test replays its seeds.
 if(PELGRA_FUZZING)
   file(GLOB PELGRA_FUZZ_TARGETS CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp")

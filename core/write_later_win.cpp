@@ -16,30 +16,35 @@ struct Waiter {
   std::function<void()> write;
 };
 
-WriteSchedule schedule(kLongestMs);
-std::vector<Waiter> waiters;
-// A thread timer: it needs no window, so it also runs inside modal loops and under any bar.
-UINT_PTR timer = 0;
+// The one queue of the UI thread: when each owner's write is due, the writes, and
+// the thread timer that wakes it (it needs no window, so it also runs inside modal
+// loops and under any bar).
+struct Queue {
+  WriteSchedule schedule{kLongestMs};
+  std::vector<Waiter> waiters;
+  UINT_PTR timer = 0;
+};
+Queue queue;
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
 
 void Arm() {
-  if (timer) KillTimer(nullptr, timer);
-  timer = 0;
-  const std::optional<WriteSchedule::Ms> due = schedule.NextDue();
+  if (queue.timer) KillTimer(nullptr, queue.timer);
+  queue.timer = 0;
+  const std::optional<WriteSchedule::Ms> due = queue.schedule.NextDue();
   if (!due) return;
   const ULONGLONG now = GetTickCount64();
   const UINT wait = *due > now ? static_cast<UINT>(*due - now) : USER_TIMER_MINIMUM;
-  timer = SetTimer(nullptr, 0, wait, OnTimer);
+  queue.timer = SetTimer(nullptr, 0, wait, OnTimer);
 }
 
 // The write is taken out before it runs, so one that tells of a change (or runs a
 // modal loop in which the timer comes again) finds a consistent state.
 std::function<void()> Take(const void* owner) {
-  for (auto it = waiters.begin(); it != waiters.end(); ++it) {
+  for (auto it = queue.waiters.begin(); it != queue.waiters.end(); ++it) {
     if (it->owner != owner) continue;
     std::function<void()> write = std::move(it->write);
-    waiters.erase(it);
+    queue.waiters.erase(it);
     return write;
   }
   return {};
@@ -51,7 +56,7 @@ void Run(const std::vector<WriteSchedule::Owner>& owners) {
 }
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-  const std::vector<WriteSchedule::Owner> due = schedule.TakeDue(GetTickCount64());
+  const std::vector<WriteSchedule::Owner> due = queue.schedule.TakeDue(GetTickCount64());
   Arm();
   Run(due);
 }
@@ -60,27 +65,27 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void Changed(const void* owner, std::function<void()> write, bool atOnce) {
   bool known = false;
-  for (Waiter& waiter : waiters) {
+  for (Waiter& waiter : queue.waiters) {
     if (waiter.owner != owner) continue;
     waiter.write = std::move(write);
     known = true;
     break;
   }
-  if (!known) waiters.push_back({owner, std::move(write)});
-  schedule.Change(owner, GetTickCount64(), atOnce ? 0 : kPauseMs);
+  if (!known) queue.waiters.push_back({owner, std::move(write)});
+  queue.schedule.Change(owner, GetTickCount64(), atOnce ? 0 : kPauseMs);
   Arm();
 }
 
 void Forget(const void* owner) {
-  schedule.Drop(owner);
+  queue.schedule.Drop(owner);
   Take(owner);
   Arm();
 }
 
-bool Waiting(const void* owner) { return schedule.Waiting(owner); }
+bool Waiting(const void* owner) { return queue.schedule.Waiting(owner); }
 
 void WriteAll() {
-  const std::vector<WriteSchedule::Owner> all = schedule.TakeAll();
+  const std::vector<WriteSchedule::Owner> all = queue.schedule.TakeAll();
   Arm();
   Run(all);
 }

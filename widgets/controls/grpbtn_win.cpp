@@ -26,10 +26,9 @@ struct ButtonData {
   gdi::Bitmap images[grpbtn::kStateCount];
   Scale imagesScale;
   int32_t state = grpbtn::kNormal;
+  // The state the toggle button had when the left button went down on it.
+  int32_t pressState = grpbtn::kNormal;
 };
-
-// The state the toggle button under the mouse had when the left button went down.
-int pressState = grpbtn::kNormal;
 
 ButtonData* Data(HWND hwnd) { return reinterpret_cast<ButtonData*>(GetWindowLongPtrW(hwnd, 0)); }
 
@@ -102,7 +101,7 @@ void OnMouseMove(HWND hwnd, ButtonData& data, LPARAM lParam) {
     return;
   }
   const bool inside = MessagePointInside(hwnd, lParam);
-  ShowState(hwnd, data, grpbtn::AfterCapturedMove(IsToggle(hwnd), inside, pressState));
+  ShowState(hwnd, data, grpbtn::AfterCapturedMove(IsToggle(hwnd), inside, data.pressState));
 }
 
 void OnHoverTimer(HWND hwnd, ButtonData& data) {
@@ -114,7 +113,7 @@ void OnHoverTimer(HWND hwnd, ButtonData& data) {
 }
 
 void OnLButtonDown(HWND hwnd, ButtonData& data) {
-  ShowState(hwnd, data, grpbtn::AfterPress(IsToggle(hwnd), data.state, pressState));
+  ShowState(hwnd, data, grpbtn::AfterPress(IsToggle(hwnd), data.state, data.pressState));
   SetCapture(hwnd);
 }
 

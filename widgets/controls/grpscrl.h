@@ -22,6 +22,8 @@ struct SliderData {
   int32_t inset = 2;
   uint32_t trackColor = 0;
   uint32_t thumbColor = 0xFFFFFF;
+  // During a thumb drag: the thumb's leading edge minus the pointer's place at the press.
+  int32_t grabOffset = 0;
 };
 
 // The slider's client size and direction.

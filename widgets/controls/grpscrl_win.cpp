@@ -25,9 +25,6 @@ constexpr int kThumbCorner = 10;
 gdi::Pen groovePens[kGroovePenCount];
 int sliderCount = 0;
 
-// During a thumb drag: thumb's leading edge minus the mouse position at the press.
-int grabOffset = 0;
-
 void AddSlider() {
   if (sliderCount++ > 0) return;
   for (int i = 0; i < kGroovePenCount; ++i) {
@@ -129,7 +126,7 @@ void OnLButtonDown(HWND hwnd, SliderData& data, LPARAM lParam) {
   const Rect thumb = grpscrl::ThumbRect(data, geometry);
   const Point point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   if (thumb.Contains(point)) {
-    grabOffset = geometry.horizontal ? thumb.left - point.x : thumb.top - point.y;
+    data.grabOffset = geometry.horizontal ? thumb.left - point.x : thumb.top - point.y;
     SetCapture(hwnd);
     return;
   }
@@ -141,7 +138,7 @@ void OnLButtonDown(HWND hwnd, SliderData& data, LPARAM lParam) {
 void OnMouseMove(HWND hwnd, SliderData& data, LPARAM lParam) {
   if (GetCapture() != hwnd) return;
   const SliderGeometry geometry = Geometry(hwnd);
-  data.pos = grpscrl::PositionFromEdge(data, Along(geometry, lParam) + grabOffset, geometry.TrackLength());
+  data.pos = grpscrl::PositionFromEdge(data, Along(geometry, lParam) + data.grabOffset, geometry.TrackLength());
   Refresh(hwnd);
   Notify(hwnd, geometry, SB_THUMBTRACK);
 }
