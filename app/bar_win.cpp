@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
+#include "app/bar_buttons_win.h"
 #include "app/bar_limits.h"
-#include "app/bar_onscreen.h"
 #include "app/bar_onscreen_win.h"
 #include "app/bar_paint_win.h"
 #include "app/bar_store_win.h"
@@ -12,29 +12,16 @@
 #include "app/preferences_win.h"
 #include "app/select_dialogs_win.h"
 #include "app/user_guide_win.h"
-#include "core/control_win.h"
 #include "core/fonts_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
-#include "core/tooltip_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
-#include "res/version.h"
 #include "widgets/controls/grpbtn_win.h"
 
 namespace {
 
 constexpr wchar_t kHelpNotice[] = L"도움말은 차후 기능이 어느 정도 완성된 후에 제공할 예정입니다.\r\n";
-constexpr wchar_t kAboutText[] =
-    L"Pelgra\r\n"
-    L"시계, 메모, 계산기 같은 작은 위젯과 도구를 화면 가장자리에 모아 두는 데스크톱 바\r\n"
-    L"버전 " PELGRA_VERSION_TEXT L"\r\n";
-
-HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, const Rect& place, Scale scale) {
-  HWND button = CreateControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place);
-  AddTooltip(button, tip, scale);
-  return button;
-}
 
 // The widgets lie along the bar's length, the stored size is a sane number at most:
 // the layout pass sets the real one.
@@ -49,15 +36,6 @@ auto PlannedAt(const Places& places, int index) {
 }
 
 }  // namespace
-
-HMENU LoadBarMenu(bool topmost) {
-  HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDM_POPUPS));
-  if (menu)
-    CheckMenuItem(GetSubMenu(menu, 0), ID_ALWAYS_ON_TOP, MF_BYCOMMAND | (topmost ? MF_CHECKED : MF_UNCHECKED));
-  return menu;
-}
-
-const wchar_t* AboutText() { return kAboutText; }
 
 CMainWindow::~CMainWindow() {
   write_later::Forget(this);
@@ -254,28 +232,8 @@ void CMainWindow::RefitIfRoomChanged() {
 }
 
 void CMainWindow::PlaceScrollArrows(const BarLayout& layout) {
-  const bool vertical = barSettings.vertical;
-  PlaceArrow(scrollBack, kScrollBackId, layout.scrolls, layout.scrollBack, vertical ? IDB_ARROW_UP : IDB_ARROW_LEFT);
-  PlaceArrow(scrollOn, kScrollOnId, layout.scrolls, layout.scrollOn, vertical ? IDB_ARROW_DOWN : IDB_ARROW_RIGHT);
-}
-
-void CMainWindow::PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face) {
-  if (!scrolls) {
-    if (button) DestroyWindow(button);
-    button = nullptr;
-    return;
-  }
-  if (!button)
-    button = CreateBarButton(hwnd, id, id == kScrollBackId ? L"이전 위젯" : L"다음 위젯",
-                             place.value_or(Rect{0, 0, kBarButtonSize, kBarButtonSize}), scale);
-  if (!place) {
-    ShowWindow(button, SW_HIDE);
-    return;
-  }
-  SetGrpBtnImages(button, face, face, face, face);
-  ShowWindow(button, SW_SHOWNA);
-  MoveControl(button, *place);
-  UpdateWindow(button);
+  PlaceScrollArrow(hwnd, scrollBack, ScrollArrow::Back, layout, barSettings.vertical, scale);
+  PlaceScrollArrow(hwnd, scrollOn, ScrollArrow::On, layout, barSettings.vertical, scale);
 }
 
 LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -290,7 +248,7 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
     case kScrollBackId: ScrollRows(-1); break;
     case kScrollOnId: ScrollRows(1); break;
-    case ID_ABOUT: ShowNotice(kAboutText); break;
+    case ID_ABOUT: ShowNotice(AboutText()); break;
     case ID_PREFERENCES:
       MarkPlacementChanged();
       RunPreferences(*this);
@@ -424,23 +382,9 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   // With SWP_NOMOVE the position is not applied, so there is nothing to snap.
   if (!pos || (pos->flags & SWP_NOMOVE)) return 0;
-  Rect moving{pos->x, pos->y, pos->x + pos->cx, pos->y + pos->cy};
-  // A move that keeps the size may carry no size at all: snap the real one.
-  RECT current{};
-  if ((pos->flags & SWP_NOSIZE) && GetWindowRect(hwnd, &current)) {
-    moving.right = pos->x + (current.right - current.left);
-    moving.bottom = pos->y + (current.bottom - current.top);
-  }
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (barSettings.magneticEffet && GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
-    moving = {at.x, at.y, at.x + moving.Width(), at.y + moving.Height()};
-  }
-  // The widgets lie along the bar's length: that stays on the screen it goes to.
-  if (const auto work = NearestWorkArea(ToRECT(moving))) moving = KeepLengthInside(moving, *work, barSettings.vertical);
-  pos->x = moving.left;
-  pos->y = moving.top;
+  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale);
+  pos->x = at.x;
+  pos->y = at.y;
   return 0;
 }
 

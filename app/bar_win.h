@@ -117,7 +117,6 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   // The arrow buttons of a scrolling widget area: made while it scrolls, each shown
   // while there is more to see its way, gone when everything fits again.
   void PlaceScrollArrows(const BarLayout& layout);
-  void PlaceArrow(HWND& button, UINT id, bool scrolls, const std::optional<Rect>& place, WORD face);
   void ShowPopupMenu();
   void ToggleTopmost();
   void ToggleDirection();
@@ -135,11 +134,3 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   // Fitting moves the bar; where monitors overlap oddly that move must not start another.
   bool refitting_ = false;
 };
-
-// The bar's popup menu as it is shown: menu 113 with "항상 위" checked when the bar is
-// topmost. The caller owns the returned menu (destroy it with DestroyMenu); the popup
-// to track is its first submenu.
-HMENU LoadBarMenu(bool topmost);
-
-// The about box text: the program's name, what it is, its version.
-const wchar_t* AboutText();

@@ -124,3 +124,22 @@ void SizeWithinWorkArea(HWND bar, int width, int height, bool vertical) {
   if (placed.left == now.left && placed.top == now.top) flags |= SWP_NOMOVE;
   SetWindowPos(bar, nullptr, placed.left, placed.top, width, height, flags);
 }
+
+Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale) {
+  Rect moving{pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
+  // A move that keeps the size may carry no size at all: snap the real one.
+  RECT current{};
+  if ((pos.flags & SWP_NOSIZE) && GetWindowRect(bar, &current)) {
+    moving.right = pos.x + (current.right - current.left);
+    moving.bottom = pos.y + (current.bottom - current.top);
+  }
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (magnetic && GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
+    moving = {at.x, at.y, at.x + moving.Width(), at.y + moving.Height()};
+  }
+  // The widgets lie along the bar's length: that stays on the screen it goes to.
+  if (const auto work = NearestWorkArea(ToRECT(moving))) moving = KeepLengthInside(moving, *work, vertical);
+  return {moving.left, moving.top};
+}

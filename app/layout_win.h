@@ -35,3 +35,8 @@ void PlaceStrip(const BarLayout& layout, CWindow& strip, RecordList<TidgetInfo>&
 // Gives `bar` its new size, moved along its length into its monitor's work area when
 // it would reach past it; that move snaps as every move does.
 void SizeWithinWorkArea(HWND bar, int width, int height, bool vertical);
+
+// Where a move of the bar (`pos`, as WM_WINDOWPOSCHANGING gives it) puts its top-left
+// corner: snapped to its work area's edges when `magnetic`, and its length kept on the
+// screen it goes to.
+Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/bar_settings.h"
+#include "app/bar_buttons_win.h"
 #include "app/bar_lists.h"
 #include "app/bar_state.h"
 #include "app/layout_win.h"
