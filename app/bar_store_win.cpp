@@ -98,6 +98,7 @@ void LoadBarPlacement(CSettings& store, BarSettings& options) {
 }
 
 void SaveBarPlacement(CSettings& store, HWND bar, const BarSettings& options, const BarState& state) {
+  CSettings::WriteBatch batch(store);
   RECT rect{};
   if (!GetWindowRect(bar, &rect)) return;
   // The position as the system gives it, the size in units: the file means the same
@@ -121,12 +122,14 @@ void SaveBarPlacement(CSettings& store, HWND bar, const BarSettings& options, co
 }
 
 void SaveRecordLists(CSettings& store, const RecordList<WidgetInfo>& widgets, const RecordList<TidgetInfo>& tidgets) {
+  CSettings::WriteBatch batch(store);
   const MainSection main(store);
   main.WriteLines(widgets, L"wnum", L"widget_");
   main.WriteLines(tidgets, L"tnum", L"tidget_");
 }
 
 void SaveBarOptions(CSettings& store, const BarSettings& s) {
+  CSettings::WriteBatch batch(store);
   const MainSection main(store);
   main.WriteFlag(L"vertical", s.vertical);
   main.WriteFlag(L"alwaysontop", s.alwaysontop);

@@ -11,7 +11,9 @@
 #include "app/layout_win.h"
 #include "app/preferences_win.h"
 #include "app/select_dialogs_win.h"
+#include "app/settings_notice_win.h"
 #include "app/user_guide_win.h"
+#include "core/app_messages_win.h"
 #include "core/fonts_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
@@ -84,12 +86,16 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(lParam);
     case WM_ENDSESSION: return OnEndSession(wParam);
+    case kMsgSettingsNotice: ShowSettingsNotice(hwnd, wParam, settings.iniPath); return 0;
+    case kMsgShowBar: ShowToUser(); return 0;
+    case WM_NCDESTROY: endingWrites_.reset(); break;
   }
   return CWindow::WindowProc(msg, wParam, lParam);
 }
 
 LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   dragIndex = -1;
+  ending_ = false;
   // Every child is made where the layout pass will put them, so that pass moves none.
   const BarLayout plan = PlannedLayout();
   closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기", plan.closeButton, scale);
@@ -130,6 +136,8 @@ void CMainWindow::MakeTidgetWindow(int index) {
 
 LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
+  ending_ = true;
+  endingWrites_.emplace(settings);
   write_later::Forget(this);
   SaveBarChanges();
   ReleaseSharedFonts();
@@ -398,7 +406,25 @@ LRESULT CMainWindow::OnEndSession(WPARAM wParam) {
   return 0;
 }
 
+void CMainWindow::SettingsNotWritten() {
+  if (hwnd && !ending_)
+    PostMessageW(hwnd, kMsgSettingsNotice, kIniNotWritten, 0);
+  else
+    TellSettingsNotWrittenWhileEnding(settings.iniPath);
+}
+
+// Brought to the front (a bar that is not topmost may be covered) and flashed, where
+// the shell shows that.
+void CMainWindow::ShowToUser() {
+  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(hwnd);
+  FLASHWINFO flash{sizeof flash, hwnd, FLASHW_ALL, 3, 0};
+  FlashWindowEx(&flash);
+}
+
 void CMainWindow::SaveBarChanges() {
+  CSettings::WriteBatch batch(settings);
   if (barState.placementChanged) SaveBarPlacement(settings, hwnd, barSettings, barState);
   if (barState.listsChanged) SaveRecordLists(settings, widgetList, tidgetList);
 }

@@ -21,9 +21,9 @@
 #include "core/window_win.h"
 #include "widgets/base/dget_win.h"
 
-class CMainWindow : public CWindow, public BarHost, public DgetHost {
+class CMainWindow : public CWindow, public BarHost, public DgetHost, public SettingsWriteWatcher {
  public:
-  CMainWindow() = default;
+  CMainWindow() { settings.watcher = this; }
   // Deletes the widget and tidget objects; their windows are gone with the bar's.
   ~CMainWindow() override;
 
@@ -84,6 +84,9 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   OpenPopup& Popup() override { return popup; }
   const std::wstring& DataProgramPath() const override { return dataProgramPath; }
 
+  // SettingsWriteWatcher: told over the bar from the loop, or at once while it ends.
+  void SettingsNotWritten() override;
+
   // The store of section "main" and of every instance's section.
   CSettings settings;
   // The executable's path in the data folder, after which the widgets' files are named.
@@ -110,6 +113,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   LRESULT OnGetMinMaxInfo(LPARAM lParam);
   LRESULT OnWindowPosChanging(LPARAM lParam);
   LRESULT OnEndSession(WPARAM wParam);
+  // A later start for this data folder wants the user to see this bar.
+  void ShowToUser();
   void CreateChildren(const BarLayout& plan);
   BarLayout PlannedLayout() const;
   BarFit CurrentFit() const;
@@ -133,4 +138,9 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   HCURSOR splitCursorUpDown = nullptr;
   // Fitting moves the bar; where monitors overlap oddly that move must not start another.
   bool refitting_ = false;
+  // From the bar's WM_DESTROY to its WM_NCDESTROY, which comes after every child has
+  // gone: what the bar and its widgets write as they end reaches the file as one write.
+  std::optional<CSettings::WriteBatch> endingWrites_;
+  // From WM_DESTROY on, a notice posted to the bar would never be seen.
+  bool ending_ = false;
 };

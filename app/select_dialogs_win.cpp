@@ -67,9 +67,8 @@ void DestroyObject(Object*& object) {
 }
 
 // A removed instance takes its options along; files of its own stay.
-void DeleteInstanceSection(const CSettings& settings, std::u16string_view name) {
-  if (!settings.useIni || name.empty()) return;
-  WritePrivateProfileStringW(ToWide(name).c_str(), nullptr, nullptr, settings.iniPath.c_str());
+void DeleteInstanceSection(CSettings& settings, std::u16string_view name) {
+  if (!name.empty()) settings.DeleteSection(ToWide(name).c_str());
 }
 
 // An edited record is written from its fields from now on, also when its kind has

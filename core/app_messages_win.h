@@ -17,3 +17,7 @@ inline constexpr UINT kMsgMemoFileNotice = WM_APP + 4;
 inline constexpr UINT kMsgCalcEvaluate = WM_APP + 5;
 // To a calculator (Tab in its box, or its menu): put the last result back into the box.
 inline constexpr UINT kMsgCalcReinput = WM_APP + 6;
+// To the bar, posted: tell the user about the settings file (wParam a SettingsNotice).
+inline constexpr UINT kMsgSettingsNotice = WM_APP + 7;
+// To the bar, posted by a later start for the same data folder: draw the user's eye.
+inline constexpr UINT kMsgShowBar = WM_APP + 8;

@@ -80,18 +80,24 @@ void CarryStoredFiles(const std::wstring& program, const std::wstring& data) {
   FindClose(find);
 }
 
-std::wstring SettleDataFolder() {
+}  // namespace
+
+DataFolderChoice DecideDataFolder() {
   const std::wstring program = ProgramFilePath();
-  if (program.empty()) return program;
+  if (program.empty()) return {};
   const std::wstring appData = Environment(L"APPDATA");
   DataFolderFacts facts;
   facts.programPath = AsU16View(program.c_str());
   facts.folderWritable = CanCreateFileIn(FolderOf(program));
   facts.iniBeside = StoredIniAt(ToWide(IniPathFor(facts.programPath)));
   facts.appData = AsU16View(appData.c_str());
-  const DataFolderChoice choice = ChooseDataFolder(facts);
+  return ChooseDataFolder(facts);
+}
+
+std::wstring SettleDataFolder(const DataFolderChoice& choice) {
+  const std::wstring program = ProgramFilePath();
   std::wstring data = ToWide(choice.dataProgramPath);
-  if (data == program) return data;
+  if (data.empty() || data == program) return data;
 
   const std::wstring folder = FolderOf(data);
   CreateDirectoryW(folder.substr(0, folder.size() - 1).c_str(), nullptr);  // may exist already
@@ -99,9 +105,7 @@ std::wstring SettleDataFolder() {
   return data;
 }
 
-}  // namespace
-
 const std::wstring& DataProgramPath() {
-  static const std::wstring path = SettleDataFolder();
+  static const std::wstring path = SettleDataFolder(DecideDataFolder());
   return path;
 }

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "core/data_folder_win.h"
+#include "core/ini_file_win.h"
 #include "core/settings_path.h"
 #include "core/text.h"
 #include "core/wide_win.h"
@@ -42,30 +43,48 @@ bool OpenSection(const CSettings& store, const wchar_t* section, REGSAM access, 
 std::wstring NumberedKey(const wchar_t* prefix, int n) { return prefix + std::to_wstring(n); }
 
 
-void CSettings::FillPaths() {
-  iniPath = ToWide(IniPathFor(AsU16View(DataProgramPath().c_str())));
+void CSettings::FillPaths() { FillPaths(DataProgramPath()); }
+
+void CSettings::FillPaths(const std::wstring& dataProgramPath) {
+  iniPath = ToWide(IniPathFor(AsU16View(dataProgramPath.c_str())));
   regBase = L"Software\\Tarvinex\\Pelgra\\";
 }
 
-// The profile API writes a file it creates in the ANSI code page, which turns Korean text
-// and the "§" of the stored lines into "?". A file that starts with the UTF-16LE mark is
-// kept in UTF-16, so a new file is created holding just that mark. CREATE_NEW leaves an
-// existing file, ANSI or not, exactly as it is.
-void CSettings::EnsureUnicodeIni() const {
-  HANDLE file = CreateFileW(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  static const unsigned char bom[2] = {0xFF, 0xFE};
-  DWORD written = 0;
-  bool ok = WriteFile(file, bom, sizeof bom, &written, nullptr) && written == sizeof bom;
-  CloseHandle(file);
-  if (!ok) DeleteFileW(iniPath.c_str());
+bool CSettings::WriteProfile(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
+  if (iniPath.empty()) return false;
+  ++batchDepth_;
+  if (!editing_ && !editFailed_) {
+    editing_ = BeginIniEdit(iniPath, staged_);
+    editFailed_ = !editing_;
+    if (editing_) workingPath_ = IniWorkingPath(iniPath);
+  }
+  if (editing_ && !WritePrivateProfileStringW(section, key, value, workingPath_.c_str())) editFailed_ = true;
+  const bool staged = !editFailed_;
+  return EndBatch() && staged;
+}
+
+bool CSettings::EndBatch() {
+  if (--batchDepth_ > 0 || (!editing_ && !editFailed_)) return true;
+  bool written = false;
+  if (editFailed_)
+    DropIniEdit(iniPath);
+  else
+    written = CommitIniEdit(iniPath, staged_);
+  editing_ = editFailed_ = false;
+  staged_.clear();
+  if (written) {
+    failureTold_ = false;
+  } else if (!failureTold_) {
+    failureTold_ = true;
+    if (watcher) watcher->SettingsNotWritten();
+  }
+  return written;
 }
 
 int CSettings::GetInt(const wchar_t* section, const wchar_t* key, int def) {
   if (useIni) {
     if (iniPath.empty()) return def;
-    return static_cast<int>(GetPrivateProfileIntW(section, key, def, iniPath.c_str()));
+    return static_cast<int>(GetPrivateProfileIntW(section, key, def, ReadPath().c_str()));
   }
   RegKey subkey;
   bool created = false;
@@ -88,7 +107,7 @@ void CSettings::GetString(const wchar_t* section, const wchar_t* key, wchar_t* b
       return;
     }
     GetPrivateProfileStringW(section, key, L"", buffer, static_cast<DWORD>(capacity),
-                             iniPath.c_str());
+                             ReadPath().c_str());
     return;
   }
   buffer[0] = L'\0';
@@ -109,12 +128,7 @@ void CSettings::GetString(const wchar_t* section, const wchar_t* key, wchar_t* b
 }
 
 bool CSettings::SetInt(const wchar_t* section, const wchar_t* key, int value) {
-  if (useIni) {
-    if (iniPath.empty()) return false;
-    EnsureUnicodeIni();
-    WritePrivateProfileStringW(section, key, ToWide(FormatInt(value)).c_str(), iniPath.c_str());
-    return true;
-  }
+  if (useIni) return WriteProfile(section, key, ToWide(FormatInt(value)).c_str());
   RegKey subkey;
   if (!OpenSection(*this, section, KEY_WRITE, subkey, nullptr)) return false;
   DWORD data = static_cast<DWORD>(value);
@@ -125,17 +139,16 @@ bool CSettings::SetInt(const wchar_t* section, const wchar_t* key, int value) {
 bool CSettings::SetString(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
   // A null value would make the profile API delete the key; store an empty string instead.
   if (!value) value = L"";
-  if (useIni) {
-    if (iniPath.empty()) return false;
-    EnsureUnicodeIni();
-    WritePrivateProfileStringW(section, key, value, iniPath.c_str());
-    return true;
-  }
+  if (useIni) return WriteProfile(section, key, value);
   RegKey subkey;
   if (!OpenSection(*this, section, KEY_WRITE, subkey, nullptr)) return false;
   DWORD bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
   return RegSetValueExW(subkey.get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                         bytes) == ERROR_SUCCESS;
+}
+
+bool CSettings::DeleteSection(const wchar_t* section) {
+  return useIni && section && *section && WriteProfile(section, nullptr, nullptr);
 }
 
 std::wstring CSettings::GetWholeString(const wchar_t* section, const wchar_t* key) {

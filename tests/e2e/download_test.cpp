@@ -4,7 +4,6 @@
 // finds them. download_test.sh unpacks the zip and mounts the folder read-only.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,6 @@ std::wstring Environment(const wchar_t* name) {
   wchar_t value[MAX_PATH] = {};
   GetEnvironmentVariableW(name, value, MAX_PATH);
   return value;
-}
-
-std::vector<std::wstring> FilesIn(const std::wstring& folder) {
-  std::vector<std::wstring> names;
-  WIN32_FIND_DATAW entry{};
-  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
-  for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &entry))
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(entry.cFileName);
-  if (find != INVALID_HANDLE_VALUE) FindClose(find);
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 LRESULT MemoCount(const e2e::Pelgra& run) { return SendMessageW(run.Descendant(L"ComboBox"), CB_GETCOUNT, 0, 0); }
@@ -52,12 +40,12 @@ TEST(Download, FromAReadOnlyFolderTheDataLivesInAppDataAndStays) {
     AddMemo(run, L"장보기");
     ASSERT_TRUE(run.Close());
   }
-  EXPECT_EQ(FilesIn(portable.folder()), (std::vector<std::wstring>{L"pelgra.Memo", L"pelgra.exe", L"pelgra.ini"}));
+  EXPECT_EQ(e2e::FilesIn(portable.folder()), (std::vector<std::wstring>{L"pelgra.Memo", L"pelgra.exe", L"pelgra.ini"}));
   for (const wchar_t* name : {L"pelgra.ini", L"pelgra.Memo"}) {
     ASSERT_TRUE(CopyFileW(portable.Path(name).c_str(), program.Path(name).c_str(), FALSE));
     ASSERT_TRUE(SetFileAttributesW(program.Path(name).c_str(), FILE_ATTRIBUTE_READONLY));
   }
-  const std::vector<std::wstring> shipped = FilesIn(program.folder());
+  const std::vector<std::wstring> shipped = e2e::FilesIn(program.folder());
   const std::string storedIni = program.ReadBytes(L"pelgra.ini");
 
   RECT moved{};
@@ -70,9 +58,9 @@ TEST(Download, FromAReadOnlyFolderTheDataLivesInAppDataAndStays) {
     moved = run.WindowRect();
     ASSERT_TRUE(run.Close());
   }
-  EXPECT_EQ(FilesIn(program.folder()), shipped);
+  EXPECT_EQ(e2e::FilesIn(program.folder()), shipped);
   EXPECT_EQ(program.ReadBytes(L"pelgra.ini"), storedIni);
-  EXPECT_EQ(FilesIn(data), (std::vector<std::wstring>{L"pelgra.Memo", L"pelgra.ini"}));
+  EXPECT_EQ(e2e::FilesIn(data), (std::vector<std::wstring>{L"pelgra.Memo", L"pelgra.ini", L"pelgra.ini.bak"}));
   EXPECT_FALSE(GetFileAttributesW((data + L"pelgra.ini").c_str()) & FILE_ATTRIBUTE_READONLY);
 
   e2e::Pelgra again(program);

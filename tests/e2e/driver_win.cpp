@@ -2,6 +2,7 @@
 
 #include "common/remove_folder_win.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <fstream>
 #include <iterator>
@@ -74,6 +75,17 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done) {
     Sleep(kPollMs);
   }
   return done();
+}
+
+std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW entry{};
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
+  for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &entry))
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(entry.cFileName);
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // --- Sandbox ------------------------------------------------------------------

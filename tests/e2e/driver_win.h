@@ -22,6 +22,9 @@ namespace e2e {
 // Polls `done` every 50 ms until it holds or the time is up; answers done().
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
+// The names of the files (not folders) in a folder, sorted.
+std::vector<std::wstring> FilesIn(const std::wstring& folder);
+
 // The lines a first run writes for its default set of widgets and tidgets.
 extern const wchar_t* const kDefaultWidgetLines[10];
 extern const wchar_t* const kDefaultTidgetLines[7];

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "common/remove_folder_win.h"
+#include "core/ini_file_win.h"
+
 namespace {
 
 std::wstring UniqueName(const wchar_t* prefix) {
@@ -49,6 +52,11 @@ bool StartsWithBom(const std::vector<unsigned char>& bytes) {
   return bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE;
 }
 
+struct CountingWatcher : SettingsWriteWatcher {
+  void SettingsNotWritten() override { ++told; }
+  int told = 0;
+};
+
 class IniSettings : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,13 +66,15 @@ class IniSettings : public ::testing::Test {
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
     store_.iniPath = folder_ + L"\\pelgra.ini";
   }
-  void TearDown() override {
-    DeleteFileW(store_.iniPath.c_str());
-    RemoveDirectoryW(folder_.c_str());
-  }
+  void TearDown() override { RemoveTestFolder(folder_); }
+
+  bool Exists(const std::wstring& path) const { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+  std::wstring Backup() const { return store_.iniPath + L".bak"; }
+  std::wstring Working() const { return store_.iniPath + L".tmp"; }
 
   std::wstring folder_;
   CSettings store_;
+  CountingWatcher watcher_;
 };
 
 TEST_F(IniSettings, MissingFileGivesDefaults) {
@@ -121,6 +131,85 @@ TEST_F(IniSettings, GetStringCutsToCapacityAndIgnoresNoRoom) {
   store_.GetString(L"Clock_1", L"format", buffer, -1);
   EXPECT_EQ(buffer[0], L'q');
   store_.GetString(L"Clock_1", L"format", nullptr, 8);
+}
+
+TEST_F(IniSettings, ABatchReachesTheFileInOneStepAndItsLastGoodCopyFollows) {
+  {
+    CSettings::WriteBatch batch(store_);
+    EXPECT_TRUE(store_.SetInt(L"main", L"left", 12));
+    EXPECT_TRUE(store_.SetString(L"Clock_1", L"format", L"가"));
+    EXPECT_EQ(store_.GetInt(L"main", L"left", 0), 12);
+    EXPECT_FALSE(Exists(store_.iniPath));
+  }
+  const std::vector<unsigned char> written = ReadBytes(store_.iniPath);
+  ASSERT_TRUE(StartsWithBom(written));
+  EXPECT_NE(Utf16Text(written).find(L"left=12"), std::wstring::npos);
+  EXPECT_NE(Utf16Text(written).find(L"format=가"), std::wstring::npos);
+  EXPECT_EQ(ReadBytes(Backup()), written);
+  EXPECT_FALSE(Exists(Working()));
+  // A write that changes nothing writes nothing, not even the copy.
+  ASSERT_TRUE(DeleteFileW(Backup().c_str()));
+  EXPECT_TRUE(store_.SetInt(L"main", L"left", 12));
+  EXPECT_FALSE(Exists(Backup()));
+  EXPECT_TRUE(store_.DeleteSection(L"Clock_1"));
+  EXPECT_EQ(Utf16Text(ReadBytes(store_.iniPath)).find(L"Clock_1"), std::wstring::npos);
+  EXPECT_EQ(ReadBytes(Backup()), ReadBytes(store_.iniPath));
+}
+
+TEST_F(IniSettings, AFailedWriteLeavesTheFileAndItsCopyAndIsToldOnceUntilAWriteSucceeds) {
+  CountingWatcher& watcher = watcher_;
+  store_.watcher = &watcher_;
+  // The working copy cannot be made (a folder stands in its place), or it cannot
+  // replace the file (held open by another program that lets it be read, not replaced).
+  for (const bool held : {false, true}) {
+    ASSERT_TRUE(store_.SetInt(L"main", L"left", 1));
+    const std::vector<unsigned char> before = ReadBytes(store_.iniPath);
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    if (held)
+      holder = CreateFileW(store_.iniPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    else
+      ASSERT_TRUE(CreateDirectoryW(Working().c_str(), nullptr));
+    EXPECT_FALSE(store_.SetInt(L"main", L"left", 2)) << held;
+    EXPECT_FALSE(store_.SetInt(L"main", L"top", 3)) << held;
+    EXPECT_EQ(watcher.told, held ? 2 : 1);
+    if (held) CloseHandle(holder);
+    RemoveDirectoryW(Working().c_str());
+    EXPECT_EQ(ReadBytes(store_.iniPath), before) << held;
+    EXPECT_EQ(ReadBytes(Backup()), before) << held;
+    EXPECT_FALSE(Exists(Working())) << held;
+    EXPECT_EQ(store_.GetInt(L"main", L"left", 0), 1) << held;
+    EXPECT_TRUE(store_.SetInt(L"main", L"left", 4)) << held;
+    EXPECT_EQ(store_.GetInt(L"main", L"left", 0), 4) << held;
+    EXPECT_EQ(ReadBytes(Backup()), ReadBytes(store_.iniPath)) << held;
+  }
+}
+
+struct TornCase {
+  const char* what;
+  std::string ini;
+  std::string backup;  // "-" for none
+  bool restored;
+};
+
+TEST_F(IniSettings, ATornFileComesBackFromAWholeLastGoodCopyOnly) {
+  const std::string good("\xFF\xFE[\0m\0]\0\r\0\n\0l\0=\0\x31\0", 18);
+  const std::string other = "[main]\r\nleft=2\r\n";
+  const TornCase cases[] = {
+      {"cut to nothing", "", good, true},
+      {"zero-filled", std::string(300, '\0'), good, true},
+      {"no section", "left=1\r\n", good, true},
+      {"whole", other, good, false},
+      {"torn without a copy", "", "-", false},
+      {"torn with a torn copy", "", std::string(16, '\0'), false},
+  };
+  for (const TornCase& c : cases) {
+    WriteBytes(store_.iniPath, c.ini);
+    DeleteFileW(Backup().c_str());
+    if (c.backup != "-") WriteBytes(Backup(), c.backup);
+    EXPECT_EQ(RestoreTornIni(store_.iniPath), c.restored) << c.what;
+    const std::vector<unsigned char> now = ReadBytes(store_.iniPath);
+    EXPECT_EQ(std::string(now.begin(), now.end()), c.restored ? good : c.ini) << c.what;
+  }
 }
 
 class RegistrySettings : public ::testing::Test {

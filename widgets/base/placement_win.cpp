@@ -44,6 +44,7 @@ void ApplyPlacement(HWND window, const StoredPlacement& placement, Scale scale) 
 
 void WritePlacement(CSettings& settings, const wchar_t* section, const WINDOWPLACEMENT& placement, bool withFullScreen,
                     bool fullScreen, Scale scale) {
+  CSettings::WriteBatch batch(settings);
   const RECT& normal = placement.rcNormalPosition;
   settings.SetInt(section, L"left", normal.left);
   settings.SetInt(section, L"top", normal.top);

@@ -80,6 +80,7 @@ void CClock::LoadSettings() {
 }
 
 void CClock::SaveSettings() {
+  CSettings::WriteBatch batch(Settings());
   Settings().SetInt(Section(), L"faceType", faceType);
   Settings().SetInt(Section(), L"hour24", hour24 ? 1 : 0);
   Settings().SetInt(Section(), L"outSec", outSec ? 1 : 0);

@@ -8,29 +8,12 @@
 #include <memory>
 #include <new>
 
+#include "core/handle_win.h"
+#include "core/whole_file_win.h"
 #include "core/wide_win.h"
 #include "widgets/memo/memo_file.h"
 
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return handle_; }
-  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    if (!ok()) return true;
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 // Reads and writes go through a buffer of this size, as a plain file copy does; a
 // text larger than it moves straight between the file and the memo's buffer.
@@ -132,21 +115,12 @@ class FileSink : public MemoSink {
   bool ok_ = true;
 };
 
-bool WriteTemp(const std::wstring& tempPath, const MemoSet& set) {
-  FileHandle file(CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
-  if (!file.ok()) return false;
-  FileSink sink(file.get());
-  EncodeMemoFile(set, sink);
-  return sink.Finish() && FlushFileBuffers(file.get()) && file.Close();
-}
-
 }  // namespace
 
 MemoFileRead ReadMemoFile(const std::wstring& path, MemoSet& set) {
   set.Clear();
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? MemoFileRead::kMissing
                                                                           : MemoFileRead::kUnreadable;
@@ -164,10 +138,9 @@ MemoFileRead ReadMemoFile(const std::wstring& path, MemoSet& set) {
 }
 
 bool WriteMemoFile(const std::wstring& path, const MemoSet& set) {
-  const std::wstring tempPath = ToWide(MemoTempPath(AsU16View(path.c_str())));
-  if (WriteTemp(tempPath, set) &&
-      MoveFileExW(tempPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return true;
-  DeleteFileW(tempPath.c_str());
-  return false;
+  return ReplaceWholeFile(path, ToWide(MemoTempPath(AsU16View(path.c_str()))), [&set](HANDLE file) {
+    FileSink sink(file);
+    EncodeMemoFile(set, sink);
+    return sink.Finish();
+  });
 }

@@ -9,6 +9,7 @@
 #include "core/control_win.h"
 #include "core/fonts_win.h"
 #include "core/tooltip_win.h"
+#include "core/warning_box_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "widgets/memo/memo_file_win.h"
@@ -21,18 +22,9 @@ enum MemoNotice : WPARAM { kUnreadableNotice = 1, kUnwritableNotice = 2 };
 constexpr wchar_t kUnreadableText[] =
     L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
     L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
+constexpr wchar_t kErrorTitle[] = L"에러";
 constexpr wchar_t kUnwritableText[] =
     L"메모 파일을 저장하지 못했습니다. 이전에 저장한 메모 파일은 그대로 남아 있습니다.\r\n";
-
-void TellUser(const std::wstring& text) {
-  // While the bar closes its quit message is already pending, and a message box that
-  // meets it ends at once: hold it back until the box has been answered.
-  MSG quit{};
-  const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  MessageBoxW(nullptr, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
-  if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
-}
-
 
 void SwitchToHangul(HWND edit) {
   HIMC context = ImmGetContext(edit);
@@ -146,11 +138,8 @@ LRESULT CMemo::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMemo::ShowFileNotice(WPARAM notice) {
-  // Sent during the bar's creation, the box would run before the bar is shown and drawn.
-  HWND bar = host.BarWindow();
-  if (bar) RedrawWindow(bar, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::wstring text = (notice == kUnreadableNotice ? kUnreadableText : kUnwritableText) + filePath_;
-  MessageBoxW(bar, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+  ShowBoxOverBar(host.BarWindow(), text, kErrorTitle, MB_ICONWARNING);
 }
 
 void CMemo::SaveLater(bool atOnce) {
@@ -229,8 +218,8 @@ void CMemo::WriteFile(bool closing) {
   writeFailureTold_ = true;
   if (!closing)
     PostMessageW(hwnd, kMsgMemoFileNotice, kUnwritableNotice, 0);
-  else if (!GetSystemMetrics(SM_SHUTTINGDOWN))  // a box cannot be answered while the session ends
-    TellUser(kUnwritableText + filePath_);
+  else
+    ShowBoxWhileEnding(kUnwritableText + filePath_, kErrorTitle);
 }
 
 void CMemo::ShowCurrent() {

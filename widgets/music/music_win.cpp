@@ -88,6 +88,7 @@ void CMusicPlayer::LoadState() {
 }
 
 void CMusicPlayer::SaveState() {
+  CSettings::WriteBatch batch(Settings());
   Settings().SetInt(Section(), L"playGroup", playGroup);
   Settings().SetInt(Section(), L"playIdx", playIdx);
   Settings().SetInt(Section(), L"randomPlay", random ? 1 : 0);
@@ -106,6 +107,7 @@ void CMusicPlayer::SaveStateLater() {
 }
 
 void CMusicPlayer::SaveLists() {
+  CSettings::WriteBatch batch(Settings());
   for (int g = 0; g < music::kListCount; ++g)
     Settings().SetString(Section(), NumberedKey(L"MusicList", g).c_str(), AsWide(lists[g].Format().c_str()));
 }

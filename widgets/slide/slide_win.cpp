@@ -118,6 +118,7 @@ void CImageSlide::LoadSettings() {
 }
 
 void CImageSlide::SaveSettings() {
+  CSettings::WriteBatch batch(Settings());
   Settings().SetInt(Section(), L"timerInterval", timerInterval);
   Settings().SetInt(Section(), L"randomSlide", randomSlide ? 1 : 0);
   Settings().SetInt(Section(), L"displayFileName", displayFileName ? 1 : 0);
