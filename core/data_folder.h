@@ -23,10 +23,11 @@ struct DataFolderChoice {
   // memo and temporary paths are formed from it as from the executable's own path.
   std::u16string dataProgramPath;
   // The stored files beside the executable are to be copied there (they cannot be
-  // written where they are); the caller does so only while the folder has no settings.
+  // written whole where they are); the caller does so only while the folder has no settings.
   bool carryStoredFiles = false;
 };
 
-// Beside the executable when its folder is writable or its settings file is; else
-// %APPDATA%\Pelgra\. Without %APPDATA% there is nowhere better: beside the executable.
+// Beside the executable when its folder takes new files; else %APPDATA%\Pelgra\, with
+// the stored files carried there. Without %APPDATA% there is nowhere better: beside the
+// executable.
 DataFolderChoice ChooseDataFolder(const DataFolderFacts& facts);

@@ -21,7 +21,7 @@ TEST(ChooseDataFolder, PortableFirstElseTheUsersRoamingFolder) {
   const DataFolderCase cases[] = {
       {"writable folder", true, StoredIni::kNone, kRoaming, kProgram, false},
       {"writable folder, read-only ini", true, StoredIni::kReadOnly, kRoaming, kProgram, false},
-      {"read-only folder, writable ini", false, StoredIni::kWritable, kRoaming, kProgram, false},
+      {"read-only folder, writable ini", false, StoredIni::kWritable, kRoaming, kInRoaming, true},
       {"read-only folder, no ini", false, StoredIni::kNone, kRoaming, kInRoaming, false},
       {"read-only folder, read-only ini", false, StoredIni::kReadOnly, kRoaming, kInRoaming, true},
       {"APPDATA ending in a backslash", false, StoredIni::kNone, u"D:\\roam\\", u"D:\\roam\\Pelgra\\pelgra.exe", false},
