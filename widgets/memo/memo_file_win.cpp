@@ -8,29 +8,11 @@
 #include <memory>
 #include <new>
 
+#include "core/file_win.h"
 #include "core/wide_win.h"
 #include "widgets/memo/memo_file.h"
 
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return handle_; }
-  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    if (!ok()) return true;
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 // Reads and writes go through a buffer of this size, as a plain file copy does; a
 // text larger than it moves straight between the file and the memo's buffer.
@@ -135,7 +117,7 @@ class FileSink : public MemoSink {
 bool WriteTemp(const std::wstring& tempPath, const MemoSet& set) {
   FileHandle file(CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr));
-  if (!file.ok()) return false;
+  if (!file) return false;
   FileSink sink(file.get());
   EncodeMemoFile(set, sink);
   return sink.Finish() && FlushFileBuffers(file.get()) && file.Close();
@@ -146,7 +128,7 @@ bool WriteTemp(const std::wstring& tempPath, const MemoSet& set) {
 MemoFileRead ReadMemoFile(const std::wstring& path, MemoSet& set) {
   set.Clear();
   FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) {
+  if (!file) {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? MemoFileRead::kMissing
                                                                           : MemoFileRead::kUnreadable;
