@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <string_view>
 #include <vector>
 
 #include "app/factory_win.h"
+#include "core/gdi_win.h"
 #include "core/gdiplus_win.h"
 #include "core/records.h"
 #include "support/widget_bench.h"
@@ -318,6 +321,45 @@ TEST(Factories, UnknownKindsAndKindsOfTheOtherListMakeNoObjectAndNoWindow) {
   EXPECT_EQ(window_table::Count(), before);
   EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
   DestroyWindow(parent);
+}
+
+// One letter drawn black on white in `face`: which pixels took ink.
+std::vector<bool> InkOf(const LOGFONTW& face, wchar_t letter) {
+  constexpr int kSide = 48;
+  gdi::WindowDC screen(nullptr);
+  gdi::MemoryDC memory(screen);
+  gdi::Bitmap bitmap = gdi::CompatibleBitmap(screen, kSide, kSide);
+  gdi::Font font(CreateFontIndirectW(&face));
+  {
+    gdi::Selection drawnOn(memory, bitmap);
+    gdi::Selection drawnWith(memory, font);
+    const RECT all{0, 0, kSide, kSide};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    TextOutW(memory, 4, 4, &letter, 1);
+  }
+  const test_support::Snapshot shot = test_support::Snapshot::OfBitmap(bitmap);
+  std::vector<bool> ink;
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x) ink.push_back(shot.At(x, y) != RGB(255, 255, 255));
+  return ink;
+}
+
+// Message boxes, captions, menus and Notepad are drawn in the system's own fonts,
+// which under Wine have no Korean letters: the prefix links them to a Korean font.
+// A font without them draws one box for every letter (GetGlyphIndicesW does not see
+// linked fonts, so the drawings are compared).
+TEST(SystemFonts, MessageBoxCaptionDialogAndNotepadFontsDrawKoreanLetters) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  LOGFONTW dialog = metrics.lfMessageFont, notepad = metrics.lfMessageFont;
+  wcscpy_s(dialog.lfFaceName, L"MS Shell Dlg");
+  wcscpy_s(notepad.lfFaceName, L"Lucida Console");
+  for (const LOGFONTW& face : {metrics.lfMessageFont, metrics.lfCaptionFont, metrics.lfMenuFont, dialog, notepad}) {
+    std::set<std::vector<bool>> drawings;
+    for (wchar_t letter : std::wstring_view(L"메모파일저장")) drawings.insert(InkOf(face, letter));
+    EXPECT_EQ(drawings.size(), 6u) << face.lfFaceName;
+  }
 }
 
 }  // namespace
