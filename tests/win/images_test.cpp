@@ -145,18 +145,17 @@ TEST_F(ImageSlide, FileNameIsWrittenInYellowNearTheBottomCentre) {
   EXPECT_EQ(gdi::LiveObjects(), before);
 }
 
-// As a phone stores a portrait photo: sideways, red on the left, with EXIF orientation 6,
-// which GDI+ under Wine does not report for a JPEG.
+// As a phone stores a portrait photo: sideways (red left, blue right), with EXIF
+// orientation 6, which GDI+ under Wine does not report for a JPEG.
 TEST_F(ImageSlide, JpegIsTurnedUprightByItsOwnExifHeader) {
   const std::wstring photo = files.Path(L"photo.jpg");
   WritePicture(photo, L"image/jpeg", RGB(255, 0, 0), 80, 40, RGB(0, 0, 255));
   std::ifstream stored(photo.c_str(), std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
   stored.close();
-  using namespace jpeg_bytes;
-  const Bytes exif = Segment(0xE1, Exif(Tiff(false, {{0x0112, 3, 1, 6}})));
-  bytes.insert(2, std::string(exif.begin(), exif.end()));
-  std::ofstream(photo.c_str(), std::ios::binary | std::ios::trunc) << bytes;
+  const jpeg_bytes::Bytes exif = jpeg_bytes::ExifSegment(jpeg_bytes::Tiff(false, {{0x0112, 3, 1, 6}}));
+  bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
+  std::ofstream(photo.c_str(), std::ios::binary) << bytes;
 
   CImageSlide* slide = AddSlide();
   SendMessageW(slide->hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({photo})), 0);

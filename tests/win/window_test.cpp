@@ -323,25 +323,22 @@ TEST(Factories, UnknownKindsAndKindsOfTheOtherListMakeNoObjectAndNoWindow) {
   DestroyWindow(parent);
 }
 
-// One letter drawn black on white in `face`: which pixels took ink.
-std::vector<bool> InkOf(const LOGFONTW& face, wchar_t letter) {
-  constexpr int kSide = 48;
+// One letter drawn black on white in `face`: the colours of its pixels.
+std::vector<COLORREF> Drawn(const LOGFONTW& face, wchar_t letter) {
+  constexpr int kSide = 40;
   gdi::WindowDC screen(nullptr);
   gdi::MemoryDC memory(screen);
   gdi::Bitmap bitmap = gdi::CompatibleBitmap(screen, kSide, kSide);
   gdi::Font font(CreateFontIndirectW(&face));
   {
-    gdi::Selection drawnOn(memory, bitmap);
-    gdi::Selection drawnWith(memory, font);
-    const RECT all{0, 0, kSide, kSide};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    gdi::Selection on(memory, bitmap), with(memory, font);
+    PatBlt(memory, 0, 0, kSide, kSide, WHITENESS);
     TextOutW(memory, 4, 4, &letter, 1);
   }
   const test_support::Snapshot shot = test_support::Snapshot::OfBitmap(bitmap);
-  std::vector<bool> ink;
-  for (int y = 0; y < kSide; ++y)
-    for (int x = 0; x < kSide; ++x) ink.push_back(shot.At(x, y) != RGB(255, 255, 255));
-  return ink;
+  std::vector<COLORREF> pixels;
+  for (int i = 0; i < kSide * kSide; ++i) pixels.push_back(shot.At(i % kSide, i / kSide));
+  return pixels;
 }
 
 // Message boxes, captions, menus and Notepad are drawn in the system's own fonts,
@@ -356,8 +353,8 @@ TEST(SystemFonts, MessageBoxCaptionDialogAndNotepadFontsDrawKoreanLetters) {
   wcscpy_s(dialog.lfFaceName, L"MS Shell Dlg");
   wcscpy_s(notepad.lfFaceName, L"Lucida Console");
   for (const LOGFONTW& face : {metrics.lfMessageFont, metrics.lfCaptionFont, metrics.lfMenuFont, dialog, notepad}) {
-    std::set<std::vector<bool>> drawings;
-    for (wchar_t letter : std::wstring_view(L"메모파일저장")) drawings.insert(InkOf(face, letter));
+    std::set<std::vector<COLORREF>> drawings;
+    for (wchar_t letter : std::wstring_view(L"메모파일저장")) drawings.insert(Drawn(face, letter));
     EXPECT_EQ(drawings.size(), 6u) << face.lfFaceName;
   }
 }

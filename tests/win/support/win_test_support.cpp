@@ -70,38 +70,20 @@ Snapshot Snapshot::OfBitmap(HBITMAP bitmap) {
   return shot;
 }
 
-namespace {
-
-// The client area of `hwnd` as `draw(copy, windowDC, width, height)` puts it into a bitmap.
-template <class Draw>
-Snapshot Captured(HWND hwnd, Draw draw) {
+Snapshot Snapshot::OfWindow(HWND hwnd) {
   RECT client{};
   GetClientRect(hwnd, &client);
   HDC window = GetDC(hwnd);
   HDC copy = CreateCompatibleDC(window);
   HBITMAP bitmap = CreateCompatibleBitmap(window, client.right, client.bottom);
   HGDIOBJ previous = SelectObject(copy, bitmap);
-  draw(copy, window, client.right, client.bottom);
+  BitBlt(copy, 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
   SelectObject(copy, previous);
   DeleteDC(copy);
   ReleaseDC(hwnd, window);
-  Snapshot shot = Snapshot::OfBitmap(bitmap);
+  Snapshot shot = OfBitmap(bitmap);
   DeleteObject(bitmap);
   return shot;
-}
-
-}  // namespace
-
-Snapshot Snapshot::OfWindow(HWND hwnd) {
-  return Captured(hwnd, [](HDC copy, HDC window, int width, int height) {
-    BitBlt(copy, 0, 0, width, height, window, 0, 0, SRCCOPY);
-  });
-}
-
-Snapshot Snapshot::Printed(HWND control) {
-  return Captured(control, [control](HDC copy, HDC, int, int) {
-    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT | PRF_ERASEBKGND);
-  });
 }
 
 Snapshot Snapshot::Repainted(CWindow& window) {

@@ -34,8 +34,6 @@ class Snapshot {
   static Snapshot OfBitmap(HBITMAP bitmap);
   // The client area as shown on the screen.
   static Snapshot OfWindow(HWND hwnd);
-  // A control as it paints itself, whether or not it is on the screen.
-  static Snapshot Printed(HWND control);
   // A CWindow repainted now, read from its own back buffer.
   static Snapshot Repainted(CWindow& window);
 
