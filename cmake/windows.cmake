@@ -4,7 +4,7 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(PELGRA_WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0601)
 set(PELGRA_WIN_LIBS gdiplus comctl32 comdlg32 gdi32 user32 advapi32 shell32 shlwapi
-    ole32 winmm pdh msimg32 imm32)
+    ole32 winmm pdh msimg32 imm32 uxtheme)
 
 # Libraries the bar does not need for its first paint are delay-loaded: each DLL is
 # loaded on the first call into it (GDI+ with the first picture, PDH never under

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "core/geometry.h"
 
@@ -13,3 +14,8 @@ HWND CreateControl(HWND parent, const wchar_t* windowClass, DWORD style, int id,
 
 // Moves and sizes a child to `place`, repainting it.
 void MoveControl(HWND control, const Rect& place);
+
+// A push button named by its window text (what screen readers read) that shows
+// `glyph` on its face instead: its parent answers the button's NM_CUSTOMDRAW with
+// this. The system still draws the face in every state; only the label is ours.
+LRESULT DrawGlyphLabel(const NMCUSTOMDRAW& draw, const wchar_t* glyph);

@@ -96,6 +96,7 @@ HWND TooltipOf(HWND root) {
 void AddTooltip(HWND control, const wchar_t* text, Scale scale) {
   HWND root = GetAncestor(control, GA_ROOT);
   if (!control || !root || root == control) return;
+  SetWindowTextW(control, text);
   Tooltip* tooltip = Find(root);
   if (!tooltip || !IsWindow(tooltip->window)) {
     ForgetTools(root);

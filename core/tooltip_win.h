@@ -10,6 +10,8 @@
 // copied. The program's message loop hands mouse messages over (RelayToTooltip), and
 // the windows that hold tips forget them as they go (ForgetTools). `scale` is the
 // control's top-level window's: the first tip there makes the tooltip at its scale.
+// The text is the control's name too: its window text, which screen readers read, so
+// the control must not draw that text itself.
 void AddTooltip(HWND control, const wchar_t* text, Scale scale);
 
 // Called as `window` is destroyed: the tips of it and everything inside it go; the

@@ -1,5 +1,5 @@
 # Sourced by ./run, ./test and ./bench: a Wine prefix of the project's own with the
-# Korean font replacements, and a private virtual display when there is none.
+# Korean font replacements and links, and a private virtual display when there is none.
 #   pelgra_display_start [force] [WIDTHxHEIGHT]
 #                                  start Xvfb unless DISPLAY is set (or always with "force"),
 #                                  $PELGRA_SCREEN unless another size is given
@@ -36,10 +36,32 @@ pelgra_display_start() {
   export DISPLAY=":$n"
 }
 
+# Wine draws message boxes, window titles, menus and Notepad in its own fonts, which
+# have no Hangul even with the Korean names replaced: each is linked to NanumGothic,
+# which then draws the letters it lacks.
+PELGRA_LINKED_FACES=("MS Shell Dlg" "MS Shell Dlg 2" "Tahoma" "Segoe UI" "Microsoft Sans Serif" "MS Sans Serif"
+  "Lucida Console")
+# Raised with every change of the fonts' set-up below: a prefix set up before (a
+# user's build/wineprefix from an earlier ./run) gets it at its next use.
+PELGRA_FONTS_LEVEL=2
+
+pelgra_prefix_fonts() {
+  local key='HKCU\Software\Wine\Fonts\Replacements' face
+  wine reg add "$key" /v "맑은 고딕" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
+  wine reg add "$key" /v "굴림" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
+  wine reg add "$key" /v "바탕" /t REG_SZ /d NanumMyeongjo /f >/dev/null 2>&1
+  wine reg add "$key" /v "궁서" /t REG_SZ /d NanumMyeongjo /f >/dev/null 2>&1
+  key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+  for face in "${PELGRA_LINKED_FACES[@]}"; do
+    wine reg add "$key" /v "$face" /t REG_MULTI_SZ /d "NanumGothic.ttf,NanumGothic" /f >/dev/null 2>&1
+  done
+}
+
 pelgra_prefix_init() {
   export WINEPREFIX="$1"
   mkdir -p "$WINEPREFIX"
-  if [ ! -f "$WINEPREFIX/.pelgra-ready" ]; then
+  local ready="$WINEPREFIX/.pelgra-ready" fonts="$WINEPREFIX/.pelgra-fonts"
+  if [ ! -f "$ready" ]; then
     # A prefix whose set-up was cut short has no system DLLs; try once more then.
     local attempt
     for attempt in 1 2; do
@@ -50,17 +72,17 @@ pelgra_prefix_init() {
       wineserver -k >/dev/null 2>&1
       sleep 1
     done
-    local key='HKCU\Software\Wine\Fonts\Replacements'
-    wine reg add "$key" /v "맑은 고딕" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
-    wine reg add "$key" /v "굴림" /t REG_SZ /d NanumGothic /f >/dev/null 2>&1
-    wine reg add "$key" /v "바탕" /t REG_SZ /d NanumMyeongjo /f >/dev/null 2>&1
-    wine reg add "$key" /v "궁서" /t REG_SZ /d NanumMyeongjo /f >/dev/null 2>&1
     if [ "${2:-}" = unmanaged ]; then
       # Without a window manager Wine waits two seconds for one at every unmap.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     fi
+  fi
+  if [ ! -f "$ready" ] || [ "$(cat "$fonts" 2>/dev/null)" != "$PELGRA_FONTS_LEVEL" ]; then
+    pelgra_prefix_fonts
+    # The server writes the registry to the prefix as it ends.
     wineserver -w
-    touch "$WINEPREFIX/.pelgra-ready"
+    echo "$PELGRA_FONTS_LEVEL" >"$fonts"
+    touch "$ready"
   fi
 }
 
@@ -69,10 +91,7 @@ pelgra_wine_stop() {
   if [ -n "$PELGRA_XVFB_PID" ]; then
     kill "$PELGRA_XVFB_PID" 2>/dev/null
     wait "$PELGRA_XVFB_PID" 2>/dev/null
-    # The virtual screen: the default bar fits it either way (917 pixels tall from
-# y = 100, 1325 wide when horizontal), and a bar stored at x = 1200 still sticks out.
-PELGRA_SCREEN=1366x1024
-PELGRA_XVFB_PID=""
+    PELGRA_XVFB_PID=""
   fi
   return 0
 }

@@ -27,7 +27,7 @@ void ChangeEverything(const e2e::Pelgra& run) {
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_WSEL_ADD, BN_CLICKED), 0);
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(e2e::WaitUntil(5000, [&] { return !IsWindow(dialog); }));
-  HWND add = run.Descendant(L"Button", L"+");
+  HWND add = run.Descendant(L"Button", L"새 메모");
   HWND edit = run.Descendant(L"Edit");
   ASSERT_TRUE(add && edit);
   run.ClickOn(add);

@@ -284,7 +284,7 @@ TEST(BarRun, ThePointerRestingOnAnIconButtonShowsWhatItDoes) {
   Pelgra run(box);
   ASSERT_TRUE(run.bar());
   const std::pair<HWND, std::wstring> buttons[] = {{run.Child(1), L"닫기"},
-                                                   {run.Descendant(L"Button", L"+"), L"새 메모"}};
+                                                   {run.Descendant(L"Button", L"새 메모"), L"새 메모"}};
   for (const auto& [button, tip] : buttons) {
     ASSERT_TRUE(button) << tip;
     run.HoverOn(button);

@@ -21,7 +21,7 @@ LRESULT MemoCount(const e2e::Pelgra& run) { return SendMessageW(run.Descendant(L
 
 void AddMemo(const e2e::Pelgra& run, const wchar_t* text) {
   const LRESULT before = MemoCount(run);
-  run.ClickOn(run.Descendant(L"Button", L"+"));
+  run.ClickOn(run.Descendant(L"Button", L"새 메모"));
   ASSERT_TRUE(e2e::WaitUntil(5000, [&] { return MemoCount(run) == before + 1; }));
   SendMessageW(run.Descendant(L"Edit"), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }

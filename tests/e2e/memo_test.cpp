@@ -30,7 +30,7 @@ TEST(MemoRun, AddedMemoIsWrittenAtCloseAndShownAgain) {
 
   {
     e2e::Pelgra run(box);
-    HWND add = run.Descendant(L"Button", L"+");
+    HWND add = run.Descendant(L"Button", L"새 메모");
     HWND edit = run.Descendant(L"Edit");
     ASSERT_TRUE(add && edit);
     EXPECT_FALSE(IsWindowEnabled(edit));
@@ -65,7 +65,7 @@ TEST(MemoRun, AFailedWriteAtCloseIsToldAndTheOldFileStays) {
   e2e::Sandbox box;
   ASSERT_TRUE(box.WriteIni(kMemoOnly));
   e2e::Pelgra run(box);
-  HWND add = run.Descendant(L"Button", L"+");
+  HWND add = run.Descendant(L"Button", L"새 메모");
   HWND edit = run.Descendant(L"Edit");
   ASSERT_TRUE(add && edit);
   run.ClickOn(add);

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Evaluation evaluation = Evaluate(text);
   if (ParenthesisDepth(text) != 0 && evaluation.valid) std::abort();
   const std::u16string shown = ResultText(evaluation);
-  if (shown.empty() || shown.size() > 2 + 320) std::abort();
+  if (shown.empty() || shown.size() > 2 + 320 || shown == u"= -0") std::abort();
   const std::u16string again = ReinputText(evaluation.value);
   if (again.size() > kExpressionLimit) std::abort();
 

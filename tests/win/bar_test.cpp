@@ -673,6 +673,7 @@ TEST_F(BarTest, IconOnlyButtonsOfTheDefaultSetSayWhatTheyDo) {
   for (const auto& [window, text] : expected) {
     EXPECT_TRUE(IsWindow(window)) << text;
     EXPECT_EQ(texts[window], text);
+    EXPECT_EQ(test_support::TextOf(window), text);  // the name screen readers read
   }
   DestroyWindow(calc->hwnd);  // a removed widget takes its tool along
   EXPECT_EQ(TooltipTexts(bar).size(), std::size(expected) - 1);

@@ -4,10 +4,13 @@
 #include <shlobj.h>
 #include <gdiplus.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/jpeg_bytes.h"
 #include "core/gdiplus_win.h"
 #include "core/settings_win.h"
 #include "core/fonts_win.h"
@@ -32,8 +35,12 @@ bool Near(COLORREF c, COLORREF want) {
          close(GetBValue(c), GetBValue(want));
 }
 
-// A solid picture saved by GDI+ as "image/jpeg" or "image/png".
-void WritePicture(const std::wstring& path, const wchar_t* mime, COLORREF color, int w = 80, int h = 60) {
+Gdiplus::Color ColorOf(COLORREF color) { return Gdiplus::Color(GetRValue(color), GetGValue(color), GetBValue(color)); }
+
+// A picture saved by GDI+ as "image/jpeg" or "image/png": one colour, or `right` in
+// its right half.
+void WritePicture(const std::wstring& path, const wchar_t* mime, COLORREF color, int w = 80, int h = 60,
+                  COLORREF right = CLR_INVALID) {
   gdiplus_session::Start();
   UINT count = 0, bytes = 0;
   Gdiplus::GetImageEncodersSize(&count, &bytes);
@@ -41,7 +48,9 @@ void WritePicture(const std::wstring& path, const wchar_t* mime, COLORREF color,
   auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(room.data());
   Gdiplus::GetImageEncoders(count, bytes, encoders);
   Gdiplus::Bitmap picture(w, h, PixelFormat24bppRGB);
-  Gdiplus::Graphics(&picture).Clear(Gdiplus::Color(GetRValue(color), GetGValue(color), GetBValue(color)));
+  Gdiplus::Graphics(&picture).Clear(ColorOf(color));
+  Gdiplus::SolidBrush half(ColorOf(right));
+  if (right != CLR_INVALID) Gdiplus::Graphics(&picture).FillRectangle(&half, w / 2, 0, w - w / 2, h);
   for (UINT i = 0; i < count; ++i) {
     if (std::wstring(encoders[i].MimeType) == mime) {
       ASSERT_EQ(picture.Save(path.c_str(), &encoders[i].Clsid, nullptr), Gdiplus::Ok);
@@ -134,6 +143,27 @@ TEST_F(ImageSlide, FileNameIsWrittenInYellowNearTheBottomCentre) {
   Snapshot::Repainted(*slide);
   Snapshot::Repainted(*slide);
   EXPECT_EQ(gdi::LiveObjects(), before);
+}
+
+// As a phone stores a portrait photo: sideways (red left, blue right), with EXIF
+// orientation 6, which GDI+ under Wine does not report for a JPEG.
+TEST_F(ImageSlide, JpegIsTurnedUprightByItsOwnExifHeader) {
+  const std::wstring photo = files.Path(L"photo.jpg");
+  WritePicture(photo, L"image/jpeg", RGB(255, 0, 0), 80, 40, RGB(0, 0, 255));
+  std::ifstream stored(photo.c_str(), std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
+  stored.close();
+  const jpeg_bytes::Bytes exif = jpeg_bytes::ExifSegment(jpeg_bytes::Tiff(false, {{0x0112, 3, 1, 6}}));
+  bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
+  std::ofstream(photo.c_str(), std::ios::binary) << bytes;
+
+  CImageSlide* slide = AddSlide();
+  SendMessageW(slide->hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({photo})), 0);
+  const Snapshot shot = Snapshot::Repainted(*slide);
+  // Turned clockwise it is 40 × 80, red above blue, fitted 45 × 90 in the middle.
+  EXPECT_TRUE(Near(shot.At(kWidth / 2, 10), RGB(255, 0, 0)));
+  EXPECT_TRUE(Near(shot.At(kWidth / 2, kHeight - 10), RGB(0, 0, 255)));
+  EXPECT_TRUE(Near(shot.At(10, kHeight / 2), kBack));
 }
 
 TEST_F(ImageSlide, StoredSettingsAreBroughtIntoRangeAndALongListIsReadWhole) {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <string_view>
 #include <vector>
 
 #include "app/factory_win.h"
+#include "core/gdi_win.h"
 #include "core/gdiplus_win.h"
 #include "core/records.h"
 #include "support/widget_bench.h"
@@ -318,6 +321,42 @@ TEST(Factories, UnknownKindsAndKindsOfTheOtherListMakeNoObjectAndNoWindow) {
   EXPECT_EQ(window_table::Count(), before);
   EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
   DestroyWindow(parent);
+}
+
+// One letter drawn black on white in `face`: the colours of its pixels.
+std::vector<COLORREF> Drawn(const LOGFONTW& face, wchar_t letter) {
+  constexpr int kSide = 40;
+  gdi::WindowDC screen(nullptr);
+  gdi::MemoryDC memory(screen);
+  gdi::Bitmap bitmap = gdi::CompatibleBitmap(screen, kSide, kSide);
+  gdi::Font font(CreateFontIndirectW(&face));
+  {
+    gdi::Selection on(memory, bitmap), with(memory, font);
+    PatBlt(memory, 0, 0, kSide, kSide, WHITENESS);
+    TextOutW(memory, 4, 4, &letter, 1);
+  }
+  const test_support::Snapshot shot = test_support::Snapshot::OfBitmap(bitmap);
+  std::vector<COLORREF> pixels;
+  for (int i = 0; i < kSide * kSide; ++i) pixels.push_back(shot.At(i % kSide, i / kSide));
+  return pixels;
+}
+
+// Message boxes, captions, menus and Notepad are drawn in the system's own fonts,
+// which under Wine have no Korean letters: the prefix links them to a Korean font.
+// A font without them draws one box for every letter (GetGlyphIndicesW does not see
+// linked fonts, so the drawings are compared).
+TEST(SystemFonts, MessageBoxCaptionDialogAndNotepadFontsDrawKoreanLetters) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  LOGFONTW dialog = metrics.lfMessageFont, notepad = metrics.lfMessageFont;
+  wcscpy_s(dialog.lfFaceName, L"MS Shell Dlg");
+  wcscpy_s(notepad.lfFaceName, L"Lucida Console");
+  for (const LOGFONTW& face : {metrics.lfMessageFont, metrics.lfCaptionFont, metrics.lfMenuFont, dialog, notepad}) {
+    std::set<std::vector<COLORREF>> drawings;
+    for (wchar_t letter : std::wstring_view(L"메모파일저장")) drawings.insert(Drawn(face, letter));
+    EXPECT_EQ(drawings.size(), 6u) << face.lfFaceName;
+  }
 }
 
 }  // namespace

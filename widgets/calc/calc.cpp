@@ -154,6 +154,8 @@ std::u16string FormatNumber(double value) {
   if (text.find(u'.') == std::u16string::npos) return text;
   while (!text.empty() && text.back() == u'0') text.pop_back();
   if (!text.empty() && text.back() == u'.') text.pop_back();
+  // A result that rounds to zero from below is still zero: no "-0".
+  if (text == u"-0") text = u"0";
   return text;
 }
 

@@ -47,7 +47,8 @@ struct Evaluation {
 };
 Evaluation Evaluate(std::u16string_view text);
 
-// "%f" without trailing zeros and without a trailing '.': 3.5, 2, 0.125, -4.
+// "%f" without trailing zeros and without a trailing '.': 3.5, 2, 0.125, -4; what
+// rounds to zero is 0, whatever its sign.
 std::u16string FormatNumber(double value);
 // "= 7", or the error text for a rejected evaluation. As long as the number needs.
 std::u16string ResultText(const Evaluation& evaluation);

@@ -19,6 +19,16 @@ namespace {
 enum : int { kTitleListId = 0, kAddId = 1, kDeleteId = 2, kOpenId = 3, kEditId = 4 };
 enum MemoNotice : WPARAM { kUnreadableNotice = 1, kUnwritableNotice = 2 };
 
+// The buttons' faces; their names, which screen readers read, are their tips.
+const wchar_t* GlyphOf(UINT_PTR id) {
+  switch (id) {
+    case kAddId: return L"+";
+    case kDeleteId: return L"-";
+    case kOpenId: return L"ㅁ";
+    default: return nullptr;
+  }
+}
+
 constexpr wchar_t kUnreadableText[] =
     L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
     L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
@@ -53,9 +63,9 @@ CMemo::~CMemo() {
 
 LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId);
-  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, {}, L"+");
-  deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId, {}, L"-");
-  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, {}, L"ㅁ");
+  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId);
+  deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId);
+  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId);
   AddTooltip(addButton, L"새 메모", scale);
   AddTooltip(deleteButton, L"메모 삭제", scale);
   AddTooltip(openButton, L"메모 창 열기", scale);
@@ -133,6 +143,11 @@ LRESULT CMemo::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       ViewerClosed(reinterpret_cast<const CMemoViewer*>(wParam), static_cast<unsigned>(lParam));
       return 0;
     case kMsgMemoFileNotice: ShowFileNotice(wParam); return 0;
+    case WM_NOTIFY: {
+      const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+      const wchar_t* glyph = draw.hdr.code == NM_CUSTOMDRAW ? GlyphOf(draw.hdr.idFrom) : nullptr;
+      return glyph ? DrawGlyphLabel(draw, glyph) : CWidget::WindowProc(msg, wParam, lParam);
+    }
     default: return CWidget::WindowProc(msg, wParam, lParam);
   }
 }

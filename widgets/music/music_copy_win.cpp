@@ -7,33 +7,19 @@
 #include <span>
 #include <utility>
 
+#include "core/handle_win.h"
 #include "widgets/music/music_copy.h"
 
 namespace {
 
-class File {
- public:
-  explicit File(HANDLE handle) : handle_(handle) {}
-  ~File() {
-    if (*this) CloseHandle(handle_);
-  }
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
-  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
 constexpr DWORD kChunk = 64 * 1024;
 
 // Copies everything from `offset` to the end; true only when every byte arrived.
-bool CopyTail(const File& source, std::uint64_t offset, std::uint64_t size, const std::wstring& tempPath) {
+bool CopyTail(const UniqueHandle& source, std::uint64_t offset, std::uint64_t size, const std::wstring& tempPath) {
   LARGE_INTEGER at{};
   at.QuadPart = static_cast<LONGLONG>(offset);
   if (!SetFilePointerEx(source.get(), at, nullptr, FILE_BEGIN)) return false;
-  File target(CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  UniqueHandle target(CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!target) return false;
   auto buffer = std::make_unique<std::uint8_t[]>(kChunk);
@@ -52,7 +38,7 @@ bool CopyTail(const File& source, std::uint64_t offset, std::uint64_t size, cons
 }  // namespace
 
 std::wstring PlayableElement(const wchar_t* path, const std::wstring& tempPath) {
-  File source(CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueHandle source(CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!source) return path;
   LARGE_INTEGER size{};
   std::uint8_t head[music::kId3HeaderSize] = {};

@@ -6,24 +6,27 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 
+#include "core/file_win.h"
 #include "core/geometry_win.h"
+#include "widgets/pictures/exif.h"
 #include "widgets/pictures/image_fit.h"
 
 namespace {
 
 constexpr PROPID kOrientationTag = 0x0112;  // PropertyTagOrientation
 
-// The last orientation tag among the picture's properties, or 1 when there is none.
-int ExifOrientation(Gdiplus::Image& image) {
+// The last orientation tag among the picture's properties; nothing when it has none.
+std::optional<int> PropertyOrientation(Gdiplus::Image& image) {
   UINT totalSize = 0, itemCount = 0;
   if (image.GetPropertySize(&totalSize, &itemCount) != Gdiplus::Ok || totalSize == 0 || itemCount == 0)
-    return 1;
+    return std::nullopt;
   // PropertyItem holds pointers, so the buffer is allocated with their alignment.
   const std::size_t slots = (totalSize + sizeof(Gdiplus::PropertyItem) - 1) / sizeof(Gdiplus::PropertyItem);
   std::unique_ptr<Gdiplus::PropertyItem[]> buffer(new (std::nothrow) Gdiplus::PropertyItem[slots]);
-  if (!buffer || image.GetAllPropertyItems(totalSize, itemCount, buffer.get()) != Gdiplus::Ok) return 1;
-  int orientation = 1;
+  if (!buffer || image.GetAllPropertyItems(totalSize, itemCount, buffer.get()) != Gdiplus::Ok) return std::nullopt;
+  std::optional<int> orientation;
   for (UINT i = 0; i < itemCount; ++i) {
     const Gdiplus::PropertyItem& item = buffer[i];
     if (item.id != kOrientationTag || item.length < sizeof(std::uint16_t) || !item.value) continue;
@@ -32,6 +35,15 @@ int ExifOrientation(Gdiplus::Image& image) {
     orientation = value;
   }
   return orientation;
+}
+
+void TurnUpright(Gdiplus::Image& image, int orientation) {
+  switch (orientation) {
+    case 3: image.RotateFlip(Gdiplus::Rotate180FlipNone); break;
+    case 6: image.RotateFlip(Gdiplus::Rotate90FlipNone); break;
+    case 8: image.RotateFlip(Gdiplus::Rotate270FlipNone); break;
+    default: break;
+  }
 }
 
 }  // namespace
@@ -55,11 +67,13 @@ void DrawImageFit(HDC hdc, Gdiplus::Image* image, int width, int height, bool fi
 }
 
 void ApplyExifOrientation(Gdiplus::Image* image) {
+  if (image) TurnUpright(*image, PropertyOrientation(*image).value_or(1));
+}
+
+void ApplyExifOrientation(Gdiplus::Image* image, const wchar_t* path) {
   if (!image) return;
-  switch (ExifOrientation(*image)) {
-    case 3: image->RotateFlip(Gdiplus::Rotate180FlipNone); break;
-    case 6: image->RotateFlip(Gdiplus::Rotate90FlipNone); break;
-    case 8: image->RotateFlip(Gdiplus::Rotate270FlipNone); break;
-    default: break;
-  }
+  std::optional<int> orientation = PropertyOrientation(*image);
+  // Read, not decoded again: the header is in the first segments of the file.
+  if (!orientation && path) orientation = JpegOrientation(ReadFileStart(path, kExifPrefixLimit));
+  TurnUpright(*image, orientation.value_or(1));
 }

@@ -15,3 +15,6 @@ void DrawImageFit(HDC hdc, Gdiplus::Image* image, int width, int height, bool fi
 // Rotates a freshly loaded picture by its EXIF orientation: 3, 6 and 8 only (the
 // mirrored orientations are left as they are).
 void ApplyExifOrientation(Gdiplus::Image* image);
+// The same for a picture loaded from `path`; when GDI+ knows no orientation (as under
+// Wine, for any JPEG), the file's own EXIF header tells it.
+void ApplyExifOrientation(Gdiplus::Image* image, const wchar_t* path);

@@ -12,7 +12,7 @@ void PictureDeleter::operator()(Gdiplus::Image* image) const { delete image; }
 Picture LoadPicture(const wchar_t* path) {
   gdiplus_session::Start();
   Picture picture(new Gdiplus::Image(path ? path : L""));
-  ApplyExifOrientation(picture.get());
+  ApplyExifOrientation(picture.get(), path);
   return picture;
 }
 

@@ -16,7 +16,7 @@ namespace test_support {
 // What a bar gives its widgets, held by the test: a store, a window, options, the popup.
 class TestHost : public DgetHost {
  public:
-  explicit TestHost(CSettings& settings, HWND bar = nullptr) : settings_(settings), bar(bar) {}
+  explicit TestHost(CSettings& settings, HWND bar = nullptr) : bar(bar), settings_(settings) {}
 
   CSettings& Settings() override { return settings_; }
   HWND BarWindow() const override { return bar; }

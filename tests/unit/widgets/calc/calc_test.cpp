@@ -29,6 +29,9 @@ TEST(CalcEvaluate, MinusWhereAnOperandIsDueNegatesIt) {
       {u"-3+5", u"= 2"},   {u"-4 ^2", u"= 16"}, {u"2*-3", u"= -6"},   {u"-(1+2)*2", u"= -6"},
       {u"3-(-2)", u"= 5"}, {u"--3", u"= 3"},    {u"2^-1", u"= 0.5"},  {u"-4 -2", u"= -6"},
       {u"5 - 2", u"= 3"},  {u"x-3", u"= -3"},
+      // What rounds to zero from below is zero.
+      {u"(1-2)*0", u"= 0"}, {u"0.0000001-0.0000002", u"= 0"}, {u"-0", u"= 0"}, {u"-0.0000001", u"= 0"},
+      {u"-0.0000009", u"= -0.000001"},
   };
   for (const Typed& c : cases) EXPECT_EQ(ResultText(Evaluate(c.text)), c.shown);
 }
@@ -76,6 +79,8 @@ TEST(CalcFormat, TrailingZerosAndPoint) {
   EXPECT_EQ(FormatNumber(2.0000004), u"2");
   EXPECT_EQ(FormatNumber(1.0 / 3), u"0.333333");
   EXPECT_EQ(FormatNumber(INFINITY), u"inf");
+  EXPECT_EQ(FormatNumber(-0.0), u"0");  // also what is copied
+  EXPECT_EQ(ReinputText(-1e-7), u"0 ");
 }
 
 TEST(CalcFormat, HugeResultsKeepEveryDigit) {
