@@ -194,12 +194,12 @@ void CMainWindow::SetScale(Scale newScale) {
 BarFit CMainWindow::CurrentFit() const { return FitOf(hwnd, barSettings.vertical, barState.firstRow); }
 
 BarLayout CMainWindow::PlannedLayout() const {
-  return ComputeBarLayout(barSettings, PlannedLayoutWidgets(widgetList, barSettings.vertical),
+  return ComputeBarLayout(barSettings, PlannedLayoutWidgets(widgetList, barSettings.vertical, scale),
                           PlannedTidgets(tidgetList), scale, CurrentFit());
 }
 
 BarLayout CMainWindow::CurrentLayout() const {
-  return ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, barSettings.vertical),
+  return ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, barSettings.vertical, scale),
                           PlaceableTidgets(tidgetList), scale, CurrentFit());
 }
 
@@ -220,7 +220,7 @@ void CMainWindow::LayoutBar() {
   if (!hwnd) return;
   const bool vertical = barSettings.vertical;
   const BarFit fit = CurrentFit();
-  const BarLayout layout = ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, vertical),
+  const BarLayout layout = ComputeBarLayout(barSettings, LiveLayoutWidgets(widgetList, vertical, scale),
                                             PlaceableTidgets(tidgetList), scale, fit);
   KeepLayout(layout, fit);
   if (closeButton) MoveAndShow(closeButton, layout.closeButton);
@@ -463,7 +463,7 @@ LRESULT CMainWindow::OnMouseMove(WPARAM, LPARAM lParam) {
   const long long pointer = vertical ? GET_Y_LPARAM(lParam) : GET_X_LPARAM(lParam);
   // The pointer's reach is in pixels, the thickness and its limits in full-size units.
   const long long reach = pointer - (vertical ? widget->top : widget->left);
-  const int thickness = ThicknessForReach(barSettings, LiveLayoutWidgets(widgetList, vertical),
+  const int thickness = ThicknessForReach(barSettings, LiveLayoutWidgets(widgetList, vertical, scale),
                                           PlaceableTidgets(tidgetList), scale, CurrentFit(), dragIndex, reach);
   if (vertical)
     widget->height = record.vertHeight = thickness;

@@ -12,12 +12,19 @@
 #include "tidgets/tetris_win.h"
 #include "tidgets/textclip_win.h"
 #include "widgets/base/dget_win.h"
+#include "widgets/calc/calc.h"
 #include "widgets/calc/calc_win.h"
+#include "widgets/clock/clock.h"
 #include "widgets/clock/clock_win.h"
+#include "widgets/cpu/cpu.h"
 #include "widgets/cpu/cpu_win.h"
+#include "widgets/gauges/gauges.h"
 #include "widgets/gauges/gauges_win.h"
+#include "widgets/memo/memo.h"
 #include "widgets/memo/memo_win.h"
+#include "widgets/music/music_view.h"
 #include "widgets/music/music_win.h"
+#include "widgets/radix/radix.h"
 #include "widgets/radix/radix_win.h"
 #include "widgets/slide/slide_win.h"
 
@@ -36,23 +43,25 @@ CTidget* Tidget(DgetHost& host, const wchar_t* caption, const wchar_t* name) {
 }
 
 // One row per kind, in the order of Kind: a widget kind has a widget factory, a tidget
-// kind a tidget factory.
+// kind a tidget factory. A widget kind whose face needs more than the bar's widget
+// minimum to stay whole says how much; the slide show fits its picture to any size.
 struct Factory {
   Kind kind;
   MakeWidget widget;
   MakeTidget tidget;
+  UsableThicknessRule usable = nullptr;
 };
 
 constexpr Factory kFactories[] = {
-    {Kind::Clock, Widget<CClock>, nullptr},
-    {Kind::CpuUsage, Widget<CCpuUsage>, nullptr},
-    {Kind::MemUsage, Widget<CMemUsage>, nullptr},
-    {Kind::Battery, Widget<CBattery>, nullptr},
-    {Kind::DiskUsage, Widget<CDiskUsage>, nullptr},
-    {Kind::MusicPlayer, Widget<CMusicPlayer>, nullptr},
-    {Kind::Memo, Widget<CMemo>, nullptr},
-    {Kind::Calc, Widget<CCalc>, nullptr},
-    {Kind::Radix, Widget<CRadix>, nullptr},
+    {Kind::Clock, Widget<CClock>, nullptr, ClockUsableThickness},
+    {Kind::CpuUsage, Widget<CCpuUsage>, nullptr, CpuUsableThickness},
+    {Kind::MemUsage, Widget<CMemUsage>, nullptr, MemoryUsableThickness},
+    {Kind::Battery, Widget<CBattery>, nullptr, BatteryUsableThickness},
+    {Kind::DiskUsage, Widget<CDiskUsage>, nullptr, DiskUsableThickness},
+    {Kind::MusicPlayer, Widget<CMusicPlayer>, nullptr, music::PlayerUsableThickness},
+    {Kind::Memo, Widget<CMemo>, nullptr, MemoUsableThickness},
+    {Kind::Calc, Widget<CCalc>, nullptr, CalcUsableThickness},
+    {Kind::Radix, Widget<CRadix>, nullptr, RadixUsableThickness},
     {Kind::ImageSlide, Widget<CImageSlide>, nullptr},
     {Kind::LCDTest, nullptr, Tidget<CLCDTest>},
     {Kind::SizeMeter, nullptr, Tidget<CSizeMeter>},
@@ -91,6 +100,11 @@ CWidget* CreateWidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* 
 CTidget* CreateTidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name) {
   const Factory* factory = FactoryOf(kind);
   return factory && factory->tidget ? factory->tidget(host, caption, name) : nullptr;
+}
+
+UsableThicknessRule UsableThicknessRuleOf(const wchar_t* kind) {
+  const Factory* factory = FactoryOf(kind);
+  return factory ? factory->usable : nullptr;
 }
 
 CWidget* CreateWidgetWindow(DgetHost& host, WidgetInfo& record, HWND parent, const RECT& place) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/records.h"
+#include "widgets/base/face_fit.h"
 
 class CWidget;
 class CTidget;
@@ -13,6 +14,10 @@ class DgetHost;
 // does not know (or one of the other list: a tidget kind asked for as a widget).
 CWidget* CreateWidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
 CTidget* CreateTidgetObject(DgetHost& host, const wchar_t* kind, const wchar_t* caption, const wchar_t* name);
+
+// How much a widget of the kind needs along the bar to stay whole; null for a kind the
+// bar's widget minimum does for, or one this version does not know.
+UsableThicknessRule UsableThicknessRuleOf(const wchar_t* kind);
 
 // Makes the object of `record` and its child window under `parent`, at `place` (empty
 // until the layout pass places it), and keeps the object in the record; returns it, or

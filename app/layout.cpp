@@ -38,21 +38,21 @@ std::vector<int> GroupOf(const std::vector<LayoutWidget>& widgets, int leader) {
   return members;
 }
 
-// Splits the bar's thickness among the members of one group and stores their rects
-// between `alongFrom` and `alongTo` (pixels along the bar). Shares are worked out in
-// units; each edge is then scaled, and the last member ends exactly at the inner
-// edge of the far border.
-void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members, int alongFrom,
-                int alongTo, const BarSettings& bar, int crossThickness, const Axes& axes, Scale scale,
-                BarLayout& out) {
+// A member's place across the bar, in pixels from the bar's outer edge.
+struct Span {
+  std::int64_t from;
+  std::int64_t to;
+};
+
+// Splits the bar's thickness among the members of one group. Shares are worked out in
+// units; each edge is then scaled, and the last member ends exactly at the inner edge
+// of the far border.
+std::vector<Span> AcrossSpans(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members,
+                              const BarSettings& bar, int crossThickness, Scale scale) {
   const int border = bar.bdThick;
   const int split = bar.splitThick;
   const std::int64_t innerEnd = std::int64_t{scale.Px(crossThickness)} - scale.Px(border);
-  if (members.size() == 1) {
-    const std::int64_t from = scale.Px(border);
-    out.widgets[members.front()] = axes.Make(alongFrom, alongTo - alongFrom, from, innerEnd - from);
-    return;
-  }
+  if (members.size() == 1) return {{scale.Px(border), innerEnd}};
   const std::int64_t inner = std::int64_t{crossThickness} - 2 * std::int64_t{border};
   std::int64_t avail = inner - static_cast<std::int64_t>(members.size() - 1) * split;
   std::int64_t total = 0;
@@ -63,31 +63,64 @@ void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>
       avail += widgets[member].ratio;
   }
   avail = ToInt(avail);  // keeps ratio * avail inside 64 bits
+  std::vector<Span> spans;
   std::int64_t across = border;
   for (std::size_t position = 0; position < members.size(); ++position) {
     const LayoutWidget& member = widgets[members[position]];
     const std::int64_t size = member.ratio > 0 ? member.ratio * avail / total : -std::int64_t{member.ratio};
     const std::int64_t from = scale.Px(across);
     const std::int64_t to = position + 1 == members.size() ? std::max(innerEnd, from) : scale.Px(across + size);
-    out.widgets[members[position]] = axes.Make(alongFrom, alongTo - alongFrom, from, to - from);
+    spans.push_back({from, to});
     across += size + split;
   }
+  return spans;
+}
+
+// Stores the rects of a group's members between `alongFrom` and `alongTo` (pixels along the bar).
+void PlaceGroup(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members, int alongFrom,
+                int alongTo, const BarSettings& bar, int crossThickness, const Axes& axes, Scale scale,
+                BarLayout& out) {
+  const std::vector<Span> spans = AcrossSpans(widgets, members, bar, crossThickness, scale);
+  for (std::size_t position = 0; position < members.size(); ++position)
+    out.widgets[members[position]] = axes.Make(alongFrom, alongTo - alongFrom, spans[position].from,
+                                               spans[position].to - spans[position].from);
 }
 
 // A leader's thickness along the bar at full size and the least it may be shown at
-// (units): the bar's widget minimum, or its own thickness when that is smaller.
+// (units): the bar's widget minimum, or what the group's faces need when that is more,
+// but never more than its own thickness.
 struct RowSize {
   int leader;
   std::int64_t full;
   std::int64_t least;
 };
 
-std::vector<RowSize> RowSizes(const std::vector<LayoutWidget>& widgets, int minThick) {
+// The fewest units that are at least `pixels` pixels.
+std::int64_t UnitsCovering(int pixels, Scale scale) {
+  if (pixels <= 0) return 0;
+  return (std::int64_t{pixels} * kBaseDpi + scale.dpi() - 1) / scale.dpi();
+}
+
+// What the members of a group need along the bar to stay whole, in units.
+std::int64_t UsableUnits(const std::vector<LayoutWidget>& widgets, const std::vector<int>& members,
+                         const BarSettings& bar, int crossThickness, Scale scale) {
+  const std::vector<Span> spans = AcrossSpans(widgets, members, bar, crossThickness, scale);
+  int pixels = 0;
+  for (std::size_t position = 0; position < members.size(); ++position)
+    if (const auto& usable = widgets[members[position]].usable)
+      pixels = std::max(pixels, usable(ToInt(spans[position].to - spans[position].from)));
+  return UnitsCovering(pixels, scale);
+}
+
+std::vector<RowSize> RowSizes(const std::vector<LayoutWidget>& widgets, const BarSettings& bar, int crossThickness,
+                              Scale scale) {
   std::vector<RowSize> sizes;
   for (int i = 0; i < static_cast<int>(widgets.size()); ++i) {
     if (!IsLeader(widgets[i])) continue;
     const std::int64_t full = widgets[i].thickness;
-    sizes.push_back({i, full, std::max<std::int64_t>(0, std::min<std::int64_t>(full, minThick))});
+    const std::int64_t usable = UsableUnits(widgets, GroupOf(widgets, i), bar, crossThickness, scale);
+    const std::int64_t wanted = std::max<std::int64_t>(bar.widgetMinThick, usable);
+    sizes.push_back({i, full, std::max<std::int64_t>(0, std::min(full, wanted))});
   }
   return sizes;
 }
@@ -250,7 +283,7 @@ BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidge
   for (bool placeable : tidgetPlaceable) tidgetCount += placeable ? 1 : 0;
   out.stripExtent = StripExtent(inner, out.tidgetSize, gap, tidgetCount);
 
-  const std::vector<RowSize> sizes = RowSizes(widgets, bar.widgetMinThick);
+  const std::vector<RowSize> sizes = RowSizes(widgets, bar, crossUnits, scale);
   int stripStart = FullRows(sizes, bar.splitThick, std::int64_t{captionUnits} + borderUnits, scale, out.rows);
   out.fullLength = ToInt(std::int64_t{stripStart} + out.stripExtent + out.border);
   if (fit.room > 0 && out.fullLength > fit.room) {

@@ -8,9 +8,11 @@
 // A bar longer than its room (its monitor's work area) is shown shorter: the rows
 // are thinned by one common factor, never below their minimum, and when even the
 // minimums do not fit, the widget area scrolls row by row between two arrow buttons.
-// The stored thicknesses stay the full-size ones.
+// A row's minimum is the bar's widget minimum, or more where a widget's face needs more
+// to stay whole. The stored thicknesses stay the full-size ones.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -37,6 +39,9 @@ struct LayoutWidget {
   int ratio = 0;
   // The object's height on a vertical bar, its width on a horizontal one (units).
   int thickness = 0;
+  // The least thickness (pixels) at which the widget's face and controls are whole when
+  // it is `across` pixels the other way; none, or 0: the bar's widget minimum will do.
+  std::function<int(int across)> usable = {};
 };
 
 // The room the bar has along its length and the scrolled position of its widget area.

@@ -2,20 +2,25 @@
 
 #include "app/bar_onscreen_win.h"
 #include "app/bar_onscreen.h"
+#include "app/factory_win.h"
 #include "core/geometry_win.h"
+#include "core/wide_win.h"
 #include "widgets/base/dget_win.h"
 
 namespace {
 
 bool HasWindow(const CWindow* object) { return object && object->hwnd && IsWindow(object->hwnd); }
 
-LayoutWidget AsLayoutWidget(const WidgetInfo& record, bool placeable, int thickness) {
+// The record as the layout sees it, with what its kind needs on a bar of that direction and scale.
+LayoutWidget AsLayoutWidget(const WidgetInfo& record, bool placeable, int thickness, bool vertical, Scale scale) {
   LayoutWidget widget;
   widget.placeable = placeable;
   widget.visible = record.visible;
   widget.merged = record.merged;
   widget.ratio = record.ratio;
   widget.thickness = thickness;
+  if (const UsableThicknessRule rule = UsableThicknessRuleOf(AsWide(record.kind)))
+    widget.usable = [rule, vertical, scale](int across) { return rule(vertical, across, scale); };
   return widget;
 }
 
@@ -36,12 +41,12 @@ void MoveIfMoved(HWND window, const Rect& place) {
 
 }  // namespace
 
-std::vector<LayoutWidget> LiveLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical) {
+std::vector<LayoutWidget> LiveLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical, Scale scale) {
   std::vector<LayoutWidget> layoutWidgets;
   for (const WidgetInfo& record : widgets) {
     const bool placeable = HasWindow(record.widget);
     const int thickness = !placeable ? 0 : vertical ? record.widget->height : record.widget->width;
-    layoutWidgets.push_back(AsLayoutWidget(record, placeable, thickness));
+    layoutWidgets.push_back(AsLayoutWidget(record, placeable, thickness, vertical, scale));
   }
   return layoutWidgets;
 }
@@ -52,11 +57,11 @@ std::vector<bool> PlaceableTidgets(const RecordList<TidgetInfo>& tidgets) {
   return placeable;
 }
 
-std::vector<LayoutWidget> PlannedLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical) {
+std::vector<LayoutWidget> PlannedLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical, Scale scale) {
   std::vector<LayoutWidget> layoutWidgets;
   for (const WidgetInfo& record : widgets)
-    layoutWidgets.push_back(
-        AsLayoutWidget(record, MadeByThisVersion(record.kind, true), vertical ? record.vertHeight : record.horzWidth));
+    layoutWidgets.push_back(AsLayoutWidget(record, MadeByThisVersion(record.kind, true),
+                                           vertical ? record.vertHeight : record.horzWidth, vertical, scale));
   return layoutWidgets;
 }
 

@@ -12,14 +12,14 @@
 #include "core/window_win.h"
 
 // The widget records as the layout sees them, in record order: the thickness each
-// live window has along the bar.
-std::vector<LayoutWidget> LiveLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical);
+// live window has along the bar, and what its kind needs to stay whole at `scale`.
+std::vector<LayoutWidget> LiveLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical, Scale scale = {});
 // Per tidget record: visible and with a live window.
 std::vector<bool> PlaceableTidgets(const RecordList<TidgetInfo>& tidgets);
 
 // The same before any child window exists: a record counts when this version makes
 // its kind, so the children can be made where the layout pass will put them.
-std::vector<LayoutWidget> PlannedLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical);
+std::vector<LayoutWidget> PlannedLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical, Scale scale = {});
 std::vector<bool> PlannedTidgets(const RecordList<TidgetInfo>& tidgets);
 
 // The room along `bar`: the length of its monitor's work area, with the first row to show.

@@ -50,7 +50,7 @@ const Node kTree[] = {
     {2, nullptr, L"", kToggle, 0, 9, 50, 38, 16, 12, false},
     {2, nullptr, L"", 0, 0, 10, 156, 34, 16, 16, false},
     {2, nullptr, L"", 0, 0, 11, 174, 34, 16, 16, false},
-    {2, L"LISTBOX", L"", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 5, 2, 50, 188, 102, true},
+    {2, L"LISTBOX", L"", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 5, 2, 50, 188, 100, true},
     {1, nullptr, L"", 0, 0, 0, 4, 483, 192, 150, false},  // memo
     {2, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 2, 2, 122, 200, true},
     {2, L"BUTTON", L"+", 0, 0, 1, 126, 5, 20, 20, true},

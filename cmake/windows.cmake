@@ -122,6 +122,14 @@ if(EXISTS "${GTEST_SOURCE_DIR}/CMakeLists.txt")
         add_test(NAME win.${area} COMMAND bash "${CMAKE_SOURCE_DIR}/tools/wine-dpi" 144 $<TARGET_FILE:${name}>
                  "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
       endif()
+    elseif(area STREQUAL "thin_bar")
+      # Small screens: a laptop's at 100 %, and 1920 x 1080 at 150 %.
+      if(CMAKE_CROSSCOMPILING)
+        add_test(NAME win.${area} COMMAND bash "${CMAKE_SOURCE_DIR}/tools/wine-dpi" 96 1366x768
+                 $<TARGET_FILE:${name}> "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
+        add_test(NAME win.${area}.144 COMMAND bash "${CMAKE_SOURCE_DIR}/tools/wine-dpi" 144 1920x1080
+                 $<TARGET_FILE:${name}> "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.144.xml")
+      endif()
     else()
       add_test(NAME win.${area} COMMAND ${name} "--gtest_output=xml:${PELGRA_REPORT_PATH}/win.${area}.xml")
     endif()

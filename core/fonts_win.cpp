@@ -1,6 +1,7 @@
 #include "core/fonts_win.h"
 
 #include "core/dpi_win.h"
+#include "core/font_heights.h"
 
 gdi::Font normalFont;
 gdi::Font smallFont;
@@ -17,9 +18,9 @@ gdi::Font SharedFamilyFont(int pixelHeight, int escapement) {
 }
 
 void CreateSharedFonts(Scale scale) {
-  normalFont = SharedFamilyFont(scale.Px(15));
-  smallFont = SharedFamilyFont(scale.Px(12));
-  largeFont = SharedFamilyFont(scale.Px(28));
+  normalFont = SharedFamilyFont(scale.Px(kNormalFontHeight));
+  smallFont = SharedFamilyFont(scale.Px(kSmallFontHeight));
+  largeFont = SharedFamilyFont(scale.Px(kLargeFontHeight));
 }
 
 void ReleaseSharedFonts() {

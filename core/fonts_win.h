@@ -18,7 +18,7 @@ struct FontSpec {
 };
 gdi::Font MakeFont(const FontSpec& spec);
 
-// Shared fonts, made by the bar when it is created (heights 15, 12 and 28 units) at
+// Shared fonts, made by the bar when it is created (heights in core/font_heights.h) at
 // the bar's scale, and made again when that changes. Process-wide, as the panels'
 // controls all show them.
 extern gdi::Font normalFont;

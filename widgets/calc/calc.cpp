@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/font_heights.h"
+
 namespace {
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -179,4 +181,16 @@ CalcLayout CalcLayoutOf(int width, int height, Scale scale) {
   return {{u(2), y, width - u(2), y + u(125)},
           {buttonRight - u(16), buttonTop, buttonRight, buttonTop + u(16)},
           u(2)};
+}
+
+int CalcUsableThickness(bool vertical, int across, Scale scale) {
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const CalcLayout layout = CalcLayoutOf(size.width, size.height, scale);
+    const Rect& button = layout.copyButton;
+    // The box as it shows closed, above the result line.
+    const Rect box{layout.box.left, layout.box.top, layout.box.right, button.top};
+    const Rect line = LineAt(layout.textLeft, button.top, scale.Px(kNormalFontHeight));
+    const int margin = scale.Px(2);
+    return size.Holds(box, margin) && size.Holds(line, margin) && size.Holds(button, margin);
+  });
 }

@@ -9,6 +9,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 
 // What the box holds and what is evaluated: 255 characters.
 inline constexpr std::size_t kExpressionLimit = 255;
@@ -62,3 +63,6 @@ struct CalcLayout {
   int textLeft = 2;
 };
 CalcLayout CalcLayoutOf(int width, int height, Scale scale = {});
+// The least thickness at which the box, the result line and the copy button lie inside
+// the widget, as clear of its edges as the box is at the top (face_fit.h).
+int CalcUsableThickness(bool vertical, int across, Scale scale);

@@ -85,6 +85,14 @@ DigitalLayout DigitalFaceLayout(int width, int height, Scale scale) {
   return {Point{time.x, time.y - scale.Px(20)}, time};
 }
 
+int ClockUsableThickness(bool vertical, int across, Scale scale) {
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const DigitalLayout layout = DigitalFaceLayout(size.width, size.height, scale);
+    return size.Holds(LineAt(layout.date.x, layout.date.y, scale.Px(kDateFontHeight))) &&
+           size.Holds(LineAt(layout.time.x, layout.time.y, scale.Px(kTimeFontHeight)));
+  });
+}
+
 Point MeridiemPosition(Point time, int textWidth, int textHeight, Scale scale) {
   return {textWidth / 2 + time.x + scale.Px(3), textHeight + time.y - scale.Px(8)};
 }

@@ -10,8 +10,15 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 
 enum ClockFace : std::int32_t { kDigitalFace = 0, kAnalogueFace = 1 };
+
+// Cell heights (units) of the digital face's date line and of its time without and
+// with the seconds.
+inline constexpr int kDateFontHeight = 20;
+inline constexpr int kTimeFontHeight = 35;
+inline constexpr int kTimeWithSecondsFontHeight = 25;
 
 // One-syllable weekday names, 0 = Sunday.
 extern const char16_t kWeekdayNames[7][4];
@@ -52,7 +59,7 @@ struct ClockState {
   std::u16string DateLine() const;
   // "오전" before noon, "오후" from noon; empty in 24-hour mode.
   std::u16string_view MeridiemLabel() const;
-  int TimeFontHeight() const { return outSec ? 25 : 35; }
+  int TimeFontHeight() const { return outSec ? kTimeWithSecondsFontHeight : kTimeFontHeight; }
 
   // Degrees counter-clockwise from 3 o'clock. The hour hand takes the 24-hour hour
   // as it is: 13 and 1 o'clock point the same way.
@@ -67,6 +74,10 @@ struct DigitalLayout {
   Point time;
 };
 DigitalLayout DigitalFaceLayout(int width, int height, Scale scale = {});
+// The least thickness at which the digital face's date and time lines lie inside the
+// widget, the time in its larger font; the dial of the analogue face fits any size
+// (face_fit.h).
+int ClockUsableThickness(bool vertical, int across, Scale scale);
 // Left-baseline anchor of the 오전/오후 label, just right of a time text of size (cx, cy).
 Point MeridiemPosition(Point time, int textWidth, int textHeight, Scale scale = {});
 

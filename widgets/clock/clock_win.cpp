@@ -22,7 +22,7 @@ LocalTime ReadLocalTime() {
 }
 
 gdi::Font DateFont(Scale scale) {
-  return MakeFont({.pixelHeight = scale.Px(20), .weight = FW_NORMAL});
+  return MakeFont({.pixelHeight = scale.Px(kDateFontHeight), .weight = FW_NORMAL});
 }
 
 void TextAt(HDC dc, Point at, std::u16string_view text) { TextOut16(dc, at.x, at.y, text); }

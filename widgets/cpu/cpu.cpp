@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/font_heights.h"
 #include "core/text.h"
 
 std::int32_t RoundLoad(double percent) {
@@ -78,6 +79,20 @@ int TextColumnX(const Rect& client, const Rect& plot, Scale scale) {
 CpuTextPlaces CpuTextLayout(const Rect& client, const Rect& plot, Scale scale) {
   return {client.left + scale.Px(16), plot.bottom + scale.Px(2), plot.bottom + scale.Px(18),
           plot.bottom + scale.Px(5)};
+}
+
+int CpuUsableThickness(bool vertical, int across, Scale scale) {
+  const int small = scale.Px(kSmallFontHeight);
+  const int normal = scale.Px(kNormalFontHeight);
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const Rect client{0, 0, size.width, size.height};
+    const Rect plot = PlotBox(client, scale);
+    const CpuTextPlaces places = CpuTextLayout(client, plot, scale);
+    const int x = TextColumnX(client, plot, scale);
+    return size.Holds(plot) && size.Holds(LineAt(x, plot.bottom - small / 2, small)) &&
+           size.Holds(LineAt(x, places.rangeTop, normal)) && size.Holds(LineAt(x, places.averageTop, normal)) &&
+           size.Holds(LineAt(x, places.percentTop, scale.Px(kLargeFontHeight)));
+  });
 }
 
 std::u16string RangeText(const CpuStats& stats) {

@@ -8,6 +8,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 
 inline constexpr int kCpuSampleCount = 60;
 using CpuSamples = std::array<std::int32_t, kCpuSampleCount>;
@@ -61,6 +62,9 @@ struct CpuTextPlaces {
   int percentTop = 0;
 };
 CpuTextPlaces CpuTextLayout(const Rect& client, const Rect& plot, Scale scale = {});
+// The least thickness at which the plot box stands upright with its "0" label, centred
+// on its bottom, inside the widget, and the texts below it too (face_fit.h).
+int CpuUsableThickness(bool vertical, int across, Scale scale);
 
 std::u16string RangeText(const CpuStats& stats);    // "CPU:min~max"
 std::u16string AverageText(const CpuStats& stats);  // "평균:avg%"

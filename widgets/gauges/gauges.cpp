@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "core/font_heights.h"
 #include "core/text.h"
 
 namespace {
@@ -41,6 +42,18 @@ MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Sc
   face.usedAt = {scale.Px(4), face.middle + scale.Px(2)};
   face.loadRight = width - scale.Px(4);
   return face;
+}
+
+int MemoryUsableThickness(bool vertical, int across, Scale scale) {
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const MemoryFace face = MemoryFaceFor({}, size.width, size.height, scale);
+    const int line = scale.Px(face.smallText ? kSmallFontHeight : kNormalFontHeight);
+    const int large = scale.Px(kLargeFontHeight);
+    // The first line stands on its baseline.
+    return size.Holds(LineAt(face.totalAt.x, face.totalAt.y - line, line)) &&
+           size.Holds(LineAt(face.usedAt.x, face.usedAt.y, line)) &&
+           size.Holds(LineAt(face.loadRight, face.middle - large / 2, large));
+  });
 }
 
 // ---- Disk ------------------------------------------------------------------
@@ -102,6 +115,20 @@ std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proporti
   return rows;
 }
 
+int DiskUsableThickness(bool vertical, int across, Scale scale) {
+  const int lineHeight = scale.Px(kNormalFontHeight);
+  DriveTable oneDrive;
+  oneDrive.Add({u'C', 0, 0});
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const DiskRow row = DiskRows(oneDrive, size.width, false, scale).front();
+    // The texts' lines, centred on their rows.
+    auto line = [&](int centre) { return LineAt(row.x, centre - lineHeight / 2, lineHeight); };
+    // The figures keep as clear of the far edge as the letter is of the near one.
+    const int margin = scale.Px(2);
+    return size.Holds(line(row.y)) && size.Holds(row.box) && size.Holds(line(row.textY), margin);
+  });
+}
+
 // ---- Battery ---------------------------------------------------------------
 
 namespace {
@@ -152,4 +179,18 @@ BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int widt
     if (percent) face.level = Rect{c - u(8), h - (h - u(14)) * *percent / 100 - u(5), c + u(8), h - u(5)};
   }
   return face;
+}
+
+int BatteryUsableThickness(bool vertical, int across, Scale scale) {
+  const int line = scale.Px(kNormalFontHeight);
+  const PowerFigures charged{1, 100, kNoLifeTime};
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const BatteryFace face = BatteryFaceFor(charged, vertical, size.width, size.height, scale);
+    // The strip centres its texts on their anchors; the column hangs them from theirs.
+    auto text = [&](Point at, int lineHeight) {
+      return LineAt(at.x, face.strip ? at.y - lineHeight / 2 : at.y, lineHeight);
+    };
+    return size.Holds(text(face.statusAt, line)) && size.Holds(text(face.percentAt, face.percentFontHeight)) &&
+           size.Holds(face.box) && size.Holds(*face.level);
+  });
 }

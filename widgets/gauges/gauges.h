@@ -10,6 +10,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 
 // ---- Memory ----------------------------------------------------------------
 
@@ -30,6 +31,9 @@ struct MemoryFace {
   int middle = 0;
 };
 MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Scale scale = {});
+// The least thickness at which the two lines and the load figure lie inside the widget
+// (face_fit.h).
+int MemoryUsableThickness(bool vertical, int across, Scale scale);
 
 // "%.1f" with a '.' whatever the locale.
 std::u16string OneDecimal(double value);
@@ -82,6 +86,9 @@ struct DiskRow {
 // Rows for a widget `width` pixels wide. A drive under one whole GiB (or whose size
 // could not be read) gets an empty bar and figures of 0 instead of a division by zero.
 std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proportional, Scale scale = {});
+// The least thickness at which one drive row, its letter, box and figures, lies inside
+// the widget (face_fit.h).
+int DiskUsableThickness(bool vertical, int across, Scale scale);
 
 // ---- Battery ---------------------------------------------------------------
 
@@ -112,3 +119,5 @@ struct BatteryFace {
 // The wide-strip face of a vertical bar and the tall-column face of a horizontal one.
 BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height,
                            Scale scale = {});
+// The least thickness at which the texts and the box lie inside the widget (face_fit.h).
+int BatteryUsableThickness(bool vertical, int across, Scale scale);

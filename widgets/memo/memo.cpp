@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/font_heights.h"
 #include "core/text.h"
 
 std::u16string DeleteQuestion(std::u16string_view title) {
@@ -33,3 +34,15 @@ MemoWidgetLayout MemoWidgetLayoutOf(int width, int height, Scale scale) {
           {u(2), u(28), width - u(2), height - u(2)}};
 }
 
+int MemoUsableThickness(bool vertical, int across, Scale scale) {
+  // An edit keeps a pixel between its border and its text.
+  const int twoLines = 2 * scale.Px(kNormalFontHeight) + 2 * (kThinBorder + 1);
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const MemoWidgetLayout layout = MemoWidgetLayoutOf(size.width, size.height, scale);
+    // The title list as it shows closed, above the edit.
+    const Rect title{layout.titleList.left, layout.titleList.top, layout.titleList.right, layout.edit.top};
+    for (const Rect& part : {title, layout.addButton, layout.deleteButton, layout.openButton, layout.edit})
+      if (!size.Holds(part)) return false;
+    return !size.vertical || layout.edit.Height() >= twoLines;
+  });
+}

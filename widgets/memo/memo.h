@@ -7,6 +7,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 #include "widgets/memo/memo_record.h"
 
 // What the edit shows while no memo is selected.
@@ -29,3 +30,6 @@ struct MemoWidgetLayout {
   Rect edit;
 };
 MemoWidgetLayout MemoWidgetLayoutOf(int width, int height, Scale scale = {});
+// The least thickness at which the tool row lies inside the widget and the edit shows
+// two whole lines of text (face_fit.h).
+int MemoUsableThickness(bool vertical, int across, Scale scale);

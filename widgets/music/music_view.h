@@ -3,6 +3,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 
 namespace music {
 
@@ -16,5 +17,13 @@ struct PlayerLayout {
   Rect clearButton;
 };
 PlayerLayout PlayerLayoutOf(int width, int height, Scale scale = {});
+
+// How far right and down (units) the controls with fixed places reach: the top row of
+// buttons and the list tabs.
+inline constexpr Point kFixedControlsReach = {106, 50};
+
+// The least thickness at which every control lies inside the widget and the list shows
+// three whole lines (face_fit.h).
+int PlayerUsableThickness(bool vertical, int across, Scale scale);
 
 }  // namespace music

@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include <cstddef>
+
 #include "core/control_win.h"
 #include "core/fonts_win.h"
 #include "core/tooltip_win.h"
@@ -20,7 +22,7 @@ struct ButtonRow {
   WORD faces[4];
 };
 
-const ButtonRow kButtons[] = {
+constexpr ButtonRow kButtons[] = {
     {kPlayButton, {2, 2, 26, 18}, false,
      {IDB_MUSIC_PLAY_BLACK, IDB_MUSIC_PLAY_RED, IDB_MUSIC_PLAY_BLUE, IDB_MUSIC_PLAY_BLACK}},
     {kStopButton, {28, 2, 44, 18}, false,
@@ -32,7 +34,7 @@ const ButtonRow kButtons[] = {
     {kRandomButton, {90, 2, 106, 18}, true,
      {IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_ON, IDB_MUSIC_RANDOM_OFF}},
 };
-const ButtonRow kLowerButtons[] = {
+constexpr ButtonRow kLowerButtons[] = {
     {kTabOfList0, {2, 38, 18, 50}, true,
      {IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_OFF, IDB_MUSIC_TAB0_OFF}},
     {kTabOfList0 + 1, {18, 38, 34, 50}, true,
@@ -46,6 +48,15 @@ const ButtonRow kLowerButtons[] = {
     {kClearButton, {0, 0, 16, 16}, false,
      {IDB_MUSIC_CLEAR_GREEN, IDB_MUSIC_CLEAR_RED, IDB_MUSIC_CLEAR_MAGENTA, IDB_MUSIC_CLEAR_GREEN}},
 };
+
+// The fixed places stay within the reach the player's least thickness is worked out for.
+template <std::size_t count>
+constexpr bool WithinFixedReach(const ButtonRow (&rows)[count]) {
+  for (const ButtonRow& row : rows)
+    if (row.place.right > music::kFixedControlsReach.x || row.place.bottom > music::kFixedControlsReach.y) return false;
+  return true;
+}
+static_assert(WithinFixedReach(kButtons) && WithinFixedReach(kLowerButtons), "music::kFixedControlsReach");
 
 struct ButtonTip {
   int id;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/font_heights.h"
+
 namespace {
 
 constexpr std::uint64_t kMax32 = 0xFFFFFFFFu;
@@ -106,4 +108,17 @@ RadixLayout RadixLayoutOf(int width, int height, int halfLabelHeight, Scale scal
     layout.hexLabel = {u(10), y - h + u(35)};
   }
   return layout;
+}
+
+int RadixUsableThickness(bool vertical, int across, Scale scale) {
+  const int lineHeight = scale.Px(kNormalFontHeight);
+  return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
+    const RadixLayout layout = RadixLayoutOf(size.width, size.height, lineHeight / 2, scale);
+    auto label = [&](Point anchor) { return LineAt(anchor.x, anchor.y, lineHeight); };
+    const int margin = scale.Px(2);
+    for (const Rect& part : {layout.bin, layout.dec, layout.hex, label(layout.binLabel), label(layout.decLabel),
+                             label(layout.hexLabel)})
+      if (!size.Holds(part, margin)) return false;
+    return true;
+  });
 }

@@ -9,6 +9,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "widgets/base/face_fit.h"
 
 // The decimal field reads like GetDlgItemInt without sign: leading blanks, an optional
 // '+', digits up to the first other character. A leading '-', no digits or a value
@@ -46,3 +47,6 @@ struct RadixLayout {
 // Decimal and hexadecimal share a row above this width.
 inline constexpr int kRadixSingleRowWidth = 100;
 RadixLayout RadixLayoutOf(int width, int height, int halfLabelHeight, Scale scale = {});
+// The least thickness at which the three fields and their labels lie inside the widget,
+// clear of its edges by the fields' inset (face_fit.h).
+int RadixUsableThickness(bool vertical, int across, Scale scale);

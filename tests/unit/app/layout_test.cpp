@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 
 namespace {
 
@@ -320,6 +321,40 @@ TEST(BarLayout, BarLongerThanItsRoomIsThinnedToItThenScrolls) {
     for (std::size_t i = 0; i < widgets.size(); ++i)
       if (fitted.widgets[i] && (c.vertical ? fitted.widgets[i]->bottom : fitted.widgets[i]->right) > c.length)
         EXPECT_GE(c.vertical ? fitted.widgets[i]->top : fitted.widgets[i]->left, c.length) << i;
+  }
+}
+
+// A thinned row is held at what its widgets need to stay whole when that is more than
+// the bar's minimum, never at more than its own thickness; each member of a group is
+// asked at its own width. The default rows; the calculator is record 7.
+TEST(BarLayout, ThinnedRowsAreHeldAtWhatTheirFacesNeed) {
+  auto needs = [](int pixels) { return [pixels](int) { return pixels; }; };
+  struct Case {
+    const char* what;
+    int dpi, room;
+    int record;  // the one that needs
+    std::function<int(int)> usable;
+    int row;     // the record whose row is measured
+    int shown;   // its thickness in pixels; 0: as without the need
+  };
+  const Case cases[] = {
+      {"held at its need", 96, 768, 7, needs(47), 7, 47},
+      {"a need below its thinned size", 96, 768, 7, needs(20), 7, 0},
+      {"where the bar fits", 96, 1024, 7, needs(200), 7, 50},
+      {"never more than its own thickness", 96, 768, 7, needs(200), 7, 50},
+      {"a merged member at its width", 96, 768, 3, [](int across) { return across == 94 ? 45 : 0; }, 2, 45},
+      {"whole units at 150 %", 144, 1080, 7, needs(71), 7, 72},
+      {"scrolling", 96, 400, 0, needs(47), 0, 47},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<LayoutWidget> widgets = DefaultRows(true);
+    const BarFit fit{c.room, 0};
+    const BarLayout before = ComputeBarLayout(Vertical(), widgets, Tidgets(7), Scale(c.dpi), fit);
+    widgets[c.record].usable = c.usable;
+    const BarLayout held = ComputeBarLayout(Vertical(), widgets, Tidgets(7), Scale(c.dpi), fit);
+    EXPECT_EQ(held.widgets[c.row]->Height(), c.shown ? c.shown : before.widgets[c.row]->Height());
+    EXPECT_EQ(held.length, before.length);  // the others give way
   }
 }
 
