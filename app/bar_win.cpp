@@ -15,13 +15,13 @@
 #include "core/fonts_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
+#include "core/tooltip_win.h"
+#include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
 #include "widgets/controls/grpbtn_win.h"
 
 namespace {
-
-constexpr wchar_t kHelpNotice[] = L"도움말은 차후 기능이 어느 정도 완성된 후에 제공할 예정입니다.\r\n";
 
 // The widgets lie along the bar's length, the stored size is a sane number at most:
 // the layout pass sets the real one.
@@ -46,6 +46,7 @@ void CMainWindow::Load() {
   LoadBarSettings(settings, barSettings);
   barState.listsChanged = LoadRecordLists(settings, barSettings, widgetList, tidgetList);
   LoadBarPlacement(settings, barSettings);
+  UseLanguage();
 }
 
 HWND CMainWindow::CreateBar() {
@@ -92,9 +93,9 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   dragIndex = -1;
   // Every child is made where the layout pass will put them, so that pass moves none.
   const BarLayout plan = PlannedLayout();
-  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기", plan.closeButton, scale);
+  closeButton = CreateBarButton(hwnd, kCloseButtonId, TextId::BarCloseTip, texts, plan.closeButton, scale);
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴", plan.menuButton, scale);
+  menuButton = CreateBarButton(hwnd, kMenuButtonId, TextId::BarMenuTip, texts, plan.menuButton, scale);
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   scrollBack = scrollOn = nullptr;
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
@@ -232,8 +233,8 @@ void CMainWindow::RefitIfRoomChanged() {
 }
 
 void CMainWindow::PlaceScrollArrows(const BarLayout& layout) {
-  PlaceScrollArrow(hwnd, scrollBack, ScrollArrow::Back, layout, barSettings.vertical, scale);
-  PlaceScrollArrow(hwnd, scrollOn, ScrollArrow::On, layout, barSettings.vertical, scale);
+  PlaceScrollArrow(hwnd, scrollBack, ScrollArrow::Back, layout, barSettings.vertical, texts, scale);
+  PlaceScrollArrow(hwnd, scrollOn, ScrollArrow::On, layout, barSettings.vertical, texts, scale);
 }
 
 LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -244,11 +245,11 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_ALWAYS_ON_TOP: ToggleTopmost(); break;
     case ID_SELECT_WIDGETS:
     case ID_SELECT_TIDGETS: RunSelection(id); break;
-    case ID_HELP_NOTICE: ShowUserGuide(hwnd, kHelpNotice, kBarTitle); break;
+    case ID_HELP_NOTICE: ShowUserGuide(hwnd, texts, kBarTitle); break;
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
     case kScrollBackId: ScrollRows(-1); break;
     case kScrollOnId: ScrollRows(1); break;
-    case ID_ABOUT: ShowNotice(AboutText()); break;
+    case ID_ABOUT: ShowNotice(AboutText(texts)); break;
     case ID_PREFERENCES:
       MarkPlacementChanged();
       RunPreferences(*this);
@@ -259,7 +260,7 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 void CMainWindow::ShowPopupMenu() {
-  MenuOwner menu(LoadBarMenu(IsTopmost()));
+  MenuOwner menu(LoadBarMenu(texts.language(), IsTopmost()));
   if (!menu.get()) return;
   POINT at{};
   GetCursorPos(&at);
@@ -294,7 +295,7 @@ void CMainWindow::RunSelection(UINT command) {
     RunTidgetSelection(*this);
 }
 
-void CMainWindow::ShowNotice(const wchar_t* text) { MessageBoxW(hwnd, text, kBarTitle, MB_OK); }
+void CMainWindow::ShowNotice(const std::u16string& text) { MessageBoxW(hwnd, AsWide(text.c_str()), kBarTitle, MB_OK); }
 
 bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
@@ -306,6 +307,7 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   applied.bottom = barSettings.bottom;
   barSettings = applied;
   KeepWidgetsWithinLimits();
+  UseLanguage();
   if (!hwnd || !IsWindow(hwnd)) return;
   if (IsTopmost() != applied.alwaysontop)
     SetWindowPos(hwnd, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -314,6 +316,34 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+namespace {
+
+// A top-level window of the program: ours set their texts again; the others that show
+// texts (the LCD test and size meter windows) draw them when they paint.
+BOOL CALLBACK RetellWindow(HWND window, LPARAM bar) {
+  if (window == reinterpret_cast<HWND>(bar)) return TRUE;
+  if (CWindow* object = window_table::Find(window))
+    object->TextsChanged();
+  else if (IsWindowVisible(window))
+    InvalidateRect(window, nullptr, TRUE);
+  return TRUE;
+}
+
+}  // namespace
+
+void CMainWindow::UseLanguage() {
+  const Language language = ResolveLanguage(barSettings.language, WindowsIsKorean());
+  if (language == texts.language()) return;
+  texts = LoadTexts(language);
+  if (!hwnd) return;
+  RetextTooltips(texts);
+  for (WidgetInfo& record : widgetList)
+    if (record.widget) record.widget->TextsChanged();
+  for (TidgetInfo& record : tidgetList)
+    if (record.tidget) record.tidget->TextsChanged();
+  EnumThreadWindows(GetCurrentThreadId(), RetellWindow, reinterpret_cast<LPARAM>(hwnd));
 }
 
 // New widget limits apply to the widgets at once, as they would at the next start.

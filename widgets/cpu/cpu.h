@@ -8,6 +8,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 
 inline constexpr int kCpuSampleCount = 60;
 using CpuSamples = std::array<std::int32_t, kCpuSampleCount>;
@@ -63,7 +64,7 @@ struct CpuTextPlaces {
 CpuTextPlaces CpuTextLayout(const Rect& client, const Rect& plot, Scale scale = {});
 
 std::u16string RangeText(const CpuStats& stats);    // "CPU:min~max"
-std::u16string AverageText(const CpuStats& stats);  // "평균:avg%"
+std::u16string AverageText(const CpuStats& stats, const TextTable& texts);  // "평균:avg%"
 std::u16string PercentText(int percent);            // "n%"
 
 // Processor times as the system reports them, in 100 ns units. Kernel time

@@ -10,6 +10,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 
 // ---- Memory ----------------------------------------------------------------
 
@@ -29,7 +30,8 @@ struct MemoryFace {
   int loadRight = 0;
   int middle = 0;
 };
-MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Scale scale = {});
+MemoryFace MemoryFaceFor(const MemoryFigures& figures, const TextTable& texts, int width, int height,
+                         Scale scale = {});
 
 // "%.1f" with a '.' whatever the locale.
 std::u16string OneDecimal(double value);
@@ -94,7 +96,7 @@ struct PowerFigures {
   std::uint32_t lifeTimeSeconds = kNoLifeTime;
 };
 
-std::u16string BatteryStatusText(const PowerFigures& power);
+std::u16string BatteryStatusText(const PowerFigures& power, const TextTable& texts);
 // Empty when the system has no figure for the charge.
 std::u16string BatteryPercentText(const PowerFigures& power);
 

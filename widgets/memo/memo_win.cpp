@@ -8,6 +8,7 @@
 #include "core/bar_settings.h"
 #include "core/control_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
@@ -18,18 +19,12 @@ namespace {
 enum : int { kTitleListId = 0, kAddId = 1, kDeleteId = 2, kOpenId = 3, kEditId = 4 };
 enum MemoNotice : WPARAM { kUnreadableNotice = 1, kUnwritableNotice = 2 };
 
-constexpr wchar_t kUnreadableText[] =
-    L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
-    L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
-constexpr wchar_t kUnwritableText[] =
-    L"메모 파일을 저장하지 못했습니다. 이전에 저장한 메모 파일은 그대로 남아 있습니다.\r\n";
-
-void TellUser(const std::wstring& text) {
+void TellUser(const std::wstring& text, const wchar_t* caption) {
   // While the bar closes its quit message is already pending, and a message box that
   // meets it ends at once: hold it back until the box has been answered.
   MSG quit{};
   const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  MessageBoxW(nullptr, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
+  MessageBoxW(nullptr, text.c_str(), caption, MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
   if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }
 
@@ -63,10 +58,11 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId);
   addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, {}, L"+");
   deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId, {}, L"-");
-  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, {}, L"ㅁ");
-  AddTooltip(addButton, L"새 메모", scale);
-  AddTooltip(deleteButton, L"메모 삭제", scale);
-  AddTooltip(openButton, L"메모 창 열기", scale);
+  const TextTable& texts = host.Texts();
+  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, {}, WideText(texts, TextId::MemoOpenLabel));
+  AddTooltip(addButton, TextId::MemoAddTip, texts, scale);
+  AddTooltip(deleteButton, TextId::MemoDeleteTip, texts, scale);
+  AddTooltip(openButton, TextId::MemoOpenTip, texts, scale);
   edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
@@ -103,6 +99,11 @@ void CMemo::SetScale(Scale newScale) {
   RECT client{};
   GetClientRect(hwnd, &client);
   PlaceControls(client.right, client.bottom);
+}
+
+void CMemo::TextsChanged() {
+  SetWindowTextW(openButton, WideText(host.Texts(), TextId::MemoOpenLabel));
+  if (!At(current)) SetEditText(host.Texts()[TextId::MemoEmpty]);
 }
 
 void CMemo::PlaceControls(int width, int height) {
@@ -149,8 +150,10 @@ void CMemo::ShowFileNotice(WPARAM notice) {
   // Sent during the bar's creation, the box would run before the bar is shown and drawn.
   HWND bar = host.BarWindow();
   if (bar) RedrawWindow(bar, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  const std::wstring text = (notice == kUnreadableNotice ? kUnreadableText : kUnwritableText) + filePath_;
-  MessageBoxW(bar, text.c_str(), L"에러", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+  const TextTable& texts = host.Texts();
+  const std::wstring text =
+      WideText(texts, notice == kUnreadableNotice ? TextId::MemoUnreadable : TextId::MemoUnwritable) + filePath_;
+  MessageBoxW(bar, text.c_str(), WideText(texts, TextId::CaptionError), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
 }
 
 void CMemo::SaveLater(bool atOnce) {
@@ -230,13 +233,13 @@ void CMemo::WriteFile(bool closing) {
   if (!closing)
     PostMessageW(hwnd, kMsgMemoFileNotice, kUnwritableNotice, 0);
   else if (!GetSystemMetrics(SM_SHUTTINGDOWN))  // a box cannot be answered while the session ends
-    TellUser(kUnwritableText + filePath_);
+    TellUser(WideText(host.Texts(), TextId::MemoUnwritable) + filePath_, WideText(host.Texts(), TextId::CaptionError));
 }
 
 void CMemo::ShowCurrent() {
   const MemoRecord* memo = At(current);
   if (!memo) {
-    SetEditText(kNoMemosText);
+    SetEditText(host.Texts()[TextId::MemoEmpty]);
     EnableWindow(edit, FALSE);
     return;
   }
@@ -260,7 +263,7 @@ void CMemo::SelectionChanged() {
 
 void CMemo::AddMemo() {
   Flush(current);
-  current = AddNew();
+  current = AddNew(host.Texts()[TextId::MemoNewTitle]);
   SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memos[current]->title)));
   ShowCurrent();
   SwitchToHangul(edit);
@@ -273,8 +276,9 @@ void CMemo::DeleteSelected() {
   const auto selected = static_cast<std::int32_t>(SendMessageW(titleList, CB_GETCURSEL, 0, 0));
   MemoRecord* memo = At(selected);
   if (!memo) return;
-  const std::u16string question = DeleteQuestion(memo->Title());
-  if (MessageBoxW(hwnd, AsWide(question.c_str()), L"질문", MB_YESNO) != IDYES) return;
+  const std::u16string question = DeleteQuestion(host.Texts(), memo->Title());
+  if (MessageBoxW(hwnd, AsWide(question.c_str()), WideText(host.Texts(), TextId::CaptionQuestion), MB_YESNO) != IDYES)
+    return;
   // The viewer goes first: it stores its rectangle into the memo as it closes.
   if (memo->viewer) ReleaseViewer(*memo);
   Remove(selected);
