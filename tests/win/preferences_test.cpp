@@ -298,6 +298,29 @@ TEST_F(Preferences, LanguageChangesAtOkWithoutARestart) {
   DestroyWindow(colors);
 }
 
+// "적용" with another language shows the dialog again in that language, holding what
+// was applied.
+TEST_F(Preferences, ApplyShowsTheDialogAgainInTheNewLanguage) {
+  bool applied = false;
+  const bool ran = test_support::WhileModal([&] { SendMessageW(bar_, WM_COMMAND, ID_PREFERENCES, 0); }, [&] {
+    HWND korean = test_support::FindDialog(L"환경 설정", bar_);
+    if (korean && !applied) {
+      SendDlgItemMessageW(korean, IDC_PREF_LANGUAGE, CB_SETCURSEL, 1, 0);
+      Type(korean, IDC_PREF_TIDGET_GAP, L"9");
+      Click(korean, IDC_PREF_APPLY);
+      applied = true;
+    }
+    HWND english = test_support::FindDialog(L"Settings", bar_);
+    if (!english) return false;
+    EXPECT_EQ(Field(english, IDC_PREF_TIDGET_GAP), L"9");
+    EXPECT_EQ(SendDlgItemMessageW(english, IDC_PREF_LANGUAGE, CB_GETCURSEL, 0, 0), 1);
+    SendMessageW(english, WM_COMMAND, IDCANCEL, 0);
+    return true;
+  });
+  EXPECT_TRUE(ran && applied);
+  EXPECT_EQ(mainWindow.texts.language(), Language::English);
+}
+
 // Section "main" without its "language" line, as text.
 std::wstring MainWithoutLanguage(const std::string& bytes) {
   std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
