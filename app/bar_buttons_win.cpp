@@ -3,27 +3,21 @@
 #include "app/tray_win.h"
 #include "core/control_win.h"
 #include "core/instance_win.h"
+#include "core/texts_win.h"
 #include "core/tooltip_win.h"
+#include "core/wide_win.h"
 #include "res/resource.h"
 #include "res/version.h"
 #include "widgets/controls/grpbtn_win.h"
 
-namespace {
-
-constexpr wchar_t kAboutText[] =
-    L"Pelgra\r\n"
-    L"시계, 메모, 계산기 같은 작은 위젯과 도구를 화면 가장자리에 모아 두는 데스크톱 바\r\n"
-    L"버전 " PELGRA_VERSION_TEXT L"\r\n";
-
-}  // namespace
-
-HWND CreateBarButton(HWND bar, UINT id, const wchar_t* tip, const Rect& place, Scale scale) {
+HWND CreateBarButton(HWND bar, UINT id, TextId tip, const TextTable& texts, const Rect& place, Scale scale) {
   HWND button = CreateControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place);
-  AddTooltip(button, tip, scale);
+  AddTooltip(button, tip, texts, scale);
   return button;
 }
 
-void PlaceScrollArrow(HWND bar, HWND& button, ScrollArrow which, const BarLayout& layout, bool vertical, Scale scale) {
+void PlaceScrollArrow(HWND bar, HWND& button, ScrollArrow which, const BarLayout& layout, bool vertical,
+                      const TextTable& texts, Scale scale) {
   if (!layout.scrolls) {
     if (button) DestroyWindow(button);
     button = nullptr;
@@ -32,7 +26,8 @@ void PlaceScrollArrow(HWND bar, HWND& button, ScrollArrow which, const BarLayout
   const bool back = which == ScrollArrow::Back;
   const std::optional<Rect>& place = back ? layout.scrollBack : layout.scrollOn;
   if (!button)
-    button = CreateBarButton(bar, back ? kScrollBackId : kScrollOnId, back ? L"이전 위젯" : L"다음 위젯",
+    button = CreateBarButton(bar, back ? kScrollBackId : kScrollOnId,
+                             back ? TextId::BarScrollBackTip : TextId::BarScrollOnTip, texts,
                              place.value_or(Rect{0, 0, kBarButtonSize, kBarButtonSize}), scale);
   if (!place) {
     ShowWindow(button, SW_HIDE);
@@ -45,11 +40,13 @@ void PlaceScrollArrow(HWND bar, HWND& button, ScrollArrow which, const BarLayout
   UpdateWindow(button);
 }
 
-HMENU LoadBarMenu(bool topmost) {
-  HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDM_POPUPS));
+HMENU LoadBarMenu(Language language, bool topmost) {
+  HMENU menu = LoadMenuIn(language, IDM_POPUPS);
   if (menu)
     CheckMenuItem(GetSubMenu(menu, 0), ID_ALWAYS_ON_TOP, MF_BYCOMMAND | (topmost ? MF_CHECKED : MF_UNCHECKED));
   return menu;
 }
 
-const wchar_t* AboutText() { return kAboutText; }
+std::u16string AboutText(const TextTable& texts) {
+  return texts.Format(TextId::AboutText, {AsU16View(L"" PELGRA_VERSION_TEXT)});
+}

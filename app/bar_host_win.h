@@ -10,6 +10,7 @@
 #include "core/bar_settings.h"
 #include "core/records.h"
 #include "core/scale.h"
+#include "core/texts.h"
 
 class CSettings;
 
@@ -20,9 +21,12 @@ class BarHost {
   virtual CSettings& Settings() = 0;
 
   virtual const BarSettings& Options() const = 0;
+  // The texts of the language the bar speaks.
+  virtual const TextTable& Texts() const = 0;
   // Makes `next` the bar's options (its placement fields are not taken): the topmost
-  // state, the direction, the layout with the new sizes and a repaint, and widget
-  // thicknesses brought within new widget limits. Writing them is the caller's.
+  // state, the direction, the layout with the new sizes and a repaint, widget
+  // thicknesses brought within new widget limits, and a new language told to every
+  // window. Writing them is the caller's.
   virtual void ApplyOptions(const BarSettings& next) = 0;
 
   virtual RecordList<WidgetInfo>& Widgets() = 0;

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr wchar_t kLanguageKey[] = L"language";
+
 // Section "main" of one store.
 class MainSection {
  public:
@@ -22,6 +24,16 @@ class MainSection {
   }
   void WriteInt(const wchar_t* key, int value) const { store_.SetInt(kMainSection, key, value); }
   void WriteFlag(const wchar_t* key, bool value) const { WriteInt(key, value ? 1 : 0); }
+  LanguageChoice ReadLanguage() const {
+    wchar_t stored[16] = {};
+    store_.GetString(kMainSection, kLanguageKey, stored, 16);
+    return ParseLanguageChoice(AsU16View(stored));
+  }
+  // Written only when what is stored means another choice: a file that never had the
+  // key keeps not having it while the bar stays Korean.
+  void WriteLanguage(LanguageChoice choice) const {
+    if (ReadLanguage() != choice) store_.SetString(kMainSection, kLanguageKey, ToWide(LanguageChoiceKey(choice)).c_str());
+  }
 
   std::u16string ReadLine(const wchar_t* prefix, int i) const {
     wchar_t line[kStoredLineCapacity] = {};
@@ -73,6 +85,7 @@ void LoadBarSettings(CSettings& store, BarSettings& s) {
   s.tidgetSize = main.ReadInt(L"tidgetSize", def.tidgetSize);
   s.tidgetGap = main.ReadInt(L"tidgetGap", def.tidgetGap);
   s.magneticEffet = main.ReadFlag(L"magneticEffet", def.magneticEffet);
+  s.language = main.ReadLanguage();
   KeepBarUsable(s);
 }
 
@@ -146,4 +159,5 @@ void SaveBarOptions(CSettings& store, const BarSettings& s) {
   main.WriteInt(L"tidgetSize", s.tidgetSize);
   main.WriteInt(L"tidgetGap", s.tidgetGap);
   main.WriteFlag(L"magneticEffet", s.magneticEffet);
+  main.WriteLanguage(s.language);
 }

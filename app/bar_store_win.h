@@ -11,7 +11,8 @@
 
 inline constexpr wchar_t kMainSection[] = L"main";
 
-// The options from "vertical" to "magneticEffet"; missing keys take their defaults.
+// The options from "vertical" to "magneticEffet" and "language"; missing keys take
+// their defaults.
 void LoadBarSettings(CSettings& store, BarSettings& options);
 // "wnum"/"widget_%d" and "tnum"/"tidget_%d" into the record lists, or the default set
 // when no widget line is stored. Answers whether the lists are new (then they count
@@ -26,5 +27,6 @@ void SaveBarPlacement(CSettings& store, HWND bar, const BarSettings& options, co
 // The counts and every line of both lists.
 void SaveRecordLists(CSettings& store, const RecordList<WidgetInfo>& widgets, const RecordList<TidgetInfo>& tidgets);
 // Every bar option of section "main", from "vertical" to "magneticEffet", in the keys
-// and formats they are read in: flags 0/1, colours as decimal COLORREF values.
+// and formats they are read in: flags 0/1, colours as decimal COLORREF values; and
+// "language" when the stored value means another choice.
 void SaveBarOptions(CSettings& store, const BarSettings& options);

@@ -17,13 +17,13 @@
 #include "core/fonts_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
+#include "core/tooltip_win.h"
+#include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
 #include "widgets/controls/grpbtn_win.h"
 
 namespace {
-
-constexpr wchar_t kHelpNotice[] = L"도움말은 차후 기능이 어느 정도 완성된 후에 제공할 예정입니다.\r\n";
 
 // The widgets lie along the bar's length, the stored size is a sane number at most:
 // the layout pass sets the real one.
@@ -48,6 +48,7 @@ void CMainWindow::Load() {
   LoadBarSettings(settings, barSettings);
   barState.listsChanged = LoadRecordLists(settings, barSettings, widgetList, tidgetList);
   LoadBarPlacement(settings, barSettings);
+  UseLanguage();
 }
 
 HWND CMainWindow::CreateBar() {
@@ -86,7 +87,7 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(lParam);
     case WM_ENDSESSION: return OnEndSession(wParam);
-    case kMsgSettingsNotice: ShowSettingsNotice(hwnd, wParam, settings.iniPath); return 0;
+    case kMsgSettingsNotice: ShowSettingsNotice(hwnd, wParam, settings.iniPath, texts); return 0;
     case kMsgShowBar: ShowToUser(); return 0;
     case WM_NCDESTROY: endingWrites_.reset(); break;
   }
@@ -98,9 +99,9 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   ending_ = false;
   // Every child is made where the layout pass will put them, so that pass moves none.
   const BarLayout plan = PlannedLayout();
-  closeButton = CreateBarButton(hwnd, kCloseButtonId, L"닫기", plan.closeButton, scale);
+  closeButton = CreateBarButton(hwnd, kCloseButtonId, TextId::BarCloseTip, texts, plan.closeButton, scale);
   SetGrpBtnImages(closeButton, IDB_CLOSE_BLUE, IDB_CLOSE_YELLOW, IDB_CLOSE_AMBER, IDB_CLOSE_BLUE);
-  menuButton = CreateBarButton(hwnd, kMenuButtonId, L"메뉴", plan.menuButton, scale);
+  menuButton = CreateBarButton(hwnd, kMenuButtonId, TextId::BarMenuTip, texts, plan.menuButton, scale);
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   scrollBack = scrollOn = nullptr;
   splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
@@ -240,8 +241,8 @@ void CMainWindow::RefitIfRoomChanged() {
 }
 
 void CMainWindow::PlaceScrollArrows(const BarLayout& layout) {
-  PlaceScrollArrow(hwnd, scrollBack, ScrollArrow::Back, layout, barSettings.vertical, scale);
-  PlaceScrollArrow(hwnd, scrollOn, ScrollArrow::On, layout, barSettings.vertical, scale);
+  PlaceScrollArrow(hwnd, scrollBack, ScrollArrow::Back, layout, barSettings.vertical, texts, scale);
+  PlaceScrollArrow(hwnd, scrollOn, ScrollArrow::On, layout, barSettings.vertical, texts, scale);
 }
 
 LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
@@ -252,11 +253,11 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
     case ID_ALWAYS_ON_TOP: ToggleTopmost(); break;
     case ID_SELECT_WIDGETS:
     case ID_SELECT_TIDGETS: RunSelection(id); break;
-    case ID_HELP_NOTICE: ShowUserGuide(hwnd, kHelpNotice, kBarTitle); break;
+    case ID_HELP_NOTICE: ShowUserGuide(hwnd, texts, kBarTitle); break;
     case ID_TOGGLE_DIRECTION: ToggleDirection(); break;
     case kScrollBackId: ScrollRows(-1); break;
     case kScrollOnId: ScrollRows(1); break;
-    case ID_ABOUT: ShowNotice(AboutText()); break;
+    case ID_ABOUT: ShowNotice(AboutText(texts)); break;
     case ID_PREFERENCES:
       MarkPlacementChanged();
       RunPreferences(*this);
@@ -267,7 +268,7 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 void CMainWindow::ShowPopupMenu() {
-  MenuOwner menu(LoadBarMenu(IsTopmost()));
+  MenuOwner menu(LoadBarMenu(texts.language(), IsTopmost()));
   if (!menu.get()) return;
   POINT at{};
   GetCursorPos(&at);
@@ -302,7 +303,7 @@ void CMainWindow::RunSelection(UINT command) {
     RunTidgetSelection(*this);
 }
 
-void CMainWindow::ShowNotice(const wchar_t* text) { MessageBoxW(hwnd, text, kBarTitle, MB_OK); }
+void CMainWindow::ShowNotice(const std::u16string& text) { MessageBoxW(hwnd, AsWide(text.c_str()), kBarTitle, MB_OK); }
 
 bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
@@ -314,6 +315,7 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   applied.bottom = barSettings.bottom;
   barSettings = applied;
   KeepWidgetsWithinLimits();
+  UseLanguage();
   if (!hwnd || !IsWindow(hwnd)) return;
   if (IsTopmost() != applied.alwaysontop)
     SetWindowPos(hwnd, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -322,6 +324,34 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+namespace {
+
+// A top-level window of the program: ours set their texts again; the others that show
+// texts (the LCD test and size meter windows) draw them when they paint.
+BOOL CALLBACK RetellWindow(HWND window, LPARAM bar) {
+  if (window == reinterpret_cast<HWND>(bar)) return TRUE;
+  if (CWindow* object = window_table::Find(window))
+    object->TextsChanged();
+  else if (IsWindowVisible(window))
+    InvalidateRect(window, nullptr, TRUE);
+  return TRUE;
+}
+
+}  // namespace
+
+void CMainWindow::UseLanguage() {
+  const Language language = ResolveLanguage(barSettings.language, WindowsIsKorean());
+  if (language == texts.language()) return;
+  texts = LoadTexts(language);
+  if (!hwnd) return;
+  RetextTooltips(texts);
+  for (WidgetInfo& record : widgetList)
+    if (record.widget) record.widget->TextsChanged();
+  for (TidgetInfo& record : tidgetList)
+    if (record.tidget) record.tidget->TextsChanged();
+  EnumThreadWindows(GetCurrentThreadId(), RetellWindow, reinterpret_cast<LPARAM>(hwnd));
 }
 
 // New widget limits apply to the widgets at once, as they would at the next start.
@@ -410,7 +440,7 @@ void CMainWindow::SettingsNotWritten() {
   if (hwnd && !ending_)
     PostMessageW(hwnd, kMsgSettingsNotice, kIniNotWritten, 0);
   else
-    TellSettingsNotWrittenWhileEnding(settings.iniPath);
+    TellSettingsNotWrittenWhileEnding(settings.iniPath, texts);
 }
 
 // Brought to the front (a bar that is not topmost may be covered) and flashed, where

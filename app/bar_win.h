@@ -18,6 +18,7 @@
 #include "core/bar_settings.h"
 #include "core/records.h"
 #include "core/settings_win.h"
+#include "core/texts_win.h"
 #include "core/window_win.h"
 #include "widgets/base/dget_win.h"
 
@@ -28,7 +29,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   ~CMainWindow() override;
 
   // Section "main" from `settings` (whose paths are filled): the options, the lists
-  // (or the default set of a first run) and the placement.
+  // (or the default set of a first run), the placement and the texts of the language.
   void Load();
   // Makes the bar from its options and lists; OnCreate makes every child and lays them
   // out. Returns the window, or null.
@@ -70,6 +71,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   Scale BarScale() const override { return scale; }
   CSettings& Settings() override { return settings; }
   const BarSettings& Options() const override { return barSettings; }
+  const TextTable& Texts() const override { return texts; }
   void ApplyOptions(const BarSettings& next) override;
   RecordList<WidgetInfo>& Widgets() override { return widgetList; }
   RecordList<TidgetInfo>& Tidgets() override { return tidgetList; }
@@ -92,6 +94,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   // The executable's path in the data folder, after which the widgets' files are named.
   std::wstring dataProgramPath;
   BarSettings barSettings;
+  // The texts of the language barSettings.language means; Korean until Load.
+  TextTable texts = LoadTexts(Language::Korean);
   BarState barState;
   RecordList<WidgetInfo> widgetList;
   RecordList<TidgetInfo> tidgetList;
@@ -127,7 +131,10 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   void ToggleDirection();
   void ScrollRows(int step);
   void RunSelection(UINT command);
-  void ShowNotice(const wchar_t* text);
+  void ShowNotice(const std::u16string& text);
+  // Loads the texts of the language the options mean, when they are not those yet, and
+  // tells every window that shows texts.
+  void UseLanguage();
   void MarkPlacementChanged();
   void KeepWidgetsWithinLimits();
   // Splitter under a client point: the record index of its leader, or -1.

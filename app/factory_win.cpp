@@ -125,6 +125,6 @@ CTidget* CreateTidgetWindow(DgetHost& host, TidgetInfo& record, HWND parent, con
   tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE, place);
   // An icon says little on its own: the tip is the kind's name.
   if (const CatalogueEntry* entry = FindCatalogueEntry(FieldView(record.kind)))
-    AddTooltip(tidget->hwnd, AsWide(entry->caption), tidget->scale);
+    AddTooltip(tidget->hwnd, entry->name, host.Texts(), tidget->scale);
   return tidget;
 }

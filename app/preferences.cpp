@@ -34,9 +34,6 @@ constexpr ColorField kColorFields[] = {
     {PrefsField::SplitColor, &BarSettings::splitColor},
 };
 
-constexpr char16_t kColorMessage[] = u"#RRGGBB나 색 이름만 가능";
-constexpr char16_t kMinAboveMaxMessage[] = u"최대 두께보다 클 수 없음";
-
 std::u16string_view Trimmed(std::u16string_view text) {
   const std::size_t first = text.find_first_not_of(u" \t");
   if (first == std::u16string_view::npos) return {};
@@ -62,8 +59,8 @@ std::optional<int> ParseDigits(std::u16string_view text) {
   return value;
 }
 
-std::u16string RangeMessage(IntRange range) {
-  return FormatInt(range.low) + u"~" + FormatInt(range.high) + u" 사이의 수만 가능";
+std::u16string RangeMessage(IntRange range, const TextTable& words) {
+  return words.Format(TextId::PrefsRange, {FormatInt(range.low), FormatInt(range.high)});
 }
 
 }  // namespace
@@ -108,7 +105,7 @@ PrefsTexts PrefsTextsOf(const BarSettings& bar) {
   return texts;
 }
 
-PrefsEntry ReadPrefsTexts(const BarSettings& base, const PrefsTexts& texts) {
+PrefsEntry ReadPrefsTexts(const BarSettings& base, const PrefsTexts& texts, const TextTable& words) {
   PrefsEntry entry{base, {}};
   auto refuse = [&](PrefsField field, std::u16string message) {
     entry.problems.push_back({field, std::move(message)});
@@ -118,13 +115,13 @@ PrefsEntry ReadPrefsTexts(const BarSettings& base, const PrefsTexts& texts) {
     if (value && *value >= number.range.low && *value <= number.range.high)
       entry.settings.*number.member = *value;
     else
-      refuse(number.field, RangeMessage(number.range));
+      refuse(number.field, RangeMessage(number.range, words));
   }
   for (const ColorField& color : kColorFields) {
     if (const std::optional<ColorRef> value = ColorFromText(texts[FieldIndex(color.field)]))
       entry.settings.*color.member = *value;
     else
-      refuse(color.field, kColorMessage);
+      refuse(color.field, words[TextId::PrefsColor]);
   }
   auto refused = [&](PrefsField field) {
     for (const PrefsProblem& problem : entry.problems)
@@ -133,7 +130,7 @@ PrefsEntry ReadPrefsTexts(const BarSettings& base, const PrefsTexts& texts) {
   };
   if (!refused(PrefsField::WidgetMinThick) && !refused(PrefsField::WidgetMaxThick) &&
       entry.settings.widgetMinThick > entry.settings.widgetMaxThick)
-    refuse(PrefsField::WidgetMinThick, kMinAboveMaxMessage);
+    refuse(PrefsField::WidgetMinThick, words[TextId::PrefsMinAboveMax]);
   // In dialog order, so that the first one is the field to go back to.
   std::stable_sort(entry.problems.begin(), entry.problems.end(),
                    [](const PrefsProblem& a, const PrefsProblem& b) { return a.field < b.field; });

@@ -12,6 +12,7 @@
 #include "app/bar_limits.h"
 #include "core/bar_settings.h"
 #include "core/colors.h"
+#include "core/texts.h"
 
 // The fields the user types, in dialog order.
 enum class PrefsField {
@@ -64,5 +65,5 @@ struct PrefsEntry {
 
 // `base` (which carries the choices that are not typed) with every typed field read
 // into it. A number must be all digits and within its field's range, and the
-// smallest widget thickness no more than the largest.
-PrefsEntry ReadPrefsTexts(const BarSettings& base, const PrefsTexts& texts);
+// smallest widget thickness no more than the largest. The messages are from `words`.
+PrefsEntry ReadPrefsTexts(const BarSettings& base, const PrefsTexts& texts, const TextTable& words);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <iterator>
 #include <string>
 
 #include "app/autostart_win.h"
@@ -13,17 +14,19 @@
 #include "core/gdi_win.h"
 #include "core/instance_win.h"
 #include "core/place_next_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 
 namespace {
 
-constexpr wchar_t kDialogTitle[] = L"환경 설정";
-constexpr wchar_t kAutostartFailed[] =
-    L"Windows 시작 시 자동 실행을 바꾸지 못했습니다.\r\n레지스트리에 쓸 수 없습니다.";
 constexpr COLORREF kMessageColor = RGB(192, 0, 0);
 // Room for the longest colour name and more than any number needs.
 constexpr int kFieldCapacity = 32;
+// The dialog's result when "적용" changed the language: it is shown again in the new one.
+constexpr INT_PTR kShowAgain = 100;
+// The language drop-down's entries, in the order of LanguageChoice.
+constexpr TextId kLanguageEntries[] = {TextId::LanguageKorean, TextId::LanguageEnglish, TextId::LanguageSystem};
 
 // The controls of one typed field: a number has a spinner, a colour a swatch button.
 struct FieldControls {
@@ -70,8 +73,12 @@ class PreferencesDialog {
   explicit PreferencesDialog(BarHost& bar) : bar_(bar) {}
 
   INT_PTR Run() {
-    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_PREFERENCES), bar_.BarWindow(), Procedure,
-                           reinterpret_cast<LPARAM>(this));
+    for (;;) {
+      shownIn_ = bar_.Texts().language();
+      const INT_PTR result = RunDialogIn(shownIn_, IDD_PREFERENCES, bar_.BarWindow(), Procedure,
+                                        reinterpret_cast<LPARAM>(this));
+      if (result != kShowAgain) return result;
+    }
   }
 
  private:
@@ -118,6 +125,10 @@ class PreferencesDialog {
     SetCheck(dialog_, IDC_PREF_MAGNETIC, s.magneticEffet);
     SetCheck(dialog_, IDC_PREF_TOPMOST, s.alwaysontop);
     SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
+    for (TextId entry : kLanguageEntries)
+      SendDlgItemMessageW(dialog_, IDC_PREF_LANGUAGE, CB_ADDSTRING, 0,
+                          reinterpret_cast<LPARAM>(WideText(bar_.Texts(), entry)));
+    SendDlgItemMessageW(dialog_, IDC_PREF_LANGUAGE, CB_SETCURSEL, static_cast<WPARAM>(s.language), 0);
   }
 
   INT_PTR OnCommand(int id, int code) {
@@ -126,7 +137,7 @@ class PreferencesDialog {
     } else if (id == IDCANCEL) {
       EndDialog(dialog_, IDCANCEL);
     } else if (id == IDC_PREF_APPLY && code == BN_CLICKED) {
-      Apply();
+      if (Apply() && bar_.Texts().language() != shownIn_) EndDialog(dialog_, kShowAgain);
     } else if (code == BN_CLICKED) {
       if (const FieldControls* field = FindField([&](const FieldControls& c) { return c.swatch && c.swatch == id; }))
         PickColor(*field);
@@ -159,6 +170,9 @@ class PreferencesDialog {
     base.vertical = IsChecked(dialog_, IDC_PREF_VERTICAL);
     base.magneticEffet = IsChecked(dialog_, IDC_PREF_MAGNETIC);
     base.alwaysontop = IsChecked(dialog_, IDC_PREF_TOPMOST);
+    const LRESULT language = SendDlgItemMessageW(dialog_, IDC_PREF_LANGUAGE, CB_GETCURSEL, 0, 0);
+    if (language >= 0 && language < static_cast<LRESULT>(std::size(kLanguageEntries)))
+      base.language = static_cast<LanguageChoice>(language);
     return base;
   }
 
@@ -166,7 +180,7 @@ class PreferencesDialog {
   bool Apply() {
     PrefsTexts texts;
     for (const FieldControls& controls : kFields) texts[FieldIndex(controls.field)] = Text(controls.edit);
-    const PrefsEntry entry = ReadPrefsTexts(Choices(), texts);
+    const PrefsEntry entry = ReadPrefsTexts(Choices(), texts, bar_.Texts());
     for (const FieldControls& controls : kFields) SetText(controls.message, u"");
     for (const PrefsProblem& problem : entry.problems) SetText(ControlsOf(problem.field).message, problem.message);
     if (!entry.problems.empty()) {
@@ -178,7 +192,9 @@ class PreferencesDialog {
     bar_.ApplyOptions(entry.settings);
     SaveBarOptions(bar_.Settings(), bar_.Options());
     if (!ApplyAutostart(IsChecked(dialog_, IDC_PREF_AUTOSTART))) {
-      MessageBoxW(dialog_, kAutostartFailed, kDialogTitle, MB_OK | MB_ICONWARNING);
+      const TextTable& words = bar_.Texts();
+      MessageBoxW(dialog_, WideText(words, TextId::PrefsAutostartFailed), WideText(words, TextId::PrefsTitle),
+                  MB_OK | MB_ICONWARNING);
       SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
     }
     return true;
@@ -217,6 +233,8 @@ class PreferencesDialog {
 
   BarHost& bar_;
   HWND dialog_ = nullptr;
+  // The language the dialog is shown in.
+  Language shownIn_ = Language::Korean;
 };
 
 }  // namespace

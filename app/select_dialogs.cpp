@@ -14,9 +14,9 @@ constexpr const char16_t* kSwatchNames[kSwatchCount] = {
 
 }  // namespace
 
-std::u16string AvailableEntryText(const CatalogueEntry& row) {
-  std::u16string text(FieldView(row.caption));
-  if (!row.multi) text += kSingleInstanceMark;
+std::u16string AvailableEntryText(const CatalogueEntry& row, const TextTable& texts) {
+  std::u16string text = texts[row.name];
+  if (!row.multi) text += texts[TextId::SingleInstanceMark];
   return text;
 }
 

@@ -10,18 +10,18 @@
 
 #include "core/colors.h"
 #include "core/records.h"
+#include "core/texts.h"
 
-// Behind the caption of a kind that may be placed only once.
-inline constexpr char16_t kSingleInstanceMark[] = u"(멀티안됨)";
-
-// An available entry: the kind's caption, marked when it may be placed only once.
-std::u16string AvailableEntryText(const CatalogueEntry& row);
+// An available entry: the kind's name, marked when it may be placed only once.
+std::u16string AvailableEntryText(const CatalogueEntry& row, const TextTable& texts);
 // An in-use entry: "caption-name".
 std::u16string InUseEntryText(std::u16string_view caption, std::u16string_view name);
 
+// A record's entry names its kind in the current language; the record keeps its caption.
 template <class Record>
-std::u16string InUseEntryText(const Record& record) {
-  return InUseEntryText(FieldView(record.caption), FieldView(record.name));
+std::u16string InUseEntryText(const Record& record, const TextTable& texts) {
+  return InUseEntryText(ShownCaption(FieldView(record.kind), FieldView(record.caption), texts),
+                        FieldView(record.name));
 }
 
 // True when adding another instance of the row's kind must be refused: the kind may

@@ -9,6 +9,7 @@
 #include "core/instance_win.h"
 #include "core/place_next_win.h"
 #include "core/settings_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "core/window_win.h"
 #include "res/resource.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr wchar_t kNoticeCaption[] = L"알림";
-constexpr wchar_t kConfirmCaption[] = L"확인";
 constexpr COLORREF kSelectedItemColor = RGB(0, 0, 255);
 constexpr COLORREF kItemColor = RGB(255, 255, 255);
 
@@ -114,8 +113,7 @@ class SelectionDialog {
   SelectionDialog& operator=(const SelectionDialog&) = delete;
 
   INT_PTR Run(int resource) {
-    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(resource), bar_.BarWindow(), DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    return RunDialogIn(bar_.Texts().language(), resource, bar_.BarWindow(), DialogProc, reinterpret_cast<LPARAM>(this));
   }
 
  protected:
@@ -123,8 +121,8 @@ class SelectionDialog {
   virtual int RecordCount() const = 0;
   virtual std::u16string EntryText(int index) const = 0;
   virtual bool RefusesKind(const CatalogueEntry& row) const = 0;
-  virtual const wchar_t* RefusalText() const = 0;
-  virtual const wchar_t* RemovalQuestion() const = 0;
+  virtual TextId RefusalText() const = 0;
+  virtual TextId RemovalQuestion() const = 0;
   virtual void AppendInstance(std::u16string_view kind) = 0;
   // Destroys the instance's window and object and drops its record; returns its name.
   virtual std::u16string RemoveInstance(int index) = 0;
@@ -166,6 +164,7 @@ class SelectionDialog {
   }
 
   HWND List(int id) const { return GetDlgItem(dialog_, id); }
+  const wchar_t* Text(TextId id) const { return WideText(bar_.Texts(), id); }
 
   void Init() {
     // Lined up with the bar's own start.
@@ -173,7 +172,8 @@ class SelectionDialog {
     OnInit();
     const auto& catalogue = Catalogue();
     for (int row = 0; row < kCatalogueSize; ++row)
-      if (IsListedKind(catalogue[row])) AddListEntry(List(ids_.available), AvailableEntryText(catalogue[row]), row);
+      if (IsListedKind(catalogue[row]))
+        AddListEntry(List(ids_.available), AvailableEntryText(catalogue[row], bar_.Texts()), row);
     for (int i = 0; i < RecordCount(); ++i) AddListEntry(List(ids_.inUse), EntryText(i), 0);
     SendMessageW(List(ids_.available), LB_SETCURSEL, 0, 0);
     SendMessageW(List(ids_.inUse), LB_SETCURSEL, 0, 0);
@@ -217,7 +217,7 @@ class SelectionDialog {
     if (row < 0 || row >= kCatalogueSize) return;
     const CatalogueEntry& kind = Catalogue()[static_cast<std::size_t>(row)];
     if (RefusesKind(kind)) {
-      MessageBoxW(dialog_, RefusalText(), kNoticeCaption, MB_OK);
+      MessageBoxW(dialog_, Text(RefusalText()), Text(TextId::CaptionNotice), MB_OK);
       return;
     }
     AppendInstance(FieldView(kind.kind));
@@ -232,7 +232,7 @@ class SelectionDialog {
   void Remove() {
     const int index = SelectedRecord();
     if (index < 0) return;
-    if (MessageBoxW(dialog_, RemovalQuestion(), kConfirmCaption, MB_YESNO) != IDYES) return;
+    if (MessageBoxW(dialog_, Text(RemovalQuestion()), Text(TextId::CaptionConfirm), MB_YESNO) != IDYES) return;
     SendMessageW(List(ids_.inUse), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     const std::u16string name = RemoveInstance(index);
     DeleteInstanceSection(bar_.Settings(), name);
@@ -267,12 +267,10 @@ class WidgetSelection final : public SelectionDialog {
  private:
   bool IsListedKind(const CatalogueEntry& row) const override { return row.isWidget; }
   int RecordCount() const override { return widgetList.count(); }
-  std::u16string EntryText(int index) const override { return InUseEntryText(widgetList[index]); }
+  std::u16string EntryText(int index) const override { return InUseEntryText(widgetList[index], bar_.Texts()); }
   bool RefusesKind(const CatalogueEntry& row) const override { return RefusesAnotherInstance(row, widgetList); }
-  const wchar_t* RefusalText() const override { return L"이 위젯은 여러 개 사용할 수 없거나 그럴 필요가 없습니다."; }
-  const wchar_t* RemovalQuestion() const override {
-    return L"위젯 제거시 모든 정보도 같이 삭제됩니다. 제거하시겠습니까?";
-  }
+  TextId RefusalText() const override { return TextId::WidgetRefusal; }
+  TextId RemovalQuestion() const override { return TextId::WidgetRemoval; }
 
   void AppendInstance(std::u16string_view kind) override {
     widgetList.Append(MakeWidgetInfo(kind, widgetList));
@@ -444,12 +442,10 @@ class TidgetSelection final : public SelectionDialog {
  private:
   bool IsListedKind(const CatalogueEntry& row) const override { return !row.isWidget; }
   int RecordCount() const override { return tidgetList.count(); }
-  std::u16string EntryText(int index) const override { return InUseEntryText(tidgetList[index]); }
+  std::u16string EntryText(int index) const override { return InUseEntryText(tidgetList[index], bar_.Texts()); }
   bool RefusesKind(const CatalogueEntry& row) const override { return RefusesAnotherInstance(row, tidgetList); }
-  const wchar_t* RefusalText() const override { return L"이 티젯은 여러 개 사용할 수 없거나 그럴 필요가 없습니다."; }
-  const wchar_t* RemovalQuestion() const override {
-    return L"티젯 제거시 모든 정보도 같이 삭제됩니다. 제거하시겠습니까?";
-  }
+  TextId RefusalText() const override { return TextId::TidgetRefusal; }
+  TextId RemovalQuestion() const override { return TextId::TidgetRemoval; }
 
   void AppendInstance(std::u16string_view kind) override {
     tidgetList.Append(MakeTidgetInfo(kind, tidgetList));

@@ -3,10 +3,9 @@
 #include <shellapi.h>
 
 #include "core/program_path_win.h"
+#include "core/texts_win.h"
 
 namespace {
-
-constexpr wchar_t kOpenFailed[] = L"도움말 파일을 열 수 없습니다.\r\n";
 
 std::wstring ProgramFolder() {
   const std::wstring program = ProgramFilePath();
@@ -39,10 +38,10 @@ std::wstring UserGuidePath() {
   return path;
 }
 
-void ShowUserGuide(HWND owner, const wchar_t* missingNotice, const wchar_t* title) {
+void ShowUserGuide(HWND owner, const TextTable& texts, const wchar_t* title) {
   const std::wstring guide = UserGuidePath();
   if (guide.empty()) {
-    MessageBoxW(owner, missingNotice, title, MB_OK);
+    MessageBoxW(owner, WideText(texts, TextId::HelpMissing), title, MB_OK);
     return;
   }
   const std::wstring folder = ProgramFolder();
@@ -51,5 +50,5 @@ void ShowUserGuide(HWND owner, const wchar_t* missingNotice, const wchar_t* titl
   if (Launch(owner, guide.c_str(), nullptr, folder)) return;
   const std::wstring quoted = L"\"" + guide + L"\"";
   if (Launch(owner, L"notepad.exe", quoted.c_str(), folder)) return;
-  MessageBoxW(owner, (kOpenFailed + guide).c_str(), title, MB_OK | MB_ICONWARNING);
+  MessageBoxW(owner, (WideText(texts, TextId::HelpOpenFailed) + guide).c_str(), title, MB_OK | MB_ICONWARNING);
 }

@@ -32,7 +32,7 @@ constexpr int kCharacters = 10000;
 void FillMemos(MemoSet& set) {
   unsigned seed = 12345;
   for (int m = 0; m < kMemos; ++m) {
-    set.AddNew();
+    set.AddNew(u"새 메모%1");
     std::u16string text(kCharacters, u' ');
     for (char16_t& unit : text) {
       seed = seed * 1103515245u + 12345u;

@@ -11,6 +11,7 @@
 #include "benchmarks/bench_rows_win.h"
 #include "core/gdi_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "tidgets/tetris_win.h"
 
 namespace {
@@ -40,7 +41,8 @@ void MeasureBoard(CTetrisGame& game, const wchar_t* firstName, const wchar_t* re
 int wmain() {
   appInstance = GetModuleHandleW(nullptr);
   CreateSharedFonts();
-  CTetrisGame* game = CTetrisGame::Open();
+  const TextTable texts = LoadTexts(Language::Korean);
+  CTetrisGame* game = CTetrisGame::Open(texts);
   if (!game) {
     std::fwprintf(stderr, L"tetris_bench: the game window could not be made\n");
     return 1;

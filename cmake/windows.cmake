@@ -61,7 +61,7 @@ if(CMAKE_RC_COMPILER MATCHES "windres")
 endif()
 # pelgra.rc includes one fragment per module (res/*.rc) and the id headers.
 file(GLOB PELGRA_RES_HEADERS CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/res/*.h" "${CMAKE_SOURCE_DIR}/res/*.manifest"
-     "${CMAKE_SOURCE_DIR}/res/*.rc")
+     "${CMAKE_SOURCE_DIR}/res/*.rc" "${CMAKE_SOURCE_DIR}/res/*.inc")
 list(REMOVE_ITEM PELGRA_RES_HEADERS "${CMAKE_SOURCE_DIR}/res/pelgra.rc")
 set_source_files_properties("${CMAKE_SOURCE_DIR}/res/pelgra.rc" PROPERTIES
   OBJECT_DEPENDS "${PELGRA_IMAGES};${PELGRA_RES_HEADERS}")

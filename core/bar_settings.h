@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "core/language.h"
+
 // "bdStyle": this value draws the 3-D edge lines, any other a flat border.
 inline constexpr int kEdgeBorderStyle = 2;
 inline constexpr int kFlatBorderStyle = 1;
@@ -25,6 +27,8 @@ struct BarSettings {
   int tidgetSize = 24;
   int tidgetGap = 4;
   bool magneticEffet = true;
+  // "language": ko, en or system; a missing key is Korean.
+  LanguageChoice language = LanguageChoice::Korean;
   int left = 100;
   int top = 100;
   int right = 300;

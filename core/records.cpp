@@ -13,26 +13,29 @@ struct CatalogueRow {
   std::int32_t vertHeight;
   std::int32_t horzWidth;
   const char16_t* colorName;
+  TextId name;
 };
 
+// The captions are the stored form of the lines (written in every language), the
+// names what the lists show.
 constexpr CatalogueRow kRows[kCatalogueSize] = {
-    {Kind::Clock, true, u"시계", u"Clock", 80, 120, u"PapayaWhip"},
-    {Kind::CpuUsage, true, u"CPU 사용량", u"CpuUsage", 100, 140, u"PaleTurquoise"},
-    {Kind::MemUsage, true, u"메모리 사용량", u"MemUsage", 50, 120, u"LightBlue"},
-    {Kind::Battery, true, u"배터리", u"Battery", 50, 120, u"LightSkyBlue"},
-    {Kind::DiskUsage, true, u"디스크 사용량", u"DiskUsage", 50, 120, u"Wheat"},
-    {Kind::MusicPlayer, false, u"음악 재생기", u"MusicPlayer", 150, 120, u"Gainsboro"},
-    {Kind::Memo, true, u"메모", u"Memo", 150, 150, u"Ivory"},
-    {Kind::Calc, true, u"계산기", u"Calc", 50, 120, u"Pink"},
-    {Kind::Radix, true, u"진법변환기", u"Radix", 50, 120, u"Violet"},
-    {Kind::ImageSlide, true, u"이미지슬라이더", u"ImageSlide", 100, 150, u"DarkGray"},
-    {Kind::LCDTest, false, u"LCD 테스트", u"LCDTest", 0, 0, nullptr},
-    {Kind::SizeMeter, false, u"크기 측정", u"SizeMeter", 0, 0, nullptr},
-    {Kind::MoveCursor, false, u"커서 이동", u"MoveCursor", 0, 0, nullptr},
-    {Kind::TextClip, false, u"클립보드 변환", u"TextClip", 0, 0, nullptr},
-    {Kind::OneImage, true, u"참조 이미지", u"OneImage", 0, 0, nullptr},
-    {Kind::Tetris, false, u"테트리스", u"Tetris", 0, 0, nullptr},
-    {Kind::ColorTable, false, u"색상표", u"ColorTable", 0, 0, nullptr},
+    {Kind::Clock, true, u"시계", u"Clock", 80, 120, u"PapayaWhip", TextId::KindClock},
+    {Kind::CpuUsage, true, u"CPU 사용량", u"CpuUsage", 100, 140, u"PaleTurquoise", TextId::KindCpuUsage},
+    {Kind::MemUsage, true, u"메모리 사용량", u"MemUsage", 50, 120, u"LightBlue", TextId::KindMemUsage},
+    {Kind::Battery, true, u"배터리", u"Battery", 50, 120, u"LightSkyBlue", TextId::KindBattery},
+    {Kind::DiskUsage, true, u"디스크 사용량", u"DiskUsage", 50, 120, u"Wheat", TextId::KindDiskUsage},
+    {Kind::MusicPlayer, false, u"음악 재생기", u"MusicPlayer", 150, 120, u"Gainsboro", TextId::KindMusicPlayer},
+    {Kind::Memo, true, u"메모", u"Memo", 150, 150, u"Ivory", TextId::KindMemo},
+    {Kind::Calc, true, u"계산기", u"Calc", 50, 120, u"Pink", TextId::KindCalc},
+    {Kind::Radix, true, u"진법변환기", u"Radix", 50, 120, u"Violet", TextId::KindRadix},
+    {Kind::ImageSlide, true, u"이미지슬라이더", u"ImageSlide", 100, 150, u"DarkGray", TextId::KindImageSlide},
+    {Kind::LCDTest, false, u"LCD 테스트", u"LCDTest", 0, 0, nullptr, TextId::KindLCDTest},
+    {Kind::SizeMeter, false, u"크기 측정", u"SizeMeter", 0, 0, nullptr, TextId::KindSizeMeter},
+    {Kind::MoveCursor, false, u"커서 이동", u"MoveCursor", 0, 0, nullptr, TextId::KindMoveCursor},
+    {Kind::TextClip, false, u"클립보드 변환", u"TextClip", 0, 0, nullptr, TextId::KindTextClip},
+    {Kind::OneImage, true, u"참조 이미지", u"OneImage", 0, 0, nullptr, TextId::KindOneImage},
+    {Kind::Tetris, false, u"테트리스", u"Tetris", 0, 0, nullptr, TextId::KindTetris},
+    {Kind::ColorTable, false, u"색상표", u"ColorTable", 0, 0, nullptr, TextId::KindColorTable},
 };
 
 constexpr bool RowsFollowTheKinds() {
@@ -54,6 +57,7 @@ std::array<CatalogueEntry, kCatalogueSize> BuildCatalogue() {
     entry.vertHeight = row.vertHeight;
     entry.horzWidth = row.horzWidth;
     entry.bgColor = row.colorName ? ColorFromName(row.colorName) : 0;
+    entry.name = row.name;
   }
   return entries;
 }
@@ -141,6 +145,12 @@ std::optional<Kind> KindNamed(std::u16string_view kind) {
   const CatalogueEntry* entry = FindCatalogueEntry(kind);
   if (!entry) return std::nullopt;
   return static_cast<Kind>(entry - Catalogue().data());
+}
+
+std::u16string_view ShownCaption(std::u16string_view kind, std::u16string_view storedCaption, const TextTable& texts) {
+  const CatalogueEntry* entry = FindCatalogueEntry(kind);
+  if (!entry || texts.language() == Language::Korean) return storedCaption;
+  return texts[entry->name];
 }
 
 WidgetInfo MakeWidgetInfo(std::u16string_view kind, const RecordList<WidgetInfo>& list) {

@@ -12,6 +12,7 @@
 
 #include "core/colors.h"
 #include "core/text.h"
+#include "core/texts.h"
 
 class CWidget;
 class CTidget;
@@ -19,7 +20,10 @@ class CTidget;
 struct CatalogueEntry {
   bool isWidget = false;
   bool multi = false;
+  // The caption as records store it: Korean, whatever language the bar speaks.
   NameField caption = {};
+  // The kind's name as the lists and tips show it.
+  TextId name = TextId::KindClock;
   NameField kind = {};
   // Widget rows only.
   std::int32_t vertHeight = 0;
@@ -45,6 +49,10 @@ const std::array<CatalogueEntry, kCatalogueSize>& Catalogue();
 const CatalogueEntry* FindCatalogueEntry(std::u16string_view kind);
 // The kind of that name, or nothing for a name this version does not know.
 std::optional<Kind> KindNamed(std::u16string_view kind);
+// What lists show for a record. The stored caption is the Korean name (unless the file
+// was edited), and Korean lists show it as they always have; another language shows
+// the kind's name, and the stored caption only for a kind this version does not know.
+std::u16string_view ShownCaption(std::u16string_view kind, std::u16string_view storedCaption, const TextTable& texts);
 
 struct WidgetInfo {
   NameField caption = {};

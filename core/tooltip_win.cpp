@@ -10,14 +10,17 @@
 #include "core/dpi_win.h"
 #include "core/gdi_win.h"
 #include "core/instance_win.h"
+#include "core/wide_win.h"
 
 namespace {
 
 // A tooltip and the font it shows its text in; both go with the top-level window.
+// Its tools' texts are kept by id for a change of language.
 struct Tooltip {
   HWND root = nullptr;
   HWND window = nullptr;
   gdi::Font font;
+  std::vector<std::pair<HWND, TextId>> texts;
 };
 
 // Kept here rather than in window properties or subclasses: under Wine each property
@@ -57,9 +60,10 @@ TTTOOLINFOW ToolOf(HWND control) {
   return tool;
 }
 
-void DeleteTool(HWND tip, HWND control) {
+void DeleteTool(Tooltip& tooltip, HWND control) {
   TTTOOLINFOW tool = ToolOf(control);
-  SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip.window, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  std::erase_if(tooltip.texts, [control](const auto& text) { return text.first == control; });
 }
 
 // No owner: under Wine an owned popup keeps its owner from being made topmost again.
@@ -72,7 +76,7 @@ Tooltip* MakeTooltip(HWND root, Scale scale) {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              appInstance, nullptr);
   if (!tip) return nullptr;
-  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(scale)});
+  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(scale), {}});
   if (tooltip->font) SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltip->font.get()), FALSE);
   return Tooltips().emplace_back(std::move(tooltip)).get();
 }
@@ -93,10 +97,10 @@ HWND TooltipOf(HWND root) {
   return tooltip ? tooltip->window : nullptr;
 }
 
-void AddTooltip(HWND control, const wchar_t* text, Scale scale) {
+void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale) {
   HWND root = GetAncestor(control, GA_ROOT);
   if (!control || !root || root == control) return;
-  SetWindowTextW(control, text);
+  SetWindowTextW(control, AsWide(texts[text].c_str()));
   Tooltip* tooltip = Find(root);
   if (!tooltip || !IsWindow(tooltip->window)) {
     ForgetTools(root);
@@ -104,10 +108,21 @@ void AddTooltip(HWND control, const wchar_t* text, Scale scale) {
   }
   if (!tooltip) return;
   // A handle value the system gave an earlier, destroyed control names this one now.
-  DeleteTool(tooltip->window, control);
+  DeleteTool(*tooltip, control);
   TTTOOLINFOW tool = ToolOf(control);
-  tool.lpszText = const_cast<wchar_t*>(text);
+  tool.lpszText = const_cast<wchar_t*>(AsWide(texts[text].c_str()));
   SendMessageW(tooltip->window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  tooltip->texts.emplace_back(control, text);
+}
+
+void RetextTooltips(const TextTable& texts) {
+  for (const auto& tooltip : Tooltips())
+    for (const auto& [control, text] : tooltip->texts) {
+      SetWindowTextW(control, AsWide(texts[text].c_str()));
+      TTTOOLINFOW tool = ToolOf(control);
+      tool.lpszText = const_cast<wchar_t*>(AsWide(texts[text].c_str()));
+      SendMessageW(tooltip->window, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void ForgetTools(HWND window) {
@@ -119,7 +134,7 @@ void ForgetTools(HWND window) {
     if (goes && IsWindow(tooltip->window)) DestroyWindow(tooltip->window);
     return goes;
   });
-  const Tooltip* tooltip = Find(GetAncestor(window, GA_ROOT));
+  Tooltip* tooltip = Find(GetAncestor(window, GA_ROOT));
   if (!tooltip) return;
   std::vector<HWND> gone;
   const auto count = static_cast<int>(SendMessageW(tooltip->window, TTM_GETTOOLCOUNT, 0, 0));
@@ -130,7 +145,7 @@ void ForgetTools(HWND window) {
     const auto control = reinterpret_cast<HWND>(tool.uId);
     if (control == window || IsChild(window, control)) gone.push_back(control);
   }
-  for (HWND control : gone) DeleteTool(tooltip->window, control);
+  for (HWND control : gone) DeleteTool(*tooltip, control);
 }
 
 void RelayToTooltip(const MSG& msg) {

@@ -5,14 +5,20 @@
 #include <windows.h>
 
 #include "core/scale.h"
+#include "core/texts.h"
 
-// Shows `text` while the pointer rests on the child window `control`. The text is
-// copied. The program's message loop hands mouse messages over (RelayToTooltip), and
-// the windows that hold tips forget them as they go (ForgetTools). `scale` is the
-// control's top-level window's: the first tip there makes the tooltip at its scale.
+// Shows text `text` of `texts` while the pointer rests on the child window `control`.
+// The text is copied, and the id kept for a change of language (RetextTooltips). The
+// program's message loop hands mouse messages over (RelayToTooltip), and the windows
+// that hold tips forget them as they go (ForgetTools). `scale` is the control's
+// top-level window's: the first tip there makes the tooltip at its scale.
 // The text is the control's name too: its window text, which screen readers read, so
 // the control must not draw that text itself.
-void AddTooltip(HWND control, const wchar_t* text, Scale scale);
+void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale);
+
+// Every tip of the program, and the name of its control, takes its text from `texts`:
+// the language changed.
+void RetextTooltips(const TextTable& texts);
 
 // Called as `window` is destroyed: the tips of it and everything inside it go; the
 // tooltip itself goes with its top-level window.

@@ -47,6 +47,11 @@ class CWindow {
   // Takes a new display scale; windows with fonts, faces or controls of their own
   // remake and place them here.
   virtual void SetScale(Scale newScale) { scale = newScale; }
+  // The program's texts changed language: windows that keep texts in controls or in
+  // their title set them again here. By default a repaint, for what Draw writes.
+  virtual void TextsChanged() {
+    if (hwnd) InvalidateRect(hwnd, nullptr, FALSE);
+  }
 
   // Releases the brush and back buffer and forgets the table entry; the owner
   // destroys the window first.

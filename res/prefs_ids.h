@@ -44,3 +44,5 @@
 #define IDC_PREF_TIDGET_GAP_MSG 1149
 #define IDC_PREF_MIN_THICK_MSG 1150
 #define IDC_PREF_MAX_THICK_MSG 1151
+// The language drop-down: Korean, English, as Windows.
+#define IDC_PREF_LANGUAGE 1160

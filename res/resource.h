@@ -93,3 +93,4 @@
 #include "memo_ids.h"
 #include "slide_ids.h"
 #include "prefs_ids.h"
+#include "texts_ids.h"

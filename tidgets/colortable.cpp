@@ -5,9 +5,6 @@
 #include "core/colors.h"
 #include "core/text.h"
 
-const char16_t* const kColorListNames[kColorListCount] = {u"웹 표준색(색상순)", u"웹 표준색(이름순)",
-                                                          u"웹 안전색"};
-
 namespace {
 
 char16_t FoldCase(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }

@@ -10,12 +10,14 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 
 enum ColorListIndex : int { kNamedByHue = 0, kNamedByName = 1, kWebSafe = 2 };
 inline constexpr int kColorListCount = 3;
 
 // The list box's texts, in list order.
-extern const char16_t* const kColorListNames[kColorListCount];
+inline constexpr TextId kColorListNames[kColorListCount] = {TextId::ColorListByHue, TextId::ColorListByName,
+                                                            TextId::ColorListWebSafe};
 
 struct ColorEntry {
   std::u16string name;

@@ -10,6 +10,7 @@
 #include "core/clipboard_win.h"
 #include "core/colors.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "res/resource.h"
@@ -23,7 +24,6 @@ constexpr COLORREF kBackground = RGB(255, 255, 255);
 constexpr COLORREF kSelectedCell = RGB(0, 0, 255);
 constexpr COLORREF kSelectedText = RGB(255, 255, 255);
 constexpr COLORREF kText = RGB(0, 0, 0);
-constexpr wchar_t kCopyCaption[] = L"색상값 복사";
 
 const StoredPlacement kDefaultPlacement{{10, 10, 1500, 1024}, 1, false};
 
@@ -51,14 +51,16 @@ void Text(HDC dc, int x, int y, std::u16string_view text) {
 CColorTable::CColorTable(DgetHost& host, const wchar_t* caption, const wchar_t* name)
     : CIconTidget(host, caption, name, IDB_COLORTABLE) {}
 
-void CColorTable::Activate() { CColorTableApp::Open(Settings()); }
+void CColorTable::Activate() { CColorTableApp::Open(Settings(), host.Texts()); }
 
-CColorTableApp::CColorTableApp(CSettings& settings) : settings_(settings) { bgBrush = gdi::SolidBrush(kBackground); }
+CColorTableApp::CColorTableApp(CSettings& settings, const TextTable& texts) : settings_(settings), texts_(texts) {
+  bgBrush = gdi::SolidBrush(kBackground);
+}
 
-CColorTableApp* CColorTableApp::Open(CSettings& settings) {
-  auto* app = new CColorTableApp(settings);
-  HWND window = CreateWindowExW(0, kWindowClassName, L"색상표", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 0, 0,
-                                nullptr, nullptr, appInstance, app);
+CColorTableApp* CColorTableApp::Open(CSettings& settings, const TextTable& texts) {
+  auto* app = new CColorTableApp(settings, texts);
+  HWND window = CreateWindowExW(0, kWindowClassName, WideText(texts, TextId::ColorTableTitle),
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 0, 0, nullptr, nullptr, appInstance, app);
   if (!window) {
     delete app;
     return nullptr;
@@ -87,8 +89,7 @@ LRESULT CColorTableApp::OnCreate(WPARAM, LPARAM) {
   MakeFonts();
   const ColorPanel panel = ColorPanelOf(scale);
   listBox = MakeChild(hwnd, L"listbox", WS_BORDER | LBS_NOTIFY, kListBoxId, panel.listBox, textFont);
-  for (const char16_t* name : kColorListNames)
-    SendMessageW(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(name)));
+  FillLists();
   SendMessageW(listBox, LB_SETCURSEL, 0, 0);
   for (int i = 0; i < kButtonCount; ++i)
     buttons[i] = MakeChild(hwnd, L"button", BS_PUSHBUTTON, kFirstButtonId + i, panel.buttons[i], textFont);
@@ -103,6 +104,19 @@ LRESULT CColorTableApp::OnDestroy(WPARAM, LPARAM) {
   write_later::Forget(this);
   WritePlacementNow();
   return 0;
+}
+
+void CColorTableApp::FillLists() {
+  SendMessageW(listBox, LB_RESETCONTENT, 0, 0);
+  for (TextId name : kColorListNames) SendMessageW(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(texts_, name)));
+}
+
+void CColorTableApp::TextsChanged() {
+  SetWindowTextW(hwnd, WideText(texts_, TextId::ColorTableTitle));
+  const LRESULT shown = SendMessageW(listBox, LB_GETCURSEL, 0, 0);
+  FillLists();
+  SendMessageW(listBox, LB_SETCURSEL, static_cast<WPARAM>(shown), 0);
+  InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void CColorTableApp::MakeFonts() {
@@ -183,7 +197,8 @@ void CColorTableApp::Draw(HDC dc, RECT) {
   gdi::Selection captionFont(dc, textFont);
   SetTextColor(dc, kText);
   SetTextAlign(dc, TA_LEFT | TA_TOP);
-  TextOutW(dc, panel.caption.x, panel.caption.y, kCopyCaption, static_cast<int>(std::wcslen(kCopyCaption)));
+  const std::u16string& caption = texts_[TextId::ColorTableCopy];
+  TextOutW(dc, panel.caption.x, panel.caption.y, AsWide(caption.c_str()), static_cast<int>(caption.size()));
   SetTextAlign(dc, TA_CENTER | TA_TOP);
   gdi::Selection swatchFont(dc, table.NarrowCells(scale) ? smallTextFont : textFont);
   for (int i = 0; i < table.count; ++i) DrawSwatch(dc, i);

@@ -22,8 +22,8 @@ class CColorTableApp : public CWindow {
   static constexpr int kFirstButtonId = 1;  // buttons 1..4: name, RGB(), 0X, #
 
   // Creates the window and puts it where it was last closed, as `settings` keeps it
-  // (a store that outlives the window); null when that fails.
-  static CColorTableApp* Open(CSettings& settings);
+  // (a store that outlives the window, as do `texts`); null when that fails.
+  static CColorTableApp* Open(CSettings& settings, const TextTable& texts);
 
   ~CColorTableApp() override;
   // Moves and sizes once placed: the placement is written once they pause.
@@ -36,6 +36,8 @@ class CColorTableApp : public CWindow {
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
   // Fonts, panel and grid follow the new scale.
   void SetScale(Scale newScale) override;
+  // The title and the list's entries in the new language.
+  void TextsChanged() override;
 
   // Shows entry `index` as the selected colour and on the buttons.
   void Select(int index);
@@ -48,7 +50,8 @@ class CColorTableApp : public CWindow {
   gdi::Font smallTextFont;
 
  private:
-  explicit CColorTableApp(CSettings& settings);
+  CColorTableApp(CSettings& settings, const TextTable& texts);
+  void FillLists();
   void MakeFonts();
   void WritePlacementNow() const;
   void LayoutToClient();
@@ -56,5 +59,6 @@ class CColorTableApp : public CWindow {
   void DrawSwatch(HDC dc, int index) const;
 
   CSettings& settings_;
+  const TextTable& texts_;
   bool placed_ = false;
 };

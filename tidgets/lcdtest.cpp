@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-const std::u16string_view kLcdHelpText =
-    u"LCD 테스트 프로그램\r\n"
-    u"왼쪽 클릭, 스페이스:색상 변경, 오른쪽 클릭, M:모니터 이동\r\n"
-    u"Esc:종료,Enter:안내 문자열 제거RGBWK:각 색상 선택";
-
 int NextLcdColor(int index) { return index >= 0 && index < kLcdColorCount - 1 ? index + 1 : 0; }
 
 LcdKey LcdKeyAction(unsigned virtualKey) {

@@ -16,8 +16,6 @@ inline constexpr int kLcdBlue = 2;
 inline constexpr int kLcdBlack = 4;
 inline constexpr int kMaxMonitors = 10;
 
-extern const std::u16string_view kLcdHelpText;
-
 // Red, green, blue, white, black and round again; anything else starts over at red.
 int NextLcdColor(int index);
 

@@ -2,20 +2,21 @@
 
 #include "core/geometry_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 
 namespace {
 
-// The tidget's state, handed to its window at creation.
-LcdState& StateOf(HWND window) { return *reinterpret_cast<LcdState*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+// The tidget, handed to its window at creation: its state and its bar's texts.
+CLCDTest& OwnerOf(HWND window) { return *reinterpret_cast<CLCDTest*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
 constexpr COLORREF kHelpOnBlack = RGB(255, 255, 255);
 constexpr COLORREF kHelpInk = RGB(0, 0, 0);
 
 void Repaint(HWND window) { InvalidateRect(window, nullptr, FALSE); }
 
-void Paint(HWND window, const LcdState& lcdState) {
+void Paint(HWND window, const LcdState& lcdState, const TextTable& texts) {
   gdi::PaintScope paint(window);
   RECT client{};
   GetClientRect(window, &client);
@@ -30,7 +31,7 @@ void Paint(HWND window, const LcdState& lcdState) {
   SetBkMode(paint.dc(), TRANSPARENT);
   RECT lower = client;
   lower.top = client.bottom / 2;
-  DrawTextW(paint.dc(), AsWide(kLcdHelpText.data()), static_cast<int>(kLcdHelpText.size()), &lower, DT_CENTER);
+  DrawTextW(paint.dc(), WideText(texts, TextId::LcdHelp), -1, &lower, DT_CENTER);
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM table) {
@@ -77,12 +78,13 @@ LRESULT CALLBACK LcdTestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
   if (!GetWindowLongPtrW(window, GWLP_USERDATA)) return DefWindowProcW(window, msg, wParam, lParam);
-  LcdState& lcdState = StateOf(window);
+  CLCDTest& owner = OwnerOf(window);
+  LcdState& lcdState = owner.lcdState;
   switch (msg) {
     case WM_CREATE:
       MoveWindow(window, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
       return 0;
-    case WM_PAINT: Paint(window, lcdState); return 0;
+    case WM_PAINT: Paint(window, lcdState, owner.host.Texts()); return 0;
     case WM_LBUTTONDOWN: SendMessageW(window, kLcdNextColor, 0, 0); return 0;
     case WM_RBUTTONDOWN: SendMessageW(window, kLcdNextMonitor, 0, 0); return 0;
     // It covers its monitor whatever the scale; only the help text's size changes.
@@ -117,20 +119,20 @@ CLCDTest::CLCDTest(DgetHost& host, const wchar_t* caption, const wchar_t* name) 
 void CLCDTest::Activate() {
   [[maybe_unused]] static const bool registered = (RegisterLcdTestClass(), true);
   CreateWindowExW(WS_EX_TOPMOST, kLcdTestClass, L"LCDTest", WS_POPUP | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, appInstance, &lcdState);
+                  CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, appInstance, this);
 }
 
 LRESULT CLCDTest::OnDestroy(WPARAM wParam, LPARAM lParam) {
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND window, LPARAM state) {
-        if (GetWindowLongPtrW(window, GWLP_USERDATA) == state) {
+      [](HWND window, LPARAM owner) {
+        if (GetWindowLongPtrW(window, GWLP_USERDATA) == owner) {
           wchar_t name[16] = {};
           GetClassNameW(window, name, 16);
           if (wcscmp(name, kLcdTestClass) == 0) DestroyWindow(window);
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&lcdState));
+      reinterpret_cast<LPARAM>(this));
   return CIconTidget::OnDestroy(wParam, lParam);
 }

@@ -2,6 +2,7 @@
 // covers a monitor in one test colour, to find dead or stuck pixels. The window is
 // a plain one of class "LCDTest" (no CWindow object) owned by the tidget, which keeps
 // the colour and the help text setting: each new window starts as the last was left.
+// The help text is in the bar's language, read at every paint.
 #pragma once
 
 #include "tidgets/lcdtest.h"

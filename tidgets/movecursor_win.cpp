@@ -24,7 +24,7 @@ struct MoveCursorPopup {
 
   static void Init(HWND dialog, CMoveCursor& owner) {
     SendDlgItemMessageW(dialog, IDC_MOVECURSOR_SPIN, UDM_SETRANGE, 0, MAKELPARAM(kMaxMovePeriodSec, kMinMovePeriodSec));
-    const std::u16string count = u"이동 횟수 : " + FormatInt(owner.moveCount) + u"번";
+    const std::u16string count = owner.host.Texts().Format(TextId::MoveCursorCount, {FormatInt(owner.moveCount)});
     SetDlgItemTextW(dialog, IDC_MOVECURSOR_COUNT, AsWide(count.c_str()));
     SetCheck(dialog, IDC_MOVECURSOR_ACTIVE, owner.active);
     SetDlgItemInt(dialog, IDC_MOVECURSOR_PERIOD, static_cast<UINT>(owner.periodSec), FALSE);

@@ -5,6 +5,7 @@
 #include "core/app_messages_win.h"
 #include "core/dpi_win.h"
 #include "core/settings_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 #include "widgets/pictures/viewer_win.h"
@@ -54,7 +55,8 @@ LRESULT COneImage::OnContextMenu(WPARAM, LPARAM) {
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd;
-  dialog.lpstrFilter = L"이미지 파일(jpg, png)\0*.jpg;*.png\0";
+  const std::wstring filter = FileFilter(host.Texts(), TextId::ImageFileKind, L"*.jpg;*.png");
+  dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = chosen;
   dialog.nMaxFile = static_cast<DWORD>(kPathRoom);
   if (GetOpenFileNameW(&dialog)) Choose(chosen);

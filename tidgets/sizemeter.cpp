@@ -11,8 +11,6 @@ constexpr ClientSize kStandardSizes[] = {
 
 }  // namespace
 
-const std::u16string_view kSizeMeterHint = u"1 ~ 9 : 표준 크기";
-
 std::optional<ClientSize> StandardClientSize(unsigned virtualKey) {
   if (virtualKey < '1' || virtualKey > '9') return std::nullopt;
   return kStandardSizes[virtualKey - '1'];

@@ -17,4 +17,3 @@ std::optional<ClientSize> StandardClientSize(unsigned virtualKey);
 
 // "W x H".
 std::u16string SizeLine(int width, int height);
-extern const std::u16string_view kSizeMeterHint;

@@ -2,6 +2,7 @@
 
 #include "core/dpi_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "res/resource.h"
 #include "tidgets/sizemeter.h"
 #include "widgets/base/text_draw_win.h"
@@ -11,8 +12,10 @@ namespace {
 constexpr int kHintDrop = 30;
 
 // The size is in pixels whatever the scale: that is what the meter measures. Its
-// texts are drawn for the window's scale.
+// texts are drawn for the window's scale, the hint in the bar's language (the bar's
+// texts, handed to the window at creation, outlive it).
 void Paint(HWND window) {
+  const auto* texts = reinterpret_cast<const TextTable*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   gdi::PaintScope paint(window);
   RECT client{};
   GetClientRect(window, &client);
@@ -22,7 +25,7 @@ void Paint(HWND window) {
   SetTextAlign(paint.dc(), TA_CENTER | TA_TOP);
   const int x = client.right / 2, y = client.bottom / 2;
   TextOut16(paint.dc(), x, y, SizeLine(client.right, client.bottom));
-  TextOut16(paint.dc(), x, y + SystemScaleOf(window).Px(kHintDrop), kSizeMeterHint);
+  if (texts) TextOut16(paint.dc(), x, y + SystemScaleOf(window).Px(kHintDrop), (*texts)[TextId::SizeMeterHint]);
 }
 
 // The window rectangle whose client area has the standard size, with the top-left
@@ -37,6 +40,10 @@ void ResizeClient(HWND window, const ClientSize& size) {
 
 LRESULT CALLBACK SizeMeterProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_NCCREATE:
+      SetWindowLongPtrW(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams));
+      return DefWindowProcW(window, msg, wParam, lParam);
     case WM_CREATE:
     case WM_DESTROY: return 0;  // closing a meter leaves the program running
     case WM_SIZE: InvalidateRect(window, nullptr, TRUE); return 0;
@@ -69,5 +76,5 @@ CSizeMeter::CSizeMeter(DgetHost& host, const wchar_t* caption, const wchar_t* na
 void CSizeMeter::Activate() {
   [[maybe_unused]] static const bool registered = (RegisterSizeMeterClass(), true);
   CreateWindowExW(0, kSizeMeterClass, L"SizeMeter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appInstance, nullptr);
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appInstance, const_cast<TextTable*>(&host.Texts()));
 }

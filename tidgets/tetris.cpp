@@ -193,6 +193,10 @@ void ComposePicture(const TetrisGame& game, TetrisPicture& picture) {
   if (game.state != kStopped) piece(game.nextPiece, 0, w + 7, h - 2);
 }
 
-std::u16string ScoreLine(int score) { return u"점수 : " + FormatInt(score) + u"   "; }
+std::u16string ScoreLine(const TextTable& texts, int score) {
+  return texts.Format(TextId::TetrisScore, {FormatInt(score)}) + u"   ";
+}
 
-std::u16string PieceCountLine(int pieceCount) { return u"벽돌 : " + FormatInt(pieceCount) + u" 개   "; }
+std::u16string PieceCountLine(const TextTable& texts, int pieceCount) {
+  return texts.Format(TextId::TetrisPieces, {FormatInt(pieceCount)}) + u"   ";
+}

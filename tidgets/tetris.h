@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/texts.h"
+
 // The board is a fixed square of cells, so every board size fits without
 // reallocation (about 4 MB per game).
 inline constexpr int kBoardSide = 1000;
@@ -129,5 +131,5 @@ struct TetrisPicture {
 void ComposePicture(const TetrisGame& game, TetrisPicture& picture);
 
 // The texts beside the well: "점수 : %d   " and "벽돌 : %d 개   ".
-std::u16string ScoreLine(int score);
-std::u16string PieceCountLine(int pieceCount);
+std::u16string ScoreLine(const TextTable& texts, int score);
+std::u16string PieceCountLine(const TextTable& texts, int pieceCount);

@@ -7,6 +7,7 @@
 
 #include "core/dpi_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "res/resource.h"
 #include "widgets/base/text_draw_win.h"
 
@@ -91,8 +92,8 @@ class CellPainter {
 
 }  // namespace
 
-CTetrisGame* CTetrisGame::Open(const CDget* opener) {
-  auto game = std::make_unique<CTetrisGame>();
+CTetrisGame* CTetrisGame::Open(const TextTable& texts, const CDget* opener) {
+  auto game = std::make_unique<CTetrisGame>(texts);
   game->opener_ = opener;
   const HWND made = CreateWindowExW(0, kWindowClassName, L"Tetris", WS_VISIBLE | kFrameStyle, 10, 10, 100, 100,
                                     nullptr, nullptr, appInstance, game.get());
@@ -168,7 +169,7 @@ void CTetrisGame::PressEnterKey() {
     KillTimer(hwnd, kGravityTimer);
   Invalidate();
   // Stopped after Enter: the first piece of the new game had no room.
-  if (state == kStopped) MessageBoxW(hwnd, L"GAME OVER", L"알림", MB_OK);
+  if (state == kStopped) MessageBoxW(hwnd, WideText(texts_, TextId::TetrisGameOver), WideText(texts_, TextId::CaptionNotice), MB_OK);
 }
 
 void CTetrisGame::PressSizeKey(int sizeIndex) {
@@ -214,7 +215,7 @@ void CTetrisGame::LandAndShow() {
   Invalidate();
   if (!landing.gameOver) return;
   KillTimer(hwnd, kGravityTimer);
-  MessageBoxW(hwnd, L"GAME OVER", L"알림", MB_OK);
+  MessageBoxW(hwnd, WideText(texts_, TextId::TetrisGameOver), WideText(texts_, TextId::CaptionNotice), MB_OK);
 }
 
 void CTetrisGame::Invalidate() { InvalidateRect(hwnd, nullptr, FALSE); }
@@ -260,13 +261,13 @@ void CTetrisGame::DrawTexts(HDC dc) const {
   gdi::Selection font(dc, textFont);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const int x = (cols + 4) * scale.Px(cellSize);
-  TextOut16(dc, x, scale.Px(kTextRows[0]), u"1~9:게임판 크기");
-  TextOut16(dc, x, scale.Px(kTextRows[1]), u"Enter:시작/중지");
-  TextOut16(dc, x, scale.Px(kTextRows[2]), ScoreLine(score));
-  TextOut16(dc, x, scale.Px(kTextRows[3]), PieceCountLine(pieceCount));
+  TextOut16(dc, x, scale.Px(kTextRows[0]), texts_[TextId::TetrisSizeKeys]);
+  TextOut16(dc, x, scale.Px(kTextRows[1]), texts_[TextId::TetrisEnterKey]);
+  TextOut16(dc, x, scale.Px(kTextRows[2]), ScoreLine(texts_, score));
+  TextOut16(dc, x, scale.Px(kTextRows[3]), PieceCountLine(texts_, pieceCount));
   SetBkMode(dc, oldMode);
 }
 
 CTetris::CTetris(DgetHost& host, const wchar_t* caption, const wchar_t* name) : CIconTidget(host, caption, name, IDB_TETRIS) {}
 
-void CTetris::Activate() { CTetrisGame::Open(this); }
+void CTetris::Activate() { CTetrisGame::Open(host.Texts(), this); }

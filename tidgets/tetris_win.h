@@ -11,8 +11,9 @@ class CTetrisGame : public CWindow, public TetrisGame {
  public:
   // A new game in a window of its own beside the bar, or null. The window owns the
   // object from then on and frees it when it is destroyed; `opener` (the tidget) is
-  // not kept.
-  static CTetrisGame* Open(const CDget* opener = nullptr);
+  // not kept. `texts` (the bar's) outlive the window.
+  static CTetrisGame* Open(const TextTable& texts, const CDget* opener = nullptr);
+  explicit CTetrisGame(const TextTable& texts) : texts_(texts) {}
 
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
@@ -48,6 +49,7 @@ class CTetrisGame : public CWindow, public TetrisGame {
   bool wholeDraw_ = true;
   // Only while the window is being made: it places the window.
   const CDget* opener_ = nullptr;
+  const TextTable& texts_;
 };
 
 class CTetris : public CIconTidget {

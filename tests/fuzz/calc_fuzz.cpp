@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tests/fuzz/fuzz_text.h"
+#include "tests/unit/support/built_in_texts.h"
 #include "widgets/calc/calc.h"
 
 namespace {
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const Evaluation evaluation = Evaluate(text);
   if (ParenthesisDepth(text) != 0 && evaluation.valid) std::abort();
-  const std::u16string shown = ResultText(evaluation);
+  const std::u16string shown = ResultText(evaluation, test_support::KoreanTexts());
   if (shown.empty() || shown.size() > 2 + 320 || shown == u"= -0") std::abort();
   const std::u16string again = ReinputText(evaluation.value);
   if (again.size() > kExpressionLimit) std::abort();

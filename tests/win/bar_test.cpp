@@ -528,7 +528,7 @@ TEST_F(BarTest, NoticesShowTheirTextsUnderTheProgramName) {
   ASSERT_TRUE(help.seen);
   EXPECT_EQ(help.text, L"도움말은 차후 기능이 어느 정도 완성된 후에 제공할 예정입니다.\r\n");
   EXPECT_EQ(help.caption, L"Pelgra");
-  EXPECT_EQ(run(ID_ABOUT).text, AboutText());
+  EXPECT_EQ(run(ID_ABOUT).text, AsWide(AboutText(mainWindow.texts).c_str()));
   EXPECT_FALSE(barState.placementChanged);
   // "환경 설정" opens its dialog; the command also marks the placement to be saved.
   const test_support::Answered preferences = test_support::AnswerModal(
@@ -538,7 +538,7 @@ TEST_F(BarTest, NoticesShowTheirTextsUnderTheProgramName) {
 }
 
 TEST_F(BarTest, MenuHoldsBothPopupsInOrder) {
-  HMENU menu = LoadBarMenu(false);
+  HMENU menu = LoadBarMenu(Language::Korean, false);
   ASSERT_TRUE(menu);
   auto text = [](HMENU popup, int position) {
     wchar_t item[64] = {};

@@ -19,6 +19,8 @@ namespace {
 using test_support::PumpMessages;
 using test_support::TextOf;
 
+constexpr char16_t kInvalid[] = u"수식이 잘못되었습니다.";
+
 std::wstring ClipboardText() {
   std::wstring text = L"<none>";
   if (!OpenClipboard(nullptr)) return L"<busy>";
@@ -66,14 +68,14 @@ class CalcWidget : public test_support::WidgetBench {
 TEST_F(CalcWidget, EnterEvaluatesAndAddsHistoryAtTheTop) {
   CCalc* calc = AddCalc();
   ASSERT_TRUE(calc && calc->comboEdit);
-  EXPECT_EQ(calc->resultText, u"=0");
+  EXPECT_EQ(calc->ShownResult(), u"=0");
   EXPECT_EQ(SendMessageW(calc->comboEdit, EM_GETLIMITTEXT, 0, 0), 255);
   const std::pair<const wchar_t*, const char16_t*> typed[] = {
-      {L"1+2*3", u"= 7"}, {L"(1+2)*3", u"= 9"}, {L"(1+2", kInvalidExpression},
-      {L"3+", kInvalidExpression}, {L"", u"= 0"}, {L"1+2*3", u"= 7"}};
+      {L"1+2*3", u"= 7"}, {L"(1+2)*3", u"= 9"}, {L"(1+2", kInvalid},
+      {L"3+", kInvalid}, {L"", u"= 0"}, {L"1+2*3", u"= 7"}};
   for (const auto& [text, shown] : typed) {
     Enter(*calc, text);
-    EXPECT_EQ(calc->resultText, shown);
+    EXPECT_EQ(calc->ShownResult(), shown);
     EXPECT_EQ(TextOf(calc->combo), text);  // the box keeps the typed text
   }
   EXPECT_EQ(History(*calc), (std::vector<std::wstring>{L"1+2*3", L"", L"(1+2)*3", L"1+2*3"}));
@@ -100,7 +102,7 @@ TEST_F(CalcWidget, SubclassSwallowsEnterAndTabButHandsOnTabsKeyDown) {
   EXPECT_EQ(handedOn, (std::vector<std::pair<UINT, WPARAM>>{
                           {WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, 'A'}, {WM_CHAR, 'a'}, {WM_KEYUP, 'A'}}));
   PumpMessages();  // the posted evaluation of "a", then the re-input
-  EXPECT_EQ(calc->resultText, u"= 0");
+  EXPECT_EQ(calc->ShownResult(), u"= 0");
   EXPECT_EQ(TextOf(calc->combo), L"0 ");
 }
 
@@ -117,21 +119,21 @@ TEST_F(CalcWidget, TabPutsTheResultBackWithTheCaretAtTheEnd) {
   EXPECT_EQ(end, 4u);
   Type(calc->comboEdit, L"*2");
   Enter(*calc);
-  EXPECT_EQ(calc->resultText, u"= 7");
+  EXPECT_EQ(calc->ShownResult(), u"= 7");
 
   // A negative result taken over is negated, not an operator short of an operand.
   Enter(*calc, L"1-5");
   SendMessageW(calc->hwnd, WM_COMMAND, ID_CALC_REINPUT, 0);
   Type(calc->comboEdit, L"^2");
   Enter(*calc);
-  EXPECT_EQ(calc->resultText, u"= 16");
+  EXPECT_EQ(calc->ShownResult(), u"= 16");
 
   // A result too long for the box is not cut into another number.
   Enter(*calc, L"10^300");
-  EXPECT_EQ(calc->resultText, u"= " + FormatNumber(calc->result));  // over 300 characters
+  EXPECT_EQ(calc->ShownResult(), u"= " + FormatNumber(calc->result));  // over 300 characters
   SendMessageW(calc->comboEdit, WM_KEYDOWN, VK_TAB, 1);
   PumpMessages();
-  EXPECT_EQ(calc->resultText, kInvalidExpression);
+  EXPECT_EQ(calc->ShownResult(), kInvalid);
   EXPECT_EQ(TextOf(calc->combo), L"10^300");
 }
 
@@ -153,7 +155,7 @@ TEST_F(CalcWidget, CopyButtonAndAutoCopyUseTheClipboard) {
   Enter(*calc, L"(5");  // rejected: the clipboard is left alone
   SendMessageW(calc->hwnd, WM_COMMAND, ID_CALC_AUTOCOPY, 0);
   Enter(*calc, L"-3+5");
-  EXPECT_EQ(calc->resultText, u"= 2");
+  EXPECT_EQ(calc->ShownResult(), u"= 2");
   EXPECT_EQ(ClipboardText(), L"1024");
 }
 

@@ -62,7 +62,7 @@ TEST_F(ClockWidget, FactoryMakesAClockThatReadsTheTimeBeforeItsFirstPaint) {
   EXPECT_EQ(std::u16string(clock->caption), u"시계");
   EXPECT_EQ(clock->month, before.wMonth);
   EXPECT_EQ(clock->day, before.wDay);
-  EXPECT_EQ(std::u16string(clock->dayName), std::u16string(kWeekdayNames[before.wDayOfWeek]));
+  EXPECT_EQ(clock->weekday, before.wDayOfWeek);
   const int secondsOfDay = clock->hour * 3600 + clock->minute * 60 + clock->second;
   const int beforeSeconds = before.wHour * 3600 + before.wMinute * 60 + before.wSecond;
   EXPECT_GE(secondsOfDay, beforeSeconds);
@@ -244,7 +244,7 @@ TEST_F(ClockWidget, PopupShowsTheOptionsAndTheStartupLine) {
   EXPECT_EQ(ItemText(dialog, IDC_CLOCK_DIGIT2), L"선행 제로");
   // The start-up line, computed when the popup opened (a minute may have turned since).
   const std::wstring line = ItemText(dialog, IDC_CLOCK_STARTUP);
-  const std::u16string now = CurrentStartupLine();
+  const std::u16string now = CurrentStartupLine(host.texts);
   ASSERT_NE(line.find(L"부팅("), std::wstring::npos);
   EXPECT_EQ(line.substr(line.find(L'(')), std::wstring(now.begin() + now.find(u'('), now.end()));
   // No caption bar and no buttons: options apply on deactivation only.

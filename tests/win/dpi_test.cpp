@@ -1,10 +1,12 @@
 // The whole default bar on a display at 150 %: tools/wine-dpi runs this executable in
 // a copy of the Wine prefix whose LogPixels is 144. Its size and text, a change of
-// scale to 100 % (today's bar, exactly) and to and fro, and what the .ini keeps.
+// scale to 100 % (today's bar, exactly) and to and fro, what the .ini keeps, and the
+// dialogs' texts within their controls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "app/bar_state.h"
@@ -18,6 +20,7 @@
 #include "core/records.h"
 #include "core/tooltip_win.h"
 #include "support/bar_bench.h"
+#include "support/dialog_fit.h"
 #include "support/win_test_support.h"
 #include "widgets/base/dget_win.h"
 #include "widgets/memo/memo_win.h"
@@ -154,6 +157,12 @@ TEST_F(DisplayScale, BarFitsItsMonitorAndAChangeOfScaleGivesTodaysBarBack) {
   EXPECT_EQ(ini.Int(L"main", L"right") - ini.Int(L"main", L"left"), 200);
   EXPECT_EQ(ini.Int(L"main", L"bottom") - ini.Int(L"main", L"top"), today.barHeight + 20);
   EXPECT_EQ(ParseWidgetLine(AsU16(ini.String(L"main", L"widget_0").c_str())).vertHeight, 100);
+}
+
+// The dialogs of both languages at 150 %: every text still fits its control.
+TEST_F(DisplayScale, DialogTextsFitAt150Percent) {
+  EXPECT_EQ(test_support::CutOffDialogTexts(Language::Korean), std::vector<std::wstring>{});
+  EXPECT_EQ(test_support::CutOffDialogTexts(Language::English), std::vector<std::wstring>{});
 }
 
 }  // namespace

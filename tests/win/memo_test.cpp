@@ -45,7 +45,7 @@ class MemoWidget : public test_support::WidgetBench {
   void WriteMemos(std::initializer_list<const char16_t*> titles) {
     MemoSet set;
     for (const char16_t* title : titles) {
-      CopyField(set.At(set.AddNew())->title, title);
+      CopyField(set.At(set.AddNew(host.texts[TextId::MemoNewTitle]))->title, title);
       set.memos[set.Count() - 1]->SetText(std::u16string(title) + u" 내용");
     }
     set.current = set.Count() - 1;
@@ -109,7 +109,7 @@ TEST_F(MemoWidget, FirstStartAddTypeCloseAndStartAgain) {
   ASSERT_NE(memo, nullptr);
   EXPECT_EQ(memo->FilePath(), file);
   EXPECT_FALSE(IsWindowEnabled(memo->edit));
-  EXPECT_EQ(AsU16View(TextOf(memo->edit).c_str()), kNoMemosText);
+  EXPECT_EQ(AsU16View(TextOf(memo->edit).c_str()), host.texts[TextId::MemoEmpty]);
 
   Click(memo, 1);
   EXPECT_TRUE(IsWindowEnabled(memo->edit));
@@ -181,7 +181,7 @@ TEST_F(MemoWidget, DeleteAsksAndKeepsAMemoShownUntilNoneIsLeft) {
   EXPECT_EQ(Entries(memo), 0);
   EXPECT_EQ(memo->current, -1);
   EXPECT_FALSE(IsWindowEnabled(memo->edit));
-  EXPECT_EQ(AsU16View(TextOf(memo->edit).c_str()), kNoMemosText);
+  EXPECT_EQ(AsU16View(TextOf(memo->edit).c_str()), host.texts[TextId::MemoEmpty]);
   DestroyWidget(memo);
   const auto written = ReadBack();
   EXPECT_EQ(written->Count(), 0);

@@ -1,15 +1,17 @@
 // The "환경 설정" dialog opened from the real bar's menu command and driven as a user
-// would: typed fields, OK, Cancel, "적용", refused entries, a colour swatch and the
-// autostart box read back from the registry.
+// would: typed fields, OK, Cancel, "적용", refused entries, a colour swatch, the
+// autostart box read back from the registry, and the language.
 #include "app/preferences_win.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/bar_state.h"
 #include "app/bar_win.h"
@@ -17,6 +19,8 @@
 #include "core/records.h"
 #include "core/program_path_win.h"
 #include "core/settings_win.h"
+#include "core/tooltip_win.h"
+#include "core/window_win.h"
 #include "res/resource.h"
 #include "support/bar_bench.h"
 #include "support/win_test_support.h"
@@ -79,17 +83,29 @@ class Preferences : public test_support::BarBench {
     SetRunValue(savedRun_);
   }
 
-  // Opens the dialog by the bar's menu command, runs `script` on it inside its modal
-  // loop and cancels it unless the script closed it.
-  void WithDialog(const std::function<void(HWND)>& script) {
-    const bool ran = test_support::WhileModal([&] { SendMessageW(bar_, WM_COMMAND, ID_PREFERENCES, 0); }, [&] {
-      HWND dialog = test_support::FindDialog(L"환경 설정", bar_);
+  // Opens the dialog (by default "환경 설정") by the bar's menu command, runs `script` on
+  // it inside its modal loop and cancels it unless the script closed it.
+  void WithDialog(const std::function<void(HWND)>& script, UINT command = ID_PREFERENCES,
+                  const wchar_t* title = L"환경 설정") {
+    const bool ran = test_support::WhileModal([&] { SendMessageW(bar_, WM_COMMAND, command, 0); }, [&] {
+      HWND dialog = test_support::FindDialog(title, bar_);
       if (!dialog) return false;
       script(dialog);
       if (IsWindowVisible(dialog)) SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
       return true;
     });
     EXPECT_TRUE(ran) << "the dialog did not open";
+  }
+
+  // Chooses a language in the settings dialog, titled `title` in the language it is
+  // shown in, and presses OK.
+  void ChooseLanguage(LanguageChoice choice, const wchar_t* title) {
+    WithDialog(
+        [&](HWND dialog) {
+          SendDlgItemMessageW(dialog, IDC_PREF_LANGUAGE, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+          EXPECT_TRUE(Closes(dialog, IDOK));
+        },
+        ID_PREFERENCES, title);
   }
 
   std::optional<std::wstring> savedRun_ = RunValue();
@@ -207,6 +223,133 @@ TEST_F(Preferences, OpeningAndClosingTenTimesLeavesNoGdiObject) {
       Click(dialog, i % 2 ? IDOK : IDCANCEL);
     });
   EXPECT_EQ(gdi::LiveObjects(), before);
+}
+
+bool IsHangul(wchar_t c) { return (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3130 && c <= 0x318F); }
+
+// The texts of a dialog that hold Hangul: its caption, its controls and the entries of
+// its lists and drop-downs.
+std::vector<std::wstring> HangulIn(HWND dialog) {
+  std::vector<std::wstring> found;
+  auto look = [&](const std::wstring& text) {
+    if (std::ranges::any_of(text, IsHangul)) found.push_back(text);
+  };
+  look(test_support::TextOf(dialog));
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    look(test_support::TextOf(child));
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    const bool list = std::wstring(kind) == L"ListBox";
+    if (!list && std::wstring(kind) != L"ComboBox") continue;
+    const auto count = static_cast<int>(SendMessageW(child, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      wchar_t item[128] = {};
+      SendMessageW(child, list ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+      look(item);
+    }
+  }
+  return found;
+}
+
+std::wstring TipOf(HWND bar, HWND control) {
+  wchar_t text[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(control);
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text;
+  SendMessageW(TooltipOf(bar), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  return text;
+}
+
+// English at OK: the open colour table and the tips follow at once, and the settings
+// and widget selection dialogs show no Hangul; Korean at OK brings every text back.
+TEST_F(Preferences, LanguageChangesAtOkWithoutARestart) {
+  tidgetList.Append(MakeTidgetInfo(u"ColorTable", tidgetList));
+  mainWindow.MakeTidgetWindow(0);
+  const HWND tidget = tidgetList[0].tidget->hwnd;
+  tidgetList[0].tidget->Activate();
+  const HWND colors = FindWindowW(kWindowClassName, L"색상표");
+  ASSERT_TRUE(colors);
+
+  ChooseLanguage(LanguageChoice::English, L"환경 설정");
+  EXPECT_EQ(test_support::TextOf(colors), L"Color Table");
+  EXPECT_EQ(TipOf(bar_, tidget), L"Color Table");
+  EXPECT_EQ(TipOf(bar_, mainWindow.menuButton), L"Menu");
+  WithDialog([](HWND dialog) { EXPECT_EQ(HangulIn(dialog), std::vector<std::wstring>{}); }, ID_PREFERENCES, L"Settings");
+  WithDialog(
+      [](HWND dialog) {
+        EXPECT_EQ(HangulIn(dialog), std::vector<std::wstring>{});
+        EXPECT_EQ(test_support::TextOf(GetDlgItem(dialog, IDC_WSEL_HIDE)), L"Hide for now (settings are kept)");
+      },
+      ID_SELECT_WIDGETS, L"Select Widgets");
+
+  ChooseLanguage(LanguageChoice::Korean, L"Settings");
+  EXPECT_EQ(test_support::TextOf(colors), L"색상표");
+  EXPECT_EQ(TipOf(bar_, tidget), L"색상표");
+  WithDialog([](HWND dialog) { EXPECT_EQ(Field(dialog, IDC_PREF_AUTOSTART), L"Windows 시작 시 자동 실행"); });
+  WithDialog(
+      [](HWND dialog) {
+        wchar_t entry[64] = {};
+        SendDlgItemMessageW(dialog, IDC_WSEL_IN_USE, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
+        EXPECT_STREQ(entry, L"시계-Clock_1");
+      },
+      ID_SELECT_WIDGETS, L"위젯 선택");
+  DestroyWindow(colors);
+}
+
+// "적용" with another language shows the dialog again in that language, holding what
+// was applied.
+TEST_F(Preferences, ApplyShowsTheDialogAgainInTheNewLanguage) {
+  bool applied = false;
+  const bool ran = test_support::WhileModal([&] { SendMessageW(bar_, WM_COMMAND, ID_PREFERENCES, 0); }, [&] {
+    HWND korean = test_support::FindDialog(L"환경 설정", bar_);
+    if (korean && !applied) {
+      SendDlgItemMessageW(korean, IDC_PREF_LANGUAGE, CB_SETCURSEL, 1, 0);
+      Type(korean, IDC_PREF_TIDGET_GAP, L"9");
+      Click(korean, IDC_PREF_APPLY);
+      applied = true;
+    }
+    HWND english = test_support::FindDialog(L"Settings", bar_);
+    if (!english) return false;
+    EXPECT_EQ(Field(english, IDC_PREF_TIDGET_GAP), L"9");
+    EXPECT_EQ(SendDlgItemMessageW(english, IDC_PREF_LANGUAGE, CB_GETCURSEL, 0, 0), 1);
+    SendMessageW(english, WM_COMMAND, IDCANCEL, 0);
+    return true;
+  });
+  EXPECT_TRUE(ran && applied);
+  EXPECT_EQ(mainWindow.texts.language(), Language::English);
+}
+
+// Section "main" without its "language" line, as text.
+std::wstring MainWithoutLanguage(const std::string& bytes) {
+  std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+  const std::size_t at = text.find(L"language=");
+  if (at != std::wstring::npos) text.erase(at, text.find(L'\n', at) + 1 - at);
+  return text;
+}
+
+// Switched to English and back, the bar writes the same file but for the language;
+// the stored lines keep their Korean captions in English too. A file that never had
+// the key gets none while the bar stays Korean.
+TEST_F(Preferences, LanguageRoundTripWritesTheSameSettings) {
+  auto written = [&] {
+    barState.placementChanged = barState.listsChanged = true;
+    mainWindow.SaveBarChanges();
+    return FileBytes(ini.path());
+  };
+  WithDialog([](HWND dialog) { EXPECT_TRUE(Closes(dialog, IDOK)); });
+  const std::string korean = written();
+  EXPECT_EQ(ini.String(L"main", L"language"), L"<missing>");
+  ChooseLanguage(LanguageChoice::English, L"환경 설정");
+  written();
+  EXPECT_EQ(ini.String(L"main", L"language"), L"en");
+  EXPECT_EQ(ini.String(L"main", L"widget_0").substr(0, 9), L"시계§Clock§");
+  ChooseLanguage(LanguageChoice::Korean, L"Settings");
+  const std::string back = written();
+  EXPECT_EQ(ini.String(L"main", L"language"), L"ko");
+  EXPECT_NE(back, korean);
+  EXPECT_EQ(MainWithoutLanguage(back), MainWithoutLanguage(korean));
 }
 
 }  // namespace

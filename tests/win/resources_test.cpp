@@ -1,5 +1,6 @@
 // The program's compiled resources, linked into this test executable: the icon
-// drawn from res/images/app.ico.txt, the version block and the manifest.
+// drawn from res/images/app.ico.txt, the version block, the manifest, the texts and
+// the dialogs of both languages.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,8 +13,10 @@
 #include <vector>
 
 #include "core/gdi_win.h"
+#include "core/texts_win.h"
 #include "res/resource.h"
 #include "res/version.h"
+#include "support/dialog_fit.h"
 
 namespace {
 
@@ -210,6 +213,33 @@ TEST(Manifest, ProcessLoadsCommonControls6) {
   for (auto& ch : lower) ch = static_cast<wchar_t>(std::towlower(ch));
   EXPECT_NE(lower.find(L"\\winsxs\\"), std::wstring::npos) << path;
   EXPECT_NE(lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6."), std::wstring::npos) << path;
+}
+
+bool HasHangul(std::u16string_view text) {
+  return std::ranges::any_of(text, [](char16_t c) {
+    return (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3130 && c <= 0x318F);
+  });
+}
+
+// Each text is in both string tables, none is empty, both fill the same placeholders,
+// and the English ones leave nothing in Korean.
+TEST(StringTables, EveryTextInBothLanguages) {
+  const TextTable korean = LoadTexts(Language::Korean);
+  const TextTable english = LoadTexts(Language::English);
+  for (TextId id : kAllTextIds) {
+    const int number = static_cast<int>(id);
+    EXPECT_FALSE(korean[id].empty()) << number;
+    EXPECT_FALSE(english[id].empty()) << number;
+    EXPECT_EQ(PlaceholdersOf(korean[id]), PlaceholdersOf(english[id])) << number;
+    EXPECT_FALSE(HasHangul(english[id])) << number;
+  }
+  EXPECT_EQ(korean[TextId::ClockAm], u"오전");
+  EXPECT_EQ(english[TextId::ClockAm], u"AM");
+}
+
+TEST(DialogTemplates, NothingIsCutOffInEitherLanguage) {
+  EXPECT_EQ(test_support::CutOffDialogTexts(Language::Korean), std::vector<std::wstring>{});
+  EXPECT_EQ(test_support::CutOffDialogTexts(Language::English), std::vector<std::wstring>{});
 }
 
 }  // namespace

@@ -190,7 +190,7 @@ TEST_F(SizeMeter, HintAndHelpAreDrawnWithAFontThatHasTheirLetters) {
   TEXTMETRICW chosen{};
   GetTextMetricsW(dc, &chosen);
   EXPECT_EQ(chosen.tmHeight, plain.tmHeight);
-  for (std::u16string_view text : {kSizeMeterHint, kLcdHelpText}) {
+  for (std::u16string_view text : {host_.texts[TextId::SizeMeterHint], host_.texts[TextId::LcdHelp]}) {
     std::u16string letters;
     for (char16_t c : text)
       if (c >= u' ') letters += c;

@@ -29,7 +29,7 @@ class TetrisWindow : public ::testing::Test {
   void SetUp() override {
     CreateSharedFonts();
     live = gdi::LiveObjects();
-    game = CTetrisGame::Open();
+    game = CTetrisGame::Open(texts);
     ASSERT_NE(game, nullptr);
   }
   void TearDown() override {
@@ -40,6 +40,7 @@ class TetrisWindow : public ::testing::Test {
   void Key(WPARAM key) const { SendMessageW(game->hwnd, WM_KEYDOWN, key, 0); }
 
   int live = 0;
+  const TextTable texts = LoadTexts(Language::Korean);
   CTetrisGame* game = nullptr;
 };
 

@@ -7,6 +7,7 @@
 
 #include "core/geometry.h"
 #include "core/text.h"
+#include "core/texts.h"
 #include "core/window_win.h"
 #include "widgets/base/popup_win.h"
 
@@ -26,6 +27,9 @@ class DgetHost {
   virtual OpenPopup& Popup() = 0;
   // The executable's path in the data folder: the files an instance writes are named after it.
   virtual const std::wstring& DataProgramPath() const = 0;
+  // The texts of the language the bar speaks; the same object for the bar's life, its
+  // contents changed with the language (then every widget and tool window is told).
+  virtual const TextTable& Texts() const = 0;
 
  protected:
   ~DgetHost() = default;

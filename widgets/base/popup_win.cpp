@@ -1,13 +1,12 @@
 #include "widgets/base/popup_win.h"
 
-#include "core/instance_win.h"
+#include "core/texts_win.h"
 
 namespace popup_core {
 
-HWND Open(OpenPopup& open, int dialogId, HWND ownerWindow, void* owner, DLGPROC procedure) {
+HWND Open(OpenPopup& open, Language language, int dialogId, HWND ownerWindow, void* owner, DLGPROC procedure) {
   if (IsWindow(open.activeDialog)) return nullptr;
-  HWND dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(dialogId), ownerWindow, procedure,
-                                   reinterpret_cast<LPARAM>(owner));
+  HWND dialog = CreateDialogIn(language, dialogId, ownerWindow, procedure, reinterpret_cast<LPARAM>(owner));
   if (!dialog) return nullptr;
   open.activeDialog = dialog;
   open.owner = owner;

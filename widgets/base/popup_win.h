@@ -26,6 +26,7 @@
 #include <windows.h>
 
 #include "core/geometry.h"
+#include "core/language.h"
 
 // The one settings popup of the program and whose it is. The bar holds it, and its
 // message loop gives `activeDialog` the keyboard navigation.
@@ -36,9 +37,10 @@ struct OpenPopup {
 
 namespace popup_core {
 
-// Creates dialog `dialogId` modeless under `ownerWindow` unless a popup is open; the new
-// dialog becomes the open one, keeps `owner` (DWLP_USER) and is shown. Returns it, or null.
-HWND Open(OpenPopup& open, int dialogId, HWND ownerWindow, void* owner, DLGPROC procedure);
+// Creates dialog `dialogId` of `language` modeless under `ownerWindow` unless a popup is
+// open; the new dialog becomes the open one, keeps `owner` (DWLP_USER) and is shown.
+// Returns it, or null.
+HWND Open(OpenPopup& open, Language language, int dialogId, HWND ownerWindow, void* owner, DLGPROC procedure);
 // True when a WM_NCACTIVATE(wParam) means "apply and close" for this popup.
 bool LosesActivation(const OpenPopup& open, HWND dialog, WPARAM wParam);
 // Forgets the popup and destroys it.
@@ -59,7 +61,8 @@ class SettingsPopup {
 
   // The owner's OnContextMenu: opens the popup unless one (of any kind) is open; result 0.
   static LRESULT Open(Owner& owner) {
-    popup_core::Open(owner.host.Popup(), Kind::kDialogId, owner.hwnd, &owner, &Procedure);
+    popup_core::Open(owner.host.Popup(), owner.host.Texts().language(), Kind::kDialogId, owner.hwnd, &owner,
+                     &Procedure);
     return 0;
   }
 

@@ -161,8 +161,8 @@ std::u16string FormatNumber(double value) {
   return text;
 }
 
-std::u16string ResultText(const Evaluation& evaluation) {
-  if (!evaluation.valid) return kInvalidExpression;
+std::u16string ResultText(const Evaluation& evaluation, const TextTable& texts) {
+  if (!evaluation.valid) return texts[TextId::CalcInvalid];
   return u"= " + FormatNumber(evaluation.value);
 }
 

@@ -9,14 +9,13 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 #include "widgets/base/face_fit.h"
 
 // What the box holds and what is evaluated: 255 characters.
 inline constexpr std::size_t kExpressionLimit = 255;
 // Both stacks keep at most this many entries; a push onto a full stack is dropped.
 inline constexpr std::size_t kStackLimit = 256;
-
-inline constexpr char16_t kInvalidExpression[] = u"수식이 잘못되었습니다.";
 
 // A '-' where an operand is due (at the start, after '(' or after another operator)
 // negates the operand that follows; the postfix text writes it as this character.
@@ -52,7 +51,7 @@ Evaluation Evaluate(std::u16string_view text);
 // rounds to zero is 0, whatever its sign.
 std::u16string FormatNumber(double value);
 // "= 7", or the error text for a rejected evaluation. As long as the number needs.
-std::u16string ResultText(const Evaluation& evaluation);
+std::u16string ResultText(const Evaluation& evaluation, const TextTable& texts);
 // The number and one space; empty when that would not fit the box.
 std::u16string ReinputText(double value);
 

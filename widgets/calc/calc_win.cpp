@@ -9,6 +9,7 @@
 #include "core/clipboard_win.h"
 #include "core/menu_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "core/tooltip_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
@@ -63,7 +64,7 @@ LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
 
   copyButton = CreateControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, scale.Px(Rect{0, 0, 16, 16}));
   SetGrpBtnImages(copyButton, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY);
-  AddTooltip(copyButton, L"결과 복사", scale);
+  AddTooltip(copyButton, TextId::CalcCopyTip, host.Texts(), scale);
   return 0;
 }
 
@@ -71,7 +72,7 @@ void CCalc::Draw(HDC dc, RECT client) {
   const CalcLayout layout = CalcLayoutOf(client.right, client.bottom, scale);
   gdi::Selection font(dc, normalFont);
   SetBkMode(dc, TRANSPARENT);
-  TextOut16(dc, layout.textLeft, layout.copyButton.top, resultText);
+  TextOut16(dc, layout.textLeft, layout.copyButton.top, ShownResult());
 }
 
 LRESULT CCalc::OnSize(WPARAM wParam, LPARAM lParam) {
@@ -106,7 +107,7 @@ LRESULT CCalc::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CCalc::OnContextMenu(WPARAM, LPARAM lParam) {
-  MenuOwner menu(LoadMenuW(appInstance, MAKEINTRESOURCEW(IDM_POPUPS)));
+  MenuOwner menu(LoadMenuIn(host.Texts().language(), IDM_POPUPS));
   HMENU popup = GetSubMenu(menu.get(), 1);
   if (!popup) return 0;
   CheckMenuItem(popup, ID_CALC_AUTOCOPY, MF_BYCOMMAND | (autoCopy ? MF_CHECKED : MF_UNCHECKED));
@@ -128,7 +129,8 @@ void CCalc::Evaluate() {
   GetWindowTextW(combo, text, static_cast<int>(std::size(text)));
   const Evaluation evaluation = ::Evaluate(AsU16View(text));
   result = evaluation.value;
-  resultText = ResultText(evaluation);
+  resultText = ResultText(evaluation, host.Texts());
+  resultRefused = !evaluation.valid;
   if (evaluation.valid) {
     SendMessageW(combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text));
     if (autoCopy) CopyResult();
@@ -140,13 +142,17 @@ void CCalc::Reinput() {
   const std::u16string text = ReinputText(result);
   if (text.empty()) {
     // Longer than the box holds: cut, it would be another number.
-    resultText = kInvalidExpression;
+    resultRefused = true;
     InvalidateRect(hwnd, nullptr, TRUE);
     return;
   }
   SetWindowTextW(combo, AsWide(text.c_str()));
   SetFocus(combo);
   SendMessageW(comboEdit, EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
+}
+
+std::u16string CCalc::ShownResult() const {
+  return resultRefused ? host.Texts()[TextId::CalcInvalid] : resultText;
 }
 
 void CCalc::CopyResult() const {

@@ -26,6 +26,8 @@ class CCalc : public CWidget {
 
   // The last result as text on the clipboard; dropped silently when it is busy.
   void CopyResult() const;
+  // What the face shows: the result, or the error text in the bar's language.
+  std::u16string ShownResult() const;
 
   HWND combo = nullptr;
   HWND comboEdit = nullptr;
@@ -33,6 +35,8 @@ class CCalc : public CWidget {
   double result = 0.0;
   // As long as the number needs: the largest doubles have over 300 digits.
   std::u16string resultText = u"=0";
+  // The last evaluation was rejected: the face shows the error text instead.
+  bool resultRefused = false;
   bool autoCopy = false;
   // The box's own edit procedure, under the calculator's subclass: every message the
   // subclass does not swallow goes on to it.

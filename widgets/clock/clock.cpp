@@ -5,8 +5,6 @@
 
 #include "core/text.h"
 
-const char16_t kWeekdayNames[7][4] = {u"일", u"월", u"화", u"수", u"목", u"금", u"토"};
-
 namespace {
 
 constexpr double kPi = 3.1415;
@@ -47,10 +45,7 @@ const std::int64_t kDaysFrom1601To1970 = -DaysFromCivil(1601, 1, 1);
 bool ClockState::TakeReading(const LocalTime& now) {
   month = now.month;
   day = now.day;
-  const bool knownWeekday = now.weekday >= 0 && now.weekday < 7;
-  std::u16string_view name = knownWeekday ? std::u16string_view(kWeekdayNames[now.weekday]) : u"";
-  std::fill(std::begin(dayName), std::end(dayName), u'\0');
-  std::copy(name.begin(), name.end(), dayName);
+  weekday = now.weekday >= 0 && now.weekday < 7 ? now.weekday : -1;
   bool changed = now.hour != hour || now.minute != minute;
   if (outSec) changed = changed || now.second != second;
   hour = now.hour;
@@ -67,13 +62,19 @@ std::u16string ClockState::TimeText() const {
   return text;
 }
 
-std::u16string ClockState::DateLine() const {
-  return FormatInt(month) + u"월" + FormatInt(day) + u"일 " + std::u16string(dayName);
+std::u16string ClockState::DateLine(const TextTable& texts) const {
+  std::u16string monthText(texts.Word(TextId::ClockMonths, month - 1));
+  if (monthText.empty()) monthText = FormatInt(month);
+  return texts.Format(TextId::ClockDate, {monthText, FormatInt(day), DayName(texts)});
 }
 
-std::u16string_view ClockState::MeridiemLabel() const {
+std::u16string_view ClockState::DayName(const TextTable& texts) const {
+  return weekday < 0 ? std::u16string_view() : texts.Word(TextId::ClockWeekdays, weekday);
+}
+
+std::u16string_view ClockState::MeridiemLabel(const TextTable& texts) const {
   if (hour24) return {};
-  return hour < 12 ? u"오전" : u"오후";
+  return texts[hour < 12 ? TextId::ClockAm : TextId::ClockPm];
 }
 
 double ClockState::HourHandAngle() const { return 90.0 - (minute / 60.0 + hour) * 30.0; }
@@ -147,7 +148,7 @@ CalendarTime CalendarFromSeconds(std::uint64_t secondsSince1601) {
   return t;
 }
 
-std::u16string StartupLine(const CalendarTime& now, std::uint64_t uptimeSeconds) {
+std::u16string StartupLine(const TextTable& texts, const CalendarTime& now, std::uint64_t uptimeSeconds) {
   // Plain 64-bit arithmetic: a 32-bit count from 2000 would wrap for a clock set
   // before 2000 or after 2136 and name a start in the wrong century.
   const std::uint64_t nowSeconds = SecondsSince1601(now);
@@ -156,8 +157,9 @@ std::u16string StartupLine(const CalendarTime& now, std::uint64_t uptimeSeconds)
   const std::uint64_t days = uptimeSeconds / kSecondsPerDay;
   const std::uint64_t hours = uptimeSeconds % kSecondsPerDay / 3600;
   const std::uint64_t minutes = uptimeSeconds % 3600 / 60;
-  return FormatInt(start.month) + u"/" + FormatInt(start.day) + u"일 " + FormatInt(start.hour) + u":" +
-         FormatInt(start.minute) + u"분 부팅(" + FormatInt(static_cast<long long>(days)) + u"일 " +
-         FormatInt(static_cast<long long>(hours)) + u"시간 " + FormatInt(static_cast<long long>(minutes)) +
-         u"분)";
+  const bool twoDigitMinute = texts.language() == Language::English;
+  return texts.Format(TextId::ClockStartup,
+                      {FormatInt(start.month), FormatInt(start.day), FormatInt(start.hour),
+                       TimeUnit(start.minute, twoDigitMinute), FormatInt(static_cast<long long>(days)),
+                       FormatInt(static_cast<long long>(hours)), FormatInt(static_cast<long long>(minutes))});
 }

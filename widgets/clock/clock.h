@@ -10,6 +10,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 #include "widgets/base/face_fit.h"
 
 enum ClockFace : std::int32_t { kDigitalFace = 0, kAnalogueFace = 1 };
@@ -19,9 +20,6 @@ enum ClockFace : std::int32_t { kDigitalFace = 0, kAnalogueFace = 1 };
 inline constexpr int kDateFontHeight = 20;
 inline constexpr int kTimeFontHeight = 35;
 inline constexpr int kTimeWithSecondsFontHeight = 25;
-
-// One-syllable weekday names, 0 = Sunday.
-extern const char16_t kWeekdayNames[7][4];
 
 // A reading of the local clock (weekday 0 = Sunday).
 struct LocalTime {
@@ -41,7 +39,8 @@ struct ClockState {
   bool digit2 = true;
   std::int32_t month = 0;
   std::int32_t day = 0;
-  char16_t dayName[16] = {};
+  // 0 = Sunday; -1 for none (a reading the calendar has no name for).
+  std::int32_t weekday = -1;
   // No reading yet: the first one always counts as a change.
   std::int32_t hour = -1;
   std::int32_t minute = -1;
@@ -55,10 +54,12 @@ struct ClockState {
   int ShownHour() const;
   // "3:7" or "03:07:09" as the options say.
   std::u16string TimeText() const;
-  // "3월6일 금".
-  std::u16string DateLine() const;
-  // "오전" before noon, "오후" from noon; empty in 24-hour mode.
-  std::u16string_view MeridiemLabel() const;
+  // "3월6일 금", "Fri, Mar 6".
+  std::u16string DateLine(const TextTable& texts) const;
+  // The weekday's name: "금", "Fri"; empty for none.
+  std::u16string_view DayName(const TextTable& texts) const;
+  // "오전" (AM) before noon, "오후" (PM) from noon; empty in 24-hour mode.
+  std::u16string_view MeridiemLabel(const TextTable& texts) const;
   int TimeFontHeight() const { return outSec ? kTimeWithSecondsFontHeight : kTimeFontHeight; }
 
   // Degrees counter-clockwise from 3 o'clock. The hour hand takes the 24-hour hour
@@ -118,5 +119,6 @@ std::uint64_t SecondsSince1601(const CalendarTime& time);
 CalendarTime CalendarFromSeconds(std::uint64_t secondsSince1601);
 
 // "3/5일 8:12분 부팅(1일 2시간 3분)": when the machine started (now minus the
-// uptime, both in whole seconds) and how long it has been running.
-std::u16string StartupLine(const CalendarTime& now, std::uint64_t uptimeSeconds);
+// uptime, both in whole seconds) and how long it has been running. English writes
+// the minute of the clock time with two digits: "Started 3/5 8:05 (up 1 d 2 h 3 min)".
+std::u16string StartupLine(const TextTable& texts, const CalendarTime& now, std::uint64_t uptimeSeconds);

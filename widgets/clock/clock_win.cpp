@@ -4,6 +4,7 @@
 #include "core/dialog_win.h"
 #include "core/settings_win.h"
 #include "core/text.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
 #include "widgets/base/popup_win.h"
@@ -40,14 +41,15 @@ struct ClockPopup {
   static constexpr int kDialogId = IDD_CLOCK;
 
   static void Init(HWND dialog, CClock& clock) {
+    const TextTable& texts = clock.host.Texts();
     HWND faces = GetDlgItem(dialog, IDC_CLOCK_FACE);
-    SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"디지털"));
-    SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"아날로그"));
+    SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(texts, TextId::ClockFaceDigital)));
+    SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(texts, TextId::ClockFaceAnalogue)));
     SendMessageW(faces, LB_SETCURSEL, static_cast<WPARAM>(clock.faceType), 0);
     SetCheck(dialog, IDC_CLOCK_HOUR24, clock.hour24);
     SetCheck(dialog, IDC_CLOCK_SECONDS, clock.outSec);
     SetCheck(dialog, IDC_CLOCK_DIGIT2, clock.digit2);
-    SetDlgItemTextW(dialog, IDC_CLOCK_STARTUP, AsWide(CurrentStartupLine().c_str()));
+    SetDlgItemTextW(dialog, IDC_CLOCK_STARTUP, AsWide(CurrentStartupLine(texts).c_str()));
   }
 
   static void Apply(HWND dialog, CClock& clock) {
@@ -65,11 +67,11 @@ struct ClockPopup {
 
 }  // namespace
 
-std::u16string CurrentStartupLine() {
+std::u16string CurrentStartupLine(const TextTable& texts) {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   const CalendarTime calendar{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-  return StartupLine(calendar, GetTickCount64() / 1000);
+  return StartupLine(texts, calendar, GetTickCount64() / 1000);
 }
 
 void CClock::LoadSettings() {
@@ -120,7 +122,8 @@ void CClock::DrawDigital(HDC dc, int width, int height) const {
   gdi::Font dateFont = DateFont(scale);
   gdi::Font timeFont = ArialFont(scale.Px(TimeFontHeight()));
   gdi::Selection dateSelected(dc, dateFont);
-  TextAt(dc, layout.date, DateLine());
+  const TextTable& texts = host.Texts();
+  TextAt(dc, layout.date, DateLine(texts));
 
   gdi::Selection timeSelected(dc, timeFont);
   const std::u16string time = TimeText();
@@ -131,7 +134,7 @@ void CClock::DrawDigital(HDC dc, int width, int height) const {
   SetTextAlign(dc, TA_LEFT | TA_BASELINE);
   gdi::Selection labelSelected(dc, smallFont);
   SetTextColor(dc, kGrey);
-  TextAt(dc, MeridiemPosition(layout.time, timeSize.cx, timeSize.cy, scale), MeridiemLabel());
+  TextAt(dc, MeridiemPosition(layout.time, timeSize.cx, timeSize.cy, scale), MeridiemLabel(texts));
 }
 
 void CClock::DrawAnalogue(HDC dc, int width, int height) const {
@@ -145,7 +148,7 @@ void CClock::DrawAnalogue(HDC dc, int width, int height) const {
     gdi::Selection fontSelected(dc, normalFont);
     const std::u16string monthText = FormatInt(month);
     const std::u16string dayText = FormatInt(day);
-    const std::u16string_view nameText(dayName);
+    const std::u16string_view nameText = DayName(host.Texts());
     const DialDate at = DialDatePositions(dial, TextExtent16(dc, monthText).cy, TextExtent16(dc, dayText).cy,
                                           TextExtent16(dc, nameText).cy, scale);
     TextAt(dc, at.month, monthText);

@@ -24,4 +24,4 @@ class CClock : public CWidget, public ClockState {
 };
 
 // The start-up line of the popup for the machine's clock and tick count now.
-std::u16string CurrentStartupLine();
+std::u16string CurrentStartupLine(const TextTable& texts);

@@ -99,7 +99,9 @@ std::u16string RangeText(const CpuStats& stats) {
   return u"CPU:" + FormatInt(stats.minimum) + u"~" + FormatInt(stats.maximum);
 }
 
-std::u16string AverageText(const CpuStats& stats) { return u"평균:" + FormatInt(stats.average) + u"%"; }
+std::u16string AverageText(const CpuStats& stats, const TextTable& texts) {
+  return texts.Format(TextId::CpuAverage, {FormatInt(stats.average)});
+}
 
 std::u16string PercentText(int percent) { return FormatInt(percent) + u"%"; }
 

@@ -8,6 +8,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 #include "widgets/base/face_fit.h"
 
 inline constexpr int kCpuSampleCount = 60;
@@ -67,7 +68,7 @@ CpuTextPlaces CpuTextLayout(const Rect& client, const Rect& plot, Scale scale = 
 int CpuUsableThickness(bool vertical, int across, Scale scale);
 
 std::u16string RangeText(const CpuStats& stats);    // "CPU:min~max"
-std::u16string AverageText(const CpuStats& stats);  // "평균:avg%"
+std::u16string AverageText(const CpuStats& stats, const TextTable& texts);  // "평균:avg%"
 std::u16string PercentText(int percent);            // "n%"
 
 // Processor times as the system reports them, in 100 ns units. Kernel time

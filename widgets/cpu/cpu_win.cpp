@@ -189,7 +189,7 @@ void CCpuUsage::DrawTexts(HDC dc, const Rect& client, const Rect& plot, const Cp
     gdi::Selection font(dc, normalFont);
     const int x = TextColumnX(client, plot, scale);
     TextOut16(dc, x, places.rangeTop, RangeText(stats));
-    TextOut16(dc, x, places.averageTop, AverageText(stats));
+    TextOut16(dc, x, places.averageTop, AverageText(stats, host.Texts()));
   }
   gdi::Selection font(dc, largeFont);
   TextAlignScope align(dc, TA_RIGHT | TA_TOP);

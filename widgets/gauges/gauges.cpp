@@ -28,15 +28,15 @@ std::u16string OneDecimal(double value) {
   return text;
 }
 
-MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Scale scale) {
+MemoryFace MemoryFaceFor(const MemoryFigures& figures, const TextTable& texts, int width, int height, Scale scale) {
   const double total = static_cast<double>(figures.totalBytes) / kGiB;
   // A failed status read can report more available than total: show 0, not "-0.1".
   const double used = std::max(0.0, total - static_cast<double>(figures.availableBytes) / kGiB);
   MemoryFace face;
   face.smallText = width < scale.Px(100);
   face.middle = height / 2;
-  face.totalLine = (face.smallText ? u"" : u"RAM ") + OneDecimal(total) + u"G중";
-  face.usedLine = OneDecimal(used) + u"G사용";
+  face.totalLine = (face.smallText ? u"" : u"RAM ") + texts.Format(TextId::MemoryTotal, {OneDecimal(total)});
+  face.usedLine = texts.Format(TextId::MemoryUsed, {OneDecimal(used)});
   face.loadText = FormatInt(figures.loadPercent) + u"%";
   face.totalAt = {scale.Px(4), face.middle - scale.Px(2)};
   face.usedAt = {scale.Px(4), face.middle + scale.Px(2)};
@@ -45,8 +45,10 @@ MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Sc
 }
 
 int MemoryUsableThickness(bool vertical, int across, Scale scale) {
+  // Only the places count, not the texts.
+  const TextTable noTexts;
   return LeastWholeThickness(vertical, across, scale, [&](const FaceSize& size) {
-    const MemoryFace face = MemoryFaceFor({}, size.width, size.height, scale);
+    const MemoryFace face = MemoryFaceFor({}, noTexts, size.width, size.height, scale);
     const int line = scale.Px(face.smallText ? kSmallFontHeight : kNormalFontHeight);
     const int large = scale.Px(kLargeFontHeight);
     // The first line stands on its baseline.
@@ -142,13 +144,14 @@ std::optional<int> ChargePercent(const PowerFigures& power) {
 
 }  // namespace
 
-std::u16string BatteryStatusText(const PowerFigures& power) {
-  if (power.acLineStatus != 0) return u"전원";
-  if (power.lifeTimeSeconds == kNoLifeTime) return u"배터리";
+std::u16string BatteryStatusText(const PowerFigures& power, const TextTable& texts) {
+  if (power.acLineStatus != 0) return texts[TextId::BatteryOnMains];
+  if (power.lifeTimeSeconds == kNoLifeTime) return texts[TextId::BatteryPlain];
   const std::uint32_t t = power.lifeTimeSeconds;
   const std::u16string minutes = FormatInt((t % 3600) / 60);
-  const std::u16string time = t < 3600 ? minutes + u"분" : FormatInt(t / 3600) + u":" + minutes + u"분";
-  return u"배터리(" + time + u")";
+  const std::u16string time = t < 3600 ? texts.Format(TextId::BatteryMinutes, {minutes})
+                                       : texts.Format(TextId::BatteryHours, {FormatInt(t / 3600), minutes});
+  return texts.Format(TextId::BatteryLeft, {time});
 }
 
 std::u16string BatteryPercentText(const PowerFigures& power) {

@@ -10,6 +10,7 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 #include "widgets/base/face_fit.h"
 
 // ---- Memory ----------------------------------------------------------------
@@ -30,7 +31,8 @@ struct MemoryFace {
   int loadRight = 0;
   int middle = 0;
 };
-MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Scale scale = {});
+MemoryFace MemoryFaceFor(const MemoryFigures& figures, const TextTable& texts, int width, int height,
+                         Scale scale = {});
 // The least thickness at which the two lines and the load figure lie inside the widget
 // (face_fit.h).
 int MemoryUsableThickness(bool vertical, int across, Scale scale);
@@ -101,7 +103,7 @@ struct PowerFigures {
   std::uint32_t lifeTimeSeconds = kNoLifeTime;
 };
 
-std::u16string BatteryStatusText(const PowerFigures& power);
+std::u16string BatteryStatusText(const PowerFigures& power, const TextTable& texts);
 // Empty when the system has no figure for the charge.
 std::u16string BatteryPercentText(const PowerFigures& power);
 

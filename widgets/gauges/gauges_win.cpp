@@ -87,7 +87,7 @@ LRESULT CMemUsage::OnTimer(WPARAM, LPARAM) {
 
 void CMemUsage::Draw(HDC dc, RECT client) {
   const MemoryFigures figures{memStatus.dwMemoryLoad, memStatus.ullTotalPhys, memStatus.ullAvailPhys};
-  const MemoryFace face = MemoryFaceFor(figures, client.right, client.bottom, scale);
+  const MemoryFace face = MemoryFaceFor(figures, host.Texts(), client.right, client.bottom, scale);
   SetBkMode(dc, TRANSPARENT);
   TextAlignScope restoreAlign(dc, GetTextAlign(dc));
   {
@@ -171,7 +171,7 @@ LRESULT CBattery::OnTimer(WPARAM, LPARAM) {
 
 void CBattery::Draw(HDC dc, RECT client) {
   const PowerFigures power{powerStatus.ACLineStatus, powerStatus.BatteryLifePercent, powerStatus.BatteryLifeTime};
-  const std::u16string status = BatteryStatusText(power);
+  const std::u16string status = BatteryStatusText(power, host.Texts());
   const std::u16string percent = BatteryPercentText(power);
   const BatteryFace face = BatteryFaceFor(power, host.BarOptions().vertical, client.right, client.bottom, scale);
   gdi::Brush red = gdi::SolidBrush(RGB(255, 0, 0));

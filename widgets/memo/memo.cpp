@@ -5,8 +5,8 @@
 #include "core/font_heights.h"
 #include "core/text.h"
 
-std::u16string DeleteQuestion(std::u16string_view title) {
-  return std::u16string(title.substr(0, kMemoTitleUnits - 1)) + u" 메모를 삭제합니다.";
+std::u16string DeleteQuestion(const TextTable& texts, std::u16string_view title) {
+  return texts.Format(TextId::MemoDeleteQuestion, {title.substr(0, kMemoTitleUnits - 1)});
 }
 
 std::u16string MemoFilePath(std::u16string_view programPath, std::u16string_view instanceName) {

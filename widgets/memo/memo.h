@@ -7,13 +7,12 @@
 
 #include "core/geometry.h"
 #include "core/scale.h"
+#include "core/texts.h"
 #include "widgets/base/face_fit.h"
 #include "widgets/memo/memo_record.h"
 
-// What the edit shows while no memo is selected.
-inline constexpr char16_t kNoMemosText[] = u"메모가 하나도 없습니다.\r\n+ 버튼을 눌러 메모를 추가하십시오.";
 // The delete question for a title (cut to 63 characters).
-std::u16string DeleteQuestion(std::u16string_view title);
+std::u16string DeleteQuestion(const TextTable& texts, std::u16string_view title);
 
 // The memo file beside the executable: the program's path cut after the last '.' of
 // its file name, then "Memo" for the first instance ("Memo_1") or the instance name.

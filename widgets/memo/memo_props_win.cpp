@@ -9,6 +9,7 @@
 #include "core/dpi_win.h"
 #include "core/gdi_win.h"
 #include "core/text.h"
+#include "core/texts_win.h"
 #include "core/window_win.h"
 #include "core/wide_win.h"
 #include "res/resource.h"
@@ -19,7 +20,10 @@ constexpr int kSwatchHeight = 18;
 constexpr int kPaletteSize = 6;
 constexpr int kMinFontSize = 8;
 constexpr int kMaxFontSize = 64;
+// The faces as memos store them, and as the list names them.
 constexpr std::array<const wchar_t*, 4> kFaces = {L"굴림", L"바탕", L"궁서", L"맑은 고딕"};
+constexpr std::array<TextId, 4> kFaceNames = {TextId::MemoFontGulim, TextId::MemoFontBatang, TextId::MemoFontGungsuh,
+                                              TextId::MemoFontMalgun};
 
 const ColorRef* PaletteOf(UINT controlId) {
   if (controlId == IDC_MEMO_BACK_COLOR) return memoBackColors;
@@ -42,13 +46,13 @@ void FillSwatches(HWND dialog, int id, ColorRef color) {
   SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
-void Init(HWND dialog, const MemoRecord& memo) {
+void Init(HWND dialog, const MemoRecord& memo, const TextTable& texts) {
   CheckRadioButton(dialog, IDC_MEMO_PLAIN, IDC_MEMO_FORMATTED, memo.plainText ? IDC_MEMO_PLAIN : IDC_MEMO_FORMATTED);
   SetDlgItemTextW(dialog, IDC_MEMO_TITLE, AsWide(memo.title));
   HWND faces = GetDlgItem(dialog, IDC_MEMO_FONTS);
-  for (const wchar_t* face : kFaces) {
-    const LRESULT at = SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(face));
-    if (AsU16View(face) == FieldView(memo.faceName)) SendMessageW(faces, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+  for (std::size_t i = 0; i < kFaces.size(); ++i) {
+    const LRESULT at = SendMessageW(faces, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(texts, kFaceNames[i])));
+    if (AsU16View(kFaces[i]) == FieldView(memo.faceName)) SendMessageW(faces, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
   }
   SendDlgItemMessageW(dialog, IDC_MEMO_FONT_SIZE_SPIN, UDM_SETRANGE32, kMinFontSize, kMaxFontSize);
   SetDlgItemInt(dialog, IDC_MEMO_FONT_SIZE, static_cast<UINT>(memo.fontSize), TRUE);
@@ -114,7 +118,7 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
       auto* target = reinterpret_cast<MemoPropsTarget*>(lParam);
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       target->dialog = dialog;
-      if (target->memo) Init(dialog, *target->memo);
+      if (target->memo && target->texts) Init(dialog, *target->memo, *target->texts);
       return TRUE;
     }
     // Arrives before WM_INITDIALOG, for the two fixed-height drop-downs.
@@ -137,6 +141,6 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 INT_PTR RunMemoProperties(HWND owner, MemoPropsTarget& target) {
   target.dialog = nullptr;
-  return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_MEMO_PROPS), owner, Procedure,
-                         reinterpret_cast<LPARAM>(&target));
+  const Language language = target.texts ? target.texts->language() : Language::Korean;
+  return RunDialogIn(language, IDD_MEMO_PROPS, owner, Procedure, reinterpret_cast<LPARAM>(&target));
 }

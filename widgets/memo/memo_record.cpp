@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text.h"
+#include "core/texts.h"
 
 MemoRecord::MemoRecord() : text(std::make_unique<char16_t[]>(1)) { CopyField(faceName, u"맑은 고딕"); }
 
@@ -28,7 +29,7 @@ void MemoRecord::SetText(std::u16string_view value) {
   text[needed - 1] = u'\0';
 }
 
-std::u16string NewMemoTitle(int n) { return u"새 메모" + FormatInt(n); }
+std::u16string NewMemoTitle(std::u16string_view pattern, int n) { return FillPlaceholders(pattern, {FormatInt(n)}); }
 
 MemoSet::~MemoSet() { Clear(); }
 
@@ -43,18 +44,18 @@ std::int32_t MemoSet::IndexOf(const MemoRecord* record) const {
   return -1;
 }
 
-int MemoSet::LowestFreeNumber() const {
+int MemoSet::LowestFreeNumber(std::u16string_view pattern) const {
   // At most Count() numbers are taken, so one of 1..Count()+1 is free.
   for (int n = 1;; ++n) {
-    const std::u16string candidate = NewMemoTitle(n);
+    const std::u16string candidate = NewMemoTitle(pattern, n);
     if (std::none_of(memos.begin(), memos.end(), [&](const MemoRecord* m) { return m->Title() == candidate; }))
       return n;
   }
 }
 
-std::int32_t MemoSet::AddNew() {
+std::int32_t MemoSet::AddNew(std::u16string_view titlePattern) {
   auto record = std::make_unique<MemoRecord>();
-  CopyField(record->title, NewMemoTitle(LowestFreeNumber()));
+  CopyField(record->title, NewMemoTitle(titlePattern, LowestFreeNumber(titlePattern)));
   record->backColor = memoBackColors[Count() % 6];
   Append(std::move(record));
   return Count() - 1;

@@ -48,8 +48,8 @@ struct MemoRecord {
   void SetText(std::u16string_view value);
 };
 
-// "새 메모%d" with n.
-std::u16string NewMemoTitle(int n);
+// A new memo's title: `pattern` ("새 메모%1", "New memo %1") with n.
+std::u16string NewMemoTitle(std::u16string_view pattern, int n);
 
 // The memos of one widget in list order, the one shown (-1: none) and whether the
 // set differs from its file. Owns the records.
@@ -66,11 +66,11 @@ class MemoSet {
   // -1 when the record is not (or no longer) in the set.
   std::int32_t IndexOf(const MemoRecord* record) const;
 
-  // The lowest n >= 1 whose "새 메모%d" no memo has as its title.
-  int LowestFreeNumber() const;
-  // Appends a memo with the defaults, the lowest free title and the next background
-  // of the palette; returns its index.
-  std::int32_t AddNew();
+  // The lowest n >= 1 whose title from `pattern` no memo has as its title.
+  int LowestFreeNumber(std::u16string_view pattern) const;
+  // Appends a memo with the defaults, the lowest free title from `pattern` and the
+  // next background of the palette; returns its index.
+  std::int32_t AddNew(std::u16string_view titlePattern);
   void Append(std::unique_ptr<MemoRecord> record);
   // Takes memo `index` out of the set (null when there is none) and keeps `current`
   // on the entry that follows it, or the new last one.

@@ -27,7 +27,9 @@ gdi::Font MemoFont(const MemoRecord& memo, Scale scale) {
 }  // namespace
 
 CMemoViewer::CMemoViewer(MemoViewerHost& owner, MemoRecord& memo, unsigned serial)
-    : owner(&owner), serial(serial), memo(&memo) {}
+    : owner(&owner), serial(serial), memo(&memo) {
+  props_.texts = &owner.Texts();
+}
 
 bool CMemoViewer::Open() {
   const MemoRecord& m = *memo;

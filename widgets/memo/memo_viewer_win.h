@@ -4,6 +4,7 @@
 // read from the memo again whenever the window gets the focus.
 #pragma once
 
+#include "core/texts.h"
 #include "core/window_win.h"
 #include "widgets/memo/memo_props_win.h"
 #include "widgets/memo/memo_record.h"
@@ -16,6 +17,8 @@ class MemoViewerHost {
   virtual HWND NoticeWindow() const = 0;
   // How thick the window's caption strip is, in units: the bar's caption band.
   virtual int CaptionUnits() const = 0;
+  // The texts of the bar's language: the properties dialog speaks it.
+  virtual const TextTable& Texts() const = 0;
   // The widget's edit holds text of `memo` not yet stored there: it goes in now.
   virtual void FlushIfShown(const MemoRecord* memo) = 0;
   // Text was typed in the window: the file is written once typing pauses.

@@ -8,6 +8,7 @@
 #include "core/bar_settings.h"
 #include "core/control_win.h"
 #include "core/fonts_win.h"
+#include "core/texts_win.h"
 #include "core/tooltip_win.h"
 #include "core/warning_box_win.h"
 #include "core/wide_win.h"
@@ -20,21 +21,14 @@ enum : int { kTitleListId = 0, kAddId = 1, kDeleteId = 2, kOpenId = 3, kEditId =
 enum MemoNotice : WPARAM { kUnreadableNotice = 1, kUnwritableNotice = 2 };
 
 // The buttons' faces; their names, which screen readers read, are their tips.
-const wchar_t* GlyphOf(UINT_PTR id) {
+const wchar_t* GlyphOf(UINT_PTR id, const TextTable& texts) {
   switch (id) {
     case kAddId: return L"+";
     case kDeleteId: return L"-";
-    case kOpenId: return L"ㅁ";
+    case kOpenId: return WideText(texts, TextId::MemoOpenLabel);
     default: return nullptr;
   }
 }
-
-constexpr wchar_t kUnreadableText[] =
-    L"메모 파일을 읽을 수 없습니다. 다른 프로그램이 사용 중이거나 접근이 거부되었습니다.\r\n"
-    L"이 파일을 덮어쓰지 않도록 이번 실행에서는 메모를 저장하지 않습니다.\r\n";
-constexpr wchar_t kErrorTitle[] = L"에러";
-constexpr wchar_t kUnwritableText[] =
-    L"메모 파일을 저장하지 못했습니다. 이전에 저장한 메모 파일은 그대로 남아 있습니다.\r\n";
 
 void SwitchToHangul(HWND edit) {
   HIMC context = ImmGetContext(edit);
@@ -66,9 +60,10 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId);
   deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId);
   openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId);
-  AddTooltip(addButton, L"새 메모", scale);
-  AddTooltip(deleteButton, L"메모 삭제", scale);
-  AddTooltip(openButton, L"메모 창 열기", scale);
+  const TextTable& texts = host.Texts();
+  AddTooltip(addButton, TextId::MemoAddTip, texts, scale);
+  AddTooltip(deleteButton, TextId::MemoDeleteTip, texts, scale);
+  AddTooltip(openButton, TextId::MemoOpenTip, texts, scale);
   edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
@@ -105,6 +100,11 @@ void CMemo::SetScale(Scale newScale) {
   RECT client{};
   GetClientRect(hwnd, &client);
   PlaceControls(client.right, client.bottom);
+}
+
+void CMemo::TextsChanged() {
+  InvalidateRect(openButton, nullptr, TRUE);
+  if (!At(current)) SetEditText(host.Texts()[TextId::MemoEmpty]);
 }
 
 void CMemo::PlaceControls(int width, int height) {
@@ -145,7 +145,7 @@ LRESULT CMemo::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgMemoFileNotice: ShowFileNotice(wParam); return 0;
     case WM_NOTIFY: {
       const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
-      const wchar_t* glyph = draw.hdr.code == NM_CUSTOMDRAW ? GlyphOf(draw.hdr.idFrom) : nullptr;
+      const wchar_t* glyph = draw.hdr.code == NM_CUSTOMDRAW ? GlyphOf(draw.hdr.idFrom, host.Texts()) : nullptr;
       return glyph ? DrawGlyphLabel(draw, glyph) : CWidget::WindowProc(msg, wParam, lParam);
     }
     default: return CWidget::WindowProc(msg, wParam, lParam);
@@ -153,8 +153,10 @@ LRESULT CMemo::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CMemo::ShowFileNotice(WPARAM notice) {
-  const std::wstring text = (notice == kUnreadableNotice ? kUnreadableText : kUnwritableText) + filePath_;
-  ShowBoxOverBar(host.BarWindow(), text, kErrorTitle, MB_ICONWARNING);
+  const TextTable& texts = host.Texts();
+  const std::wstring text =
+      WideText(texts, notice == kUnreadableNotice ? TextId::MemoUnreadable : TextId::MemoUnwritable) + filePath_;
+  ShowBoxOverBar(host.BarWindow(), text, WideText(texts, TextId::CaptionError), MB_ICONWARNING);
 }
 
 void CMemo::SaveLater(bool atOnce) {
@@ -234,13 +236,14 @@ void CMemo::WriteFile(bool closing) {
   if (!closing)
     PostMessageW(hwnd, kMsgMemoFileNotice, kUnwritableNotice, 0);
   else
-    ShowBoxWhileEnding(kUnwritableText + filePath_, kErrorTitle);
+    ShowBoxWhileEnding(WideText(host.Texts(), TextId::MemoUnwritable) + filePath_,
+                       WideText(host.Texts(), TextId::CaptionError));
 }
 
 void CMemo::ShowCurrent() {
   const MemoRecord* memo = At(current);
   if (!memo) {
-    SetEditText(kNoMemosText);
+    SetEditText(host.Texts()[TextId::MemoEmpty]);
     EnableWindow(edit, FALSE);
     return;
   }
@@ -264,7 +267,7 @@ void CMemo::SelectionChanged() {
 
 void CMemo::AddMemo() {
   Flush(current);
-  current = AddNew();
+  current = AddNew(host.Texts()[TextId::MemoNewTitle]);
   SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memos[current]->title)));
   ShowCurrent();
   SwitchToHangul(edit);
@@ -277,8 +280,9 @@ void CMemo::DeleteSelected() {
   const auto selected = static_cast<std::int32_t>(SendMessageW(titleList, CB_GETCURSEL, 0, 0));
   MemoRecord* memo = At(selected);
   if (!memo) return;
-  const std::u16string question = DeleteQuestion(memo->Title());
-  if (MessageBoxW(hwnd, AsWide(question.c_str()), L"질문", MB_YESNO) != IDYES) return;
+  const std::u16string question = DeleteQuestion(host.Texts(), memo->Title());
+  if (MessageBoxW(hwnd, AsWide(question.c_str()), WideText(host.Texts(), TextId::CaptionQuestion), MB_YESNO) != IDYES)
+    return;
   // The viewer goes first: it stores its rectangle into the memo as it closes.
   if (memo->viewer) ReleaseViewer(*memo);
   Remove(selected);

@@ -23,6 +23,8 @@ class CMemo : public CWidget, public MemoSet, private MemoViewerHost {
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
   // The controls get the shared font made for the new scale and their new places.
   void SetScale(Scale newScale) override;
+  // The open button's label, and the text shown while there is no memo.
+  void TextsChanged() override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   // A change the file has to get: written once changes pause, or at the next chance.
@@ -46,6 +48,7 @@ class CMemo : public CWidget, public MemoSet, private MemoViewerHost {
  private:
   // What its memo windows tell it.
   HWND NoticeWindow() const override { return hwnd; }
+  const TextTable& Texts() const override { return host.Texts(); }
   int CaptionUnits() const override;
   void ViewerTyped() override { SaveLater(); }
   void TextStoredByViewer(const MemoRecord* memo) override;

@@ -60,13 +60,15 @@ static_assert(WithinFixedReach(kButtons) && WithinFixedReach(kLowerButtons), "mu
 
 struct ButtonTip {
   int id;
-  const wchar_t* text;
+  TextId text;
 };
 const ButtonTip kTips[] = {
-    {kPlayButton, L"재생/일시 정지"}, {kStopButton, L"정지"}, {kPreviousButton, L"이전 곡"},
-    {kNextButton, L"다음 곡"}, {kRandomButton, L"무작위 재생"}, {kTabOfList0, L"목록 1"},
-    {kTabOfList0 + 1, L"목록 2"}, {kTabOfList0 + 2, L"목록 3"}, {kTabOfList0 + 3, L"목록 4"},
-    {kAddButton, L"파일 추가"}, {kClearButton, L"목록 비우기"},
+    {kPlayButton, TextId::MusicPlayTip},         {kStopButton, TextId::MusicStopTip},
+    {kPreviousButton, TextId::MusicPreviousTip}, {kNextButton, TextId::MusicNextTip},
+    {kRandomButton, TextId::MusicRandomTip},     {kTabOfList0, TextId::MusicList1Tip},
+    {kTabOfList0 + 1, TextId::MusicList2Tip},    {kTabOfList0 + 2, TextId::MusicList3Tip},
+    {kTabOfList0 + 3, TextId::MusicList4Tip},    {kAddButton, TextId::MusicAddTip},
+    {kClearButton, TextId::MusicClearTip},
 };
 
 constexpr COLORREF kSeekBackground = 0xF0F0F0;
@@ -91,7 +93,7 @@ void SetTabState(HWND tab, int state) {
 
 }  // namespace
 
-void CreateMusicControls(HWND player, Scale scale) {
+void CreateMusicControls(HWND player, const TextTable& texts, Scale scale) {
   for (const ButtonRow& row : kButtons) MakeButton(player, row, scale);
   HWND seekBar = CreateControl(player, kGrpScrlClass, GSS_HORZ, kSeekBar, scale.Px(Rect{2, 20, 130, 34}));
   SendMessageW(seekBar, GSM_SETTRACKCOLOR, kSeekBackground, 0);
@@ -101,7 +103,7 @@ void CreateMusicControls(HWND player, Scale scale) {
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // The slider's own defaults are these at 100 %.
   if (!scale.IsBase()) SizeSeekThumb(seekBar, scale);
-  for (const ButtonTip& tip : kTips) AddTooltip(GetDlgItem(player, tip.id), tip.text, scale);
+  for (const ButtonTip& tip : kTips) AddTooltip(GetDlgItem(player, tip.id), tip.text, texts, scale);
 }
 
 void RescaleMusicControls(HWND player, Scale scale, int width, int height) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/scale.h"
+#include "core/texts.h"
 #include "widgets/music/play_list.h"
 
 // Child control ids; the tabs of lists 0..3 are kTabOfList0 + list.
@@ -21,7 +22,7 @@ enum MusicControl : int {
   kRandomButton = 12,
 };
 
-void CreateMusicControls(HWND player, Scale scale);
+void CreateMusicControls(HWND player, const TextTable& texts, Scale scale);
 // Seek bar and list box take the width, the list box the rest of the height; the
 // add and clear buttons sit at the right edge above the list. Width 0 moves nothing.
 void LayoutMusicControls(HWND player, int width, int height, Scale scale);

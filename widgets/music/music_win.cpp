@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "core/settings_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "widgets/base/drop_win.h"
@@ -48,7 +49,7 @@ LRESULT CMusicPlayer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
-  CreateMusicControls(hwnd, scale);
+  CreateMusicControls(hwnd, host.Texts(), scale);
   LoadState();
   if (random) SendMessageW(Control(kRandomButton), GBM_SETSTATE, grpbtn::kPressed, 0);
   ShowList(playGroup);
@@ -330,7 +331,8 @@ void CMusicPlayer::AddFiles() {
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd;
-  dialog.lpstrFilter = L"사운드 파일(mp3, wav)\0*.mp3;*.wav\0";
+  const std::wstring filter = FileFilter(host.Texts(), TextId::MusicFileKind, L"*.mp3;*.wav");
+  dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = kDialogChars;
   dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT;
@@ -338,7 +340,8 @@ void CMusicPlayer::AddFiles() {
     for (const std::u16string& path : music::DialogSelection(AsU16(buffer.data()), buffer.size()))
       AddFile(AsWide(path.c_str()));
   } else if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
-    MessageBoxW(hwnd, L"한꺼번에 너무 많은 파일을 선택했습니다.", L"에러", MB_OK);
+    MessageBoxW(hwnd, WideText(host.Texts(), TextId::MusicTooManyFiles), WideText(host.Texts(), TextId::CaptionError),
+                MB_OK);
   }
   SaveLists();
 }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/app_messages_win.h"
+#include "core/texts_win.h"
 #include "core/wide_win.h"
 #include "core/write_later_win.h"
 #include "widgets/base/placement_win.h"
@@ -37,7 +38,8 @@ CImageViewer* CImageViewer::OpenSingle(CDget& owner, std::u16string_view path) {
 
 CImageViewer* CImageViewer::Open(CImageViewer* made) {
   std::unique_ptr<CImageViewer> viewer(made);
-  if (!viewer->Create(nullptr, 0, L"이미지 보기", kFramedStyle)) return nullptr;
+  if (!viewer->Create(nullptr, 0, WideText(viewer->owner->host.Texts(), TextId::ViewerTitle), kFramedStyle))
+    return nullptr;
   CImageViewer* open = viewer.release();
   open->deleteWithWindow = true;  // from here the window owns the viewer
   const StoredPlacement stored = ReadPlacement(open->owner->Settings(), open->owner->Section(), kDefaultPlacement, true);

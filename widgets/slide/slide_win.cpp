@@ -11,6 +11,7 @@
 #include "core/geometry_win.h"
 #include "core/dialog_win.h"
 #include "core/settings_win.h"
+#include "core/texts_win.h"
 #include "core/fonts_win.h"
 #include "core/wide_win.h"
 #include "widgets/base/drop_win.h"
@@ -195,13 +196,11 @@ void CImageSlide::Draw(HDC dc, RECT client) {
 }
 
 void CImageSlide::DrawHint(HDC dc, RECT client) const {
-  static constexpr wchar_t kHint[] =
-      L"이미지 슬라이더\r\n그래픽 파일(*.jpg, *.png)을 드래그하여 목록에 추가하십시오.";
   RECT inside = ToRECT(HintBox(ToRect(client), scale));
   gdi::Selection font(dc, normalFont);
   SetTextColor(dc, kYellow);
   SetBkMode(dc, TRANSPARENT);
-  DrawTextW(dc, kHint, -1, &inside, DT_WORDBREAK);
+  DrawTextW(dc, WideText(host.Texts(), TextId::SlideEmpty), -1, &inside, DT_WORDBREAK);
 }
 
 void CImageSlide::DrawFileName(HDC dc, RECT client) const {

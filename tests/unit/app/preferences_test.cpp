@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/unit/support/built_in_texts.h"
+
 namespace {
 
 // One field typed over the default settings, every other field as the dialog shows it.
@@ -45,7 +47,7 @@ TEST(PreferencesEntry, EachFieldIsReadOrRefusedWithItsMessage) {
   for (const auto& c : cases) {
     PrefsTexts texts = PrefsTextsOf(defaults);
     texts[FieldIndex(c.field)] = c.typed;
-    const PrefsEntry entry = ReadPrefsTexts(defaults, texts);
+    const PrefsEntry entry = ReadPrefsTexts(defaults, texts, test_support::KoreanTexts());
     SCOPED_TRACE(FieldIndex(c.field));
     if (c.shown) {
       EXPECT_TRUE(entry.problems.empty());
@@ -63,7 +65,7 @@ TEST(PreferencesEntry, SeveralRefusalsComeInTheOrderOfTheFields) {
   PrefsTexts texts = PrefsTextsOf(defaults);
   texts[FieldIndex(PrefsField::TidgetGap)] = u"x";
   texts[FieldIndex(PrefsField::BorderColor)] = u"x";
-  const PrefsEntry entry = ReadPrefsTexts(defaults, texts);
+  const PrefsEntry entry = ReadPrefsTexts(defaults, texts, test_support::KoreanTexts());
   ASSERT_EQ(entry.problems.size(), 2u);
   EXPECT_EQ(entry.problems[0].field, PrefsField::BorderColor);
   EXPECT_EQ(entry.problems[1].field, PrefsField::TidgetGap);

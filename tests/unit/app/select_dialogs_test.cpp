@@ -4,6 +4,8 @@
 
 #include <climits>
 
+#include "tests/unit/support/built_in_texts.h"
+
 namespace {
 
 const CatalogueEntry& Row(std::u16string_view kind) {
@@ -12,16 +14,29 @@ const CatalogueEntry& Row(std::u16string_view kind) {
   return *row;
 }
 
+using test_support::EnglishTexts;
+using test_support::KoreanTexts;
+
 TEST(SelectionEntries, SingleInstanceKindsAreMarkedBehindTheirCaption) {
-  EXPECT_EQ(AvailableEntryText(Row(u"Clock")), u"시계");
-  EXPECT_EQ(AvailableEntryText(Row(u"MusicPlayer")), u"음악 재생기(멀티안됨)");
-  EXPECT_EQ(AvailableEntryText(Row(u"OneImage")), u"참조 이미지");
-  EXPECT_EQ(AvailableEntryText(Row(u"Tetris")), u"테트리스(멀티안됨)");
+  EXPECT_EQ(AvailableEntryText(Row(u"Clock"), KoreanTexts()), u"시계");
+  EXPECT_EQ(AvailableEntryText(Row(u"MusicPlayer"), KoreanTexts()), u"음악 재생기(멀티안됨)");
+  EXPECT_EQ(AvailableEntryText(Row(u"OneImage"), KoreanTexts()), u"참조 이미지");
+  EXPECT_EQ(AvailableEntryText(Row(u"Tetris"), KoreanTexts()), u"테트리스(멀티안됨)");
+  EXPECT_EQ(AvailableEntryText(Row(u"Tetris"), EnglishTexts()), u"Tetris (one only)");
 }
 
+// The entry names the kind in the list's language (Korean lists show the stored caption,
+// as always); the record keeps the stored caption, and a kind this version does not
+// know shows that.
 TEST(SelectionEntries, InUseEntryJoinsCaptionAndNameWithADash) {
-  EXPECT_EQ(InUseEntryText(MakeWidgetInfo(u"Clock", RecordList<WidgetInfo>{})), u"시계-Clock_1");
-  EXPECT_EQ(InUseEntryText(MakeTidgetInfo(u"LCDTest", RecordList<TidgetInfo>{})), u"LCD 테스트-LCDTest");
+  const WidgetInfo clock = MakeWidgetInfo(u"Clock", RecordList<WidgetInfo>{});
+  EXPECT_EQ(InUseEntryText(clock, KoreanTexts()), u"시계-Clock_1");
+  EXPECT_EQ(InUseEntryText(clock, EnglishTexts()), u"Clock-Clock_1");
+  EXPECT_EQ(FieldView(clock.caption), u"시계");
+  EXPECT_EQ(InUseEntryText(MakeTidgetInfo(u"LCDTest", RecordList<TidgetInfo>{}), KoreanTexts()), u"LCD 테스트-LCDTest");
+  EXPECT_EQ(InUseEntryText(ParseWidgetLine(u"새것§Gauge§Gauge_1§1"), EnglishTexts()), u"새것-Gauge_1");
+  EXPECT_EQ(InUseEntryText(ParseWidgetLine(u"탁상§Clock§Clock_1§1"), KoreanTexts()), u"탁상-Clock_1");
+  EXPECT_EQ(InUseEntryText(ParseWidgetLine(u"탁상§Clock§Clock_1§1"), EnglishTexts()), u"Clock-Clock_1");
   // A record read from a damaged line may have an empty name or a dashed caption.
   EXPECT_EQ(InUseEntryText(u"a-b", u""), u"a-b-");
   EXPECT_EQ(InUseEntryText(u"", u"Clock_1"), u"-Clock_1");

@@ -8,6 +8,7 @@
 
 #include "core/bar_settings.h"
 #include "core/records.h"
+#include "core/texts_win.h"
 #include "support/win_test_support.h"
 #include "widgets/base/dget_win.h"
 
@@ -23,12 +24,14 @@ class TestHost : public DgetHost {
   const BarSettings& BarOptions() const override { return options; }
   OpenPopup& Popup() override { return popup; }
   const std::wstring& DataProgramPath() const override { return dataProgramPath; }
+  const TextTable& Texts() const override { return texts; }
 
   HWND bar;
   BarSettings options;
   OpenPopup popup;
   // Beside the test's .ini unless a test points it elsewhere.
   std::wstring dataProgramPath;
+  TextTable texts = LoadTexts(Language::Korean);
 
  private:
   CSettings& settings_;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "tests/unit/support/built_in_texts.h"
+
 namespace {
 
 struct Typed {
@@ -16,12 +18,12 @@ TEST(CalcEvaluate, DocumentedExamples) {
   const Typed cases[] = {
       {u"1+2*3", u"= 7"},    {u"(1+2)*3", u"= 9"}, {u"2^3^2", u"= 64"},  // left-associative
       {u"8-3-2", u"= 3"},    {u"7/2", u"= 3.5"},   {u"1/0", u"= 0"},
-      {u"10/4*2", u"= 5"},   {u"(1+2", kInvalidExpression}, {u"1+2)", kInvalidExpression},
+      {u"10/4*2", u"= 5"},   {u"(1+2", u"수식이 잘못되었습니다."}, {u"1+2)", u"수식이 잘못되었습니다."},
       {u"1 2 + 3", u"= 5"},  {u"12abc", u"= 12"},  {u".5+1", u"= 6"},  // a '.' after no digit is skipped
       {u"", u"= 0"},         {u"1.2.3+1", u"= 2.2"}, {u"3.5 *2", u"= 7"},
       {u"12가나+3", u"= 15"}, {u"\u00e9(2)\u20ac*4", u"= 8"},
   };
-  for (const Typed& c : cases) EXPECT_EQ(ResultText(Evaluate(c.text)), c.shown) << std::u16string(c.text).size();
+  for (const Typed& c : cases) EXPECT_EQ(ResultText(Evaluate(c.text), test_support::KoreanTexts()), c.shown) << std::u16string(c.text).size();
 }
 
 TEST(CalcEvaluate, MinusWhereAnOperandIsDueNegatesIt) {
@@ -33,7 +35,7 @@ TEST(CalcEvaluate, MinusWhereAnOperandIsDueNegatesIt) {
       {u"(1-2)*0", u"= 0"}, {u"0.0000001-0.0000002", u"= 0"}, {u"-0", u"= 0"}, {u"-0.0000001", u"= 0"},
       {u"-0.0000009", u"= -0.000001"},
   };
-  for (const Typed& c : cases) EXPECT_EQ(ResultText(Evaluate(c.text)), c.shown);
+  for (const Typed& c : cases) EXPECT_EQ(ResultText(Evaluate(c.text), test_support::KoreanTexts()), c.shown);
 }
 
 TEST(CalcEvaluate, OperatorShortOfOperandsIsRejectedWithoutReadingOutside) {
@@ -84,7 +86,7 @@ TEST(CalcFormat, TrailingZerosAndPoint) {
 }
 
 TEST(CalcFormat, HugeResultsKeepEveryDigit) {
-  const std::u16string shown = ResultText(Evaluate(u"10^200"));
+  const std::u16string shown = ResultText(Evaluate(u"10^200"), test_support::KoreanTexts());
   // The double nearest to 10^200 lies just below it: 200 digits.
   ASSERT_EQ(shown.size(), 2u + 200u);
   EXPECT_EQ(shown.substr(0, 21), u"= 9999999999999999697");

@@ -4,7 +4,12 @@
 
 #include <cmath>
 
+#include "tests/unit/support/built_in_texts.h"
+
 namespace {
+
+const TextTable& kKorean = test_support::KoreanTexts();
+const TextTable& kEnglish = test_support::EnglishTexts();
 
 LocalTime At(int hour, int minute, int second = 0) { return LocalTime{3, 6, 5, hour, minute, second}; }
 
@@ -20,28 +25,28 @@ ClockState Showing(int hour, int minute, int second, bool hour24, bool digit2, b
 TEST(ClockText, TwelveHourAfternoonWithAndWithoutOptions) {
   const ClockState padded = Showing(15, 7, 9, false, true, true);
   EXPECT_EQ(padded.TimeText(), u"03:07:09");
-  EXPECT_EQ(padded.MeridiemLabel(), u"오후");
+  EXPECT_EQ(padded.MeridiemLabel(kKorean), u"오후");
   const ClockState plain = Showing(15, 7, 9, false, false, false);
   EXPECT_EQ(plain.TimeText(), u"3:7");
-  EXPECT_EQ(plain.MeridiemLabel(), u"오후");
+  EXPECT_EQ(plain.MeridiemLabel(kKorean), u"오후");
 }
 
 TEST(ClockText, MidnightNoonAndJustBeforeNoon) {
   const ClockState midnight = Showing(0, 30, 0, false, true, false);
   EXPECT_EQ(midnight.TimeText(), u"00:30");
-  EXPECT_EQ(midnight.MeridiemLabel(), u"오전");
+  EXPECT_EQ(midnight.MeridiemLabel(kKorean), u"오전");
   const ClockState noon = Showing(12, 0, 0, false, true, false);
   EXPECT_EQ(noon.TimeText(), u"12:00");
-  EXPECT_EQ(noon.MeridiemLabel(), u"오후");
+  EXPECT_EQ(noon.MeridiemLabel(kKorean), u"오후");
   const ClockState beforeNoon = Showing(11, 59, 0, false, true, false);
   EXPECT_EQ(beforeNoon.TimeText(), u"11:59");
-  EXPECT_EQ(beforeNoon.MeridiemLabel(), u"오전");
+  EXPECT_EQ(beforeNoon.MeridiemLabel(kKorean), u"오전");
 }
 
 TEST(ClockText, TwentyFourHourModeHasNoLabel) {
   const ClockState clock = Showing(15, 7, 0, true, true, false);
   EXPECT_EQ(clock.TimeText(), u"15:07");
-  EXPECT_TRUE(clock.MeridiemLabel().empty());
+  EXPECT_TRUE(clock.MeridiemLabel(kKorean).empty());
   EXPECT_EQ(Showing(23, 5, 0, true, false, true).TimeText(), u"23:5:0");
 }
 
@@ -53,12 +58,40 @@ TEST(ClockText, SecondsPickTheSmallerTimeFont) {
 TEST(ClockText, DateLineHasMonthDayAndWeekday) {
   ClockState clock;
   clock.TakeReading(LocalTime{3, 6, 5, 10, 15, 0});
-  EXPECT_EQ(clock.DateLine(), u"3월6일 금");
+  EXPECT_EQ(clock.DateLine(kKorean), u"3월6일 금");
   clock.TakeReading(LocalTime{12, 31, 0, 10, 15, 0});
-  EXPECT_EQ(clock.DateLine(), u"12월31일 일");
+  EXPECT_EQ(clock.DateLine(kKorean), u"12월31일 일");
   // A weekday the table does not have leaves the name empty instead of reading past it.
   clock.TakeReading(LocalTime{1, 1, 7, 0, 0, 0});
-  EXPECT_EQ(clock.DateLine(), u"1월1일 ");
+  EXPECT_EQ(clock.DateLine(kKorean), u"1월1일 ");
+}
+
+// The English face: weekday, month and day, AM/PM, and the start-up line with a
+// two-digit minute.
+TEST(ClockText, EnglishDateFormats) {
+  const struct {
+    LocalTime now;
+    bool hour24;
+    const char16_t* date;
+    const char16_t* label;
+  } cases[] = {
+      {{3, 6, 5, 10, 15, 0}, false, u"Fri, Mar 6", u"AM"},
+      {{12, 31, 0, 12, 0, 0}, false, u"Sun, Dec 31", u"PM"},
+      {{1, 1, 1, 0, 0, 0}, false, u"Mon, Jan 1", u"AM"},
+      {{9, 30, 3, 23, 59, 0}, true, u"Wed, Sep 30", u""},
+      {{5, 2, 6, 11, 59, 59}, false, u"Sat, May 2", u"AM"},
+      {{7, 4, 7, 13, 0, 0}, false, u", Jul 4", u"PM"},  // no name for weekday 7
+  };
+  for (const auto& c : cases) {
+    ClockState clock;
+    clock.hour24 = c.hour24;
+    clock.TakeReading(c.now);
+    EXPECT_EQ(clock.DateLine(kEnglish), c.date);
+    EXPECT_EQ(clock.MeridiemLabel(kEnglish), c.label) << c.now.hour;
+  }
+  EXPECT_EQ(StartupLine(kEnglish, {2024, 3, 6, 10, 15, 0}, 86400 + 2 * 3600 + 3 * 60),
+            u"Started 3/5 8:12 (up 1 d 2 h 3 min)");
+  EXPECT_EQ(StartupLine(kEnglish, {1999, 12, 31, 23, 0, 0}, 3600), u"Started 12/31 22:00 (up 0 d 1 h 0 min)");
 }
 
 TEST(ClockTicks, WithoutSecondsOnlyANewMinuteRepaints) {
@@ -85,7 +118,7 @@ TEST(ClockTicks, TheDateIsRefreshedEvenWithoutARepaint) {
   clock.TakeReading(LocalTime{3, 6, 5, 0, 0, 0});
   EXPECT_FALSE(clock.TakeReading(LocalTime{3, 7, 6, 0, 0, 30}));
   EXPECT_EQ(clock.day, 7);
-  EXPECT_EQ(std::u16string(clock.dayName), u"토");
+  EXPECT_EQ(clock.DayName(kKorean), u"토");
 }
 
 TEST(ClockHands, AtHalfPastThree) {
@@ -154,17 +187,17 @@ TEST(ClockDigital, TimeAndDatePositions) {
 TEST(ClockStartup, LineOfTheWorkedExample) {
   const CalendarTime now{2024, 3, 6, 10, 15, 0};
   const std::uint64_t uptime = 1 * 86400 + 2 * 3600 + 3 * 60;
-  EXPECT_EQ(StartupLine(now, uptime), u"3/5일 8:12분 부팅(1일 2시간 3분)");
+  EXPECT_EQ(StartupLine(kKorean, now, uptime), u"3/5일 8:12분 부팅(1일 2시간 3분)");
 }
 
 TEST(ClockStartup, StartCrossesMonthAndYearBoundaries) {
   // 2024 is a leap year: 40 days before 1 March 00:30 is 21 January.
-  EXPECT_EQ(StartupLine({2024, 3, 1, 0, 30, 0}, 40 * 86400ULL + 45), u"1/21일 0:29분 부팅(40일 0시간 0분)");
-  EXPECT_EQ(StartupLine({2025, 1, 1, 0, 0, 59}, 120), u"12/31일 23:58분 부팅(0일 0시간 2분)");
+  EXPECT_EQ(StartupLine(kKorean, {2024, 3, 1, 0, 30, 0}, 40 * 86400ULL + 45), u"1/21일 0:29분 부팅(40일 0시간 0분)");
+  EXPECT_EQ(StartupLine(kKorean, {2025, 1, 1, 0, 0, 59}, 120), u"12/31일 23:58분 부팅(0일 0시간 2분)");
 }
 
 TEST(ClockStartup, ClockBeforeTwoThousandStillGivesTheRealStart) {
-  EXPECT_EQ(StartupLine({1999, 12, 31, 23, 0, 0}, 3600), u"12/31일 22:0분 부팅(0일 1시간 0분)");
+  EXPECT_EQ(StartupLine(kKorean, {1999, 12, 31, 23, 0, 0}, 3600), u"12/31일 22:0분 부팅(0일 1시간 0분)");
 }
 
 TEST(ClockStartup, CalendarSecondsRoundTrip) {

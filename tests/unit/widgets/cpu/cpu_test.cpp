@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/unit/support/built_in_texts.h"
+
 namespace {
 
 // A 140 x 100 widget: plot box (18, 5)-(135, 65), 117 wide and 60 high.
@@ -40,7 +42,7 @@ TEST(CpuStats, FreshHistoryShowsZeroTexts) {
   const CpuSamples fresh{};
   const CpuStats stats = ComputeStats(fresh);
   EXPECT_EQ(RangeText(stats), u"CPU:0~0");
-  EXPECT_EQ(AverageText(stats), u"평균:0%");
+  EXPECT_EQ(AverageText(stats, test_support::KoreanTexts()), u"평균:0%");
   EXPECT_EQ(PercentText(fresh.back()), u"0%");
   // A flat area on the bottom of the plot box.
   const Rect plot = PlotBox(kClient);

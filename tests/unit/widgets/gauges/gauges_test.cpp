@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/unit/support/built_in_texts.h"
+
 namespace {
+
+using test_support::KoreanTexts;
 
 constexpr std::uint64_t kGiB = 1ULL << 30;
 
@@ -16,7 +20,7 @@ DriveTable Drives(std::initializer_list<DriveEntry> entries) {
 
 TEST(MemoryGauge, SixteenGigabytesWithNineAndAHalfAvailable) {
   const MemoryFigures figures{41, 16 * kGiB, 19 * kGiB / 2};
-  const MemoryFace face = MemoryFaceFor(figures, 120, 50);
+  const MemoryFace face = MemoryFaceFor(figures, KoreanTexts(), 120, 50);
   EXPECT_EQ(face.totalLine, u"RAM 16.0G중");
   EXPECT_EQ(face.usedLine, u"6.5G사용");
   EXPECT_EQ(face.loadText, u"41%");
@@ -27,10 +31,10 @@ TEST(MemoryGauge, SixteenGigabytesWithNineAndAHalfAvailable) {
 
 TEST(MemoryGauge, PrefixNeedsOneHundredPixels) {
   const MemoryFigures figures{50, 8 * kGiB, 4 * kGiB};
-  const MemoryFace narrow = MemoryFaceFor(figures, 99, 50);
+  const MemoryFace narrow = MemoryFaceFor(figures, KoreanTexts(), 99, 50);
   EXPECT_TRUE(narrow.smallText);
   EXPECT_EQ(narrow.totalLine, u"8.0G중");
-  const MemoryFace wide = MemoryFaceFor(figures, 100, 50);
+  const MemoryFace wide = MemoryFaceFor(figures, KoreanTexts(), 100, 50);
   EXPECT_FALSE(wide.smallText);
   EXPECT_EQ(wide.totalLine, u"RAM 8.0G중");
 }
@@ -40,7 +44,7 @@ TEST(MemoryGauge, OneDecimalRoundsAndNeverGoesNegative) {
   EXPECT_EQ(OneDecimal(15.96), u"16.0");
   EXPECT_EQ(OneDecimal(0.0), u"0.0");
   // More available than installed (a failed read) shows 0 used.
-  const MemoryFace face = MemoryFaceFor(MemoryFigures{0, kGiB, 2 * kGiB}, 120, 50);
+  const MemoryFace face = MemoryFaceFor(MemoryFigures{0, kGiB, 2 * kGiB}, KoreanTexts(), 120, 50);
   EXPECT_EQ(face.usedLine, u"0.0G사용");
 }
 
@@ -129,17 +133,17 @@ TEST(DiskRows, TinyWidgetsAndOddFiguresStayInRange) {
 // ---- Battery ---------------------------------------------------------------
 
 TEST(BatteryText, MainsPowerWhateverTheCharge) {
-  EXPECT_EQ(BatteryStatusText({1, 40, 5400}), u"전원");
-  EXPECT_EQ(BatteryStatusText({255, 40, 5400}), u"전원");
+  EXPECT_EQ(BatteryStatusText({1, 40, 5400}, KoreanTexts()), u"전원");
+  EXPECT_EQ(BatteryStatusText({255, 40, 5400}, KoreanTexts()), u"전원");
   EXPECT_EQ(BatteryPercentText({1, 40, 5400}), u"40%");
 }
 
 TEST(BatteryText, RemainingTimeInHoursAndMinutes) {
-  EXPECT_EQ(BatteryStatusText({0, 50, 5400}), u"배터리(1:30분)");
-  EXPECT_EQ(BatteryStatusText({0, 50, 1800}), u"배터리(30분)");
-  EXPECT_EQ(BatteryStatusText({0, 50, 3599}), u"배터리(59분)");
-  EXPECT_EQ(BatteryStatusText({0, 50, 3600}), u"배터리(1:0분)");
-  EXPECT_EQ(BatteryStatusText({0, 50, kNoLifeTime}), u"배터리");
+  EXPECT_EQ(BatteryStatusText({0, 50, 5400}, KoreanTexts()), u"배터리(1:30분)");
+  EXPECT_EQ(BatteryStatusText({0, 50, 1800}, KoreanTexts()), u"배터리(30분)");
+  EXPECT_EQ(BatteryStatusText({0, 50, 3599}, KoreanTexts()), u"배터리(59분)");
+  EXPECT_EQ(BatteryStatusText({0, 50, 3600}, KoreanTexts()), u"배터리(1:0분)");
+  EXPECT_EQ(BatteryStatusText({0, 50, kNoLifeTime}, KoreanTexts()), u"배터리");
 }
 
 TEST(BatteryText, NoChargeFigureShowsNoPercentage) {

@@ -11,9 +11,13 @@
 #include "core/colors.h"
 #include "core/text.h"
 #include "widgets/memo/memo_file.h"
+#include "tests/unit/support/built_in_texts.h"
 #include "widgets/memo/memo_viewer.h"
 
 namespace {
+
+using test_support::KoreanTexts;
+const std::u16string kNewTitle = KoreanTexts()[TextId::MemoNewTitle];
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -28,8 +32,8 @@ void PutI32At(Bytes& bytes, std::size_t at, std::int32_t value) { std::memcpy(by
 // Two memos: "첫째" with text "abc" in a buffer of 4 units, "둘째" with text "xy" in a
 // buffer of 20 units whose tail still holds older text.
 void TwoMemos(MemoSet& set) {
-  set.AddNew();
-  set.AddNew();
+  set.AddNew(kNewTitle);
+  set.AddNew(kNewTitle);
   CopyField(set.memos[0]->title, u"첫째");
   set.memos[0]->SetText(u"abc");
   CopyField(set.memos[1]->title, u"둘째");
@@ -43,19 +47,19 @@ constexpr std::size_t kSecondBlock = kMemoHeaderBytes + kMemoBlockBytes + 2 * 4;
 
 TEST(MemoNaming, LowestFreeNumberAndPaletteByPosition) {
   MemoSet set;
-  set.AddNew();
-  set.AddNew();
-  set.AddNew();
+  set.AddNew(kNewTitle);
+  set.AddNew(kNewTitle);
+  set.AddNew(kNewTitle);
   EXPECT_EQ(set.memos[2]->Title(), u"새 메모3");
   set.Remove(1);
-  EXPECT_EQ(set.At(set.AddNew())->Title(), u"새 메모2");
-  EXPECT_EQ(set.At(set.AddNew())->Title(), u"새 메모4");
+  EXPECT_EQ(set.At(set.AddNew(kNewTitle))->Title(), u"새 메모2");
+  EXPECT_EQ(set.At(set.AddNew(kNewTitle))->Title(), u"새 메모4");
   // A title that only looks alike does not take the number.
   CopyField(set.memos[0]->title, u"새 메모01");
-  EXPECT_EQ(set.At(set.AddNew())->Title(), u"새 메모1");
+  EXPECT_EQ(set.At(set.AddNew(kNewTitle))->Title(), u"새 메모1");
 
   MemoSet seven;
-  for (int i = 0; i < 7; ++i) seven.AddNew();
+  for (int i = 0; i < 7; ++i) seven.AddNew(kNewTitle);
   EXPECT_EQ(seven.memos[0]->backColor, ColorFromName(u"LemonChiffon"));
   EXPECT_EQ(seven.memos[3]->backColor, ColorFromName(u"Plum"));
   EXPECT_EQ(seven.memos[6]->backColor, ColorFromName(u"LemonChiffon"));
@@ -69,8 +73,8 @@ TEST(MemoNaming, LowestFreeNumberAndPaletteByPosition) {
 }
 
 TEST(MemoNaming, DeleteQuestionCutsTheTitle) {
-  EXPECT_EQ(DeleteQuestion(u"장보기"), u"장보기 메모를 삭제합니다.");
-  EXPECT_EQ(DeleteQuestion(std::u16string(70, u'가')), std::u16string(63, u'가') + u" 메모를 삭제합니다.");
+  EXPECT_EQ(DeleteQuestion(KoreanTexts(), u"장보기"), u"장보기 메모를 삭제합니다.");
+  EXPECT_EQ(DeleteQuestion(KoreanTexts(), std::u16string(70, u'가')), std::u16string(63, u'가') + u" 메모를 삭제합니다.");
 }
 
 TEST(MemoSetRemove, KeepsTheShownPositionOrTakesTheNewLast) {
@@ -80,7 +84,7 @@ TEST(MemoSetRemove, KeepsTheShownPositionOrTakesTheNewLast) {
   const Case cases[] = {{3, 1, 1, 1}, {3, 2, 2, 1}, {1, 0, 0, -1}, {3, 2, 0, 1}, {3, 0, 2, 0}, {2, 0, 5, 0}};
   for (const Case& c : cases) {
     MemoSet set;
-    for (int i = 0; i < c.count; ++i) set.AddNew();
+    for (int i = 0; i < c.count; ++i) set.AddNew(kNewTitle);
     set.current = c.current;
     const bool existed = set.Remove(c.removed) != nullptr;
     EXPECT_EQ(existed, c.removed < c.count);
@@ -155,7 +159,7 @@ TEST(MemoFileCodec, NotAMemoFileGivesNoMemos) {
   PutI32At(otherVersion, 20, 101);
   for (const Bytes& bytes : {Bytes{}, Bytes(good.begin(), good.begin() + 31), otherSignature, otherVersion}) {
     MemoSet read;
-    read.AddNew();
+    read.AddNew(kNewTitle);
     EXPECT_EQ(DecodeMemoFile(bytes, read), MemoDecode::kNotMemoFile);
     EXPECT_EQ(read.Count(), 0);
     EXPECT_EQ(read.current, -1);
