@@ -73,6 +73,8 @@ void LoadBarSettings(CSettings& store, BarSettings& s) {
   s.tidgetSize = main.ReadInt(L"tidgetSize", def.tidgetSize);
   s.tidgetGap = main.ReadInt(L"tidgetGap", def.tidgetGap);
   s.magneticEffet = main.ReadFlag(L"magneticEffet", def.magneticEffet);
+  s.fullScreenStepBack = main.ReadFlag(L"fullScreenStepBack", def.fullScreenStepBack);
+  s.reserveEdge = main.ReadFlag(L"reserveEdge", def.reserveEdge);
   KeepBarUsable(s);
 }
 
@@ -143,4 +145,6 @@ void SaveBarOptions(CSettings& store, const BarSettings& s) {
   main.WriteInt(L"tidgetSize", s.tidgetSize);
   main.WriteInt(L"tidgetGap", s.tidgetGap);
   main.WriteFlag(L"magneticEffet", s.magneticEffet);
+  main.WriteFlag(L"fullScreenStepBack", s.fullScreenStepBack);
+  main.WriteFlag(L"reserveEdge", s.reserveEdge);
 }

@@ -8,10 +8,12 @@
 #include "app/bar_paint_win.h"
 #include "app/bar_store_win.h"
 #include "app/factory_win.h"
+#include "app/full_screen_win.h"
 #include "app/layout_win.h"
 #include "app/preferences_win.h"
 #include "app/select_dialogs_win.h"
 #include "app/user_guide_win.h"
+#include "core/app_messages_win.h"
 #include "core/fonts_win.h"
 #include "core/geometry_win.h"
 #include "core/menu_win.h"
@@ -20,6 +22,9 @@
 #include "widgets/controls/grpbtn_win.h"
 
 namespace {
+
+constexpr UINT_PTR kHeartbeatTimer = 1;
+constexpr UINT kHeartbeatMs = 1000;
 
 constexpr wchar_t kHelpNotice[] = L"도움말은 차후 기능이 어느 정도 완성된 후에 제공할 예정입니다.\r\n";
 
@@ -84,6 +89,9 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(lParam);
     case WM_ENDSESSION: return OnEndSession(wParam);
+    case kMsgForegroundChanged:
+      LookAtFront(false);
+      return 0;
   }
   return CWindow::WindowProc(msg, wParam, lParam);
 }
@@ -101,6 +109,8 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
   CreateSharedFonts(scale);
   CreateChildren(plan);
+  SetTimer(hwnd, kHeartbeatTimer, kHeartbeatMs, nullptr);
+  frontWatch.Start();
   LayoutBar();
   // A first run writes its placement along with the new lists.
   barState.placementChanged = barState.listsChanged;
@@ -130,6 +140,8 @@ void CMainWindow::MakeTidgetWindow(int index) {
 
 LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
+  KillTimer(hwnd, kHeartbeatTimer);
+  frontWatch.Stop();
   write_later::Forget(this);
   SaveBarChanges();
   ReleaseSharedFonts();
@@ -159,6 +171,26 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
     LayoutBar();
   }
   return 0;
+}
+
+// Under Wine the foreground hook hears nothing of other programs' windows: one look
+// a second at the window in front, on the tick the bar has anyway, stands in for it.
+LRESULT CMainWindow::OnTimer(WPARAM wParam, LPARAM) {
+  if (wParam != kHeartbeatTimer) return 0;
+  heartbeat.Beat();
+  LookAtFront(true);
+  return 0;
+}
+
+void CMainWindow::LookAtFront(bool onlyIfNew) {
+  frontWatch.Look(hwnd, barSettings.alwaysontop, barSettings.fullScreenStepBack, onlyIfNew);
+}
+
+// An option of the band changed: the bar stays behind a full-screen window while
+// the options still ask for that, and takes its band otherwise.
+void CMainWindow::KeepBand() {
+  if (!frontWatch.SteppedBack()) PutInBand(hwnd, barSettings.alwaysontop);
+  LookAtFront(false);
 }
 
 LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
@@ -259,7 +291,7 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 void CMainWindow::ShowPopupMenu() {
-  MenuOwner menu(LoadBarMenu(IsTopmost()));
+  MenuOwner menu(LoadBarMenu(barSettings.alwaysontop));
   if (!menu.get()) return;
   POINT at{};
   GetCursorPos(&at);
@@ -268,9 +300,8 @@ void CMainWindow::ShowPopupMenu() {
 
 void CMainWindow::ToggleTopmost() {
   MarkPlacementChanged();
-  const bool wasTopmost = IsTopmost();
-  SetWindowPos(hwnd, wasTopmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  barSettings.alwaysontop = !wasTopmost;
+  barSettings.alwaysontop = !barSettings.alwaysontop;
+  KeepBand();
 }
 
 void CMainWindow::ToggleDirection() {
@@ -296,7 +327,6 @@ void CMainWindow::RunSelection(UINT command) {
 
 void CMainWindow::ShowNotice(const wchar_t* text) { MessageBoxW(hwnd, text, kBarTitle, MB_OK); }
 
-bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 void CMainWindow::ApplyOptions(const BarSettings& next) {
   BarSettings applied = next;
@@ -307,9 +337,7 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   barSettings = applied;
   KeepWidgetsWithinLimits();
   if (!hwnd || !IsWindow(hwnd)) return;
-  if (IsTopmost() != applied.alwaysontop)
-    SetWindowPos(hwnd, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  KeepBand();
   trayWindow.SetContentColor(applied.splitColor);
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -13,6 +13,7 @@
 
 #include "app/bar_host_win.h"
 #include "app/bar_state.h"
+#include "app/full_screen_win.h"
 #include "app/layout.h"
 #include "app/tray_win.h"
 #include "core/bar_settings.h"
@@ -39,6 +40,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  // The heartbeat: the widgets that tick in whole seconds.
+  LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam) override;
@@ -83,6 +86,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   const BarSettings& BarOptions() const override { return barSettings; }
   OpenPopup& Popup() override { return popup; }
   const std::wstring& DataProgramPath() const override { return dataProgramPath; }
+  Heartbeat& Beats() override { return heartbeat; }
 
   // The store of section "main" and of every instance's section.
   CSettings settings;
@@ -96,6 +100,10 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   // The one settings popup of the program (its `activeDialog` gets the keyboard first).
   OpenPopup popup;
   std::array<COLORREF, 16> customColors{};
+  // One timer of the bar's ticks every widget whose period is whole seconds.
+  Heartbeat heartbeat;
+  // Whether the bar has stepped back behind a full-screen window.
+  FrontWatch frontWatch;
 
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
@@ -127,7 +135,9 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   void KeepWidgetsWithinLimits();
   // Splitter under a client point: the record index of its leader, or -1.
   int SplitterUnder(POINT client) const;
-  bool IsTopmost() const;
+  // One look at the window in front: step back behind a full-screen one, or return.
+  void LookAtFront(bool onlyIfNew);
+  void KeepBand();
 
   HCURSOR splitCursorLeftRight = nullptr;
   HCURSOR splitCursorUpDown = nullptr;

@@ -82,8 +82,11 @@ void MoveAndShow(HWND window, const Rect& place) {
 
 void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool vertical) {
   for (int i = 0; i < widgets.count() && i < static_cast<int>(layout.widgets.size()); ++i) {
-    if (!layout.widgets[i]) continue;
     CWidget* widget = widgets[i].widget;
+    if (!layout.widgets[i]) {
+      if (widget) widget->SetInView(false);
+      continue;
+    }
     const Rect& place = *layout.widgets[i];
     // Popups line up with their widget's position along the bar, in pixels; the
     // thickness (height or width) stays in units, as the record keeps it.
@@ -92,6 +95,7 @@ void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool
     else
       widget->left = place.left;
     MoveIfMoved(widget->hwnd, place);
+    widget->SetInView(layout.widgetsInView[i]);
     InvalidateRect(widget->hwnd, nullptr, TRUE);
     UpdateWindow(widget->hwnd);
   }

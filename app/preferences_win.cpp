@@ -117,6 +117,8 @@ class PreferencesDialog {
     SetCheck(dialog_, s.vertical ? IDC_PREF_VERTICAL : IDC_PREF_HORIZONTAL, true);
     SetCheck(dialog_, IDC_PREF_MAGNETIC, s.magneticEffet);
     SetCheck(dialog_, IDC_PREF_TOPMOST, s.alwaysontop);
+    SetCheck(dialog_, IDC_PREF_STEP_BACK, s.fullScreenStepBack);
+    SetCheck(dialog_, IDC_PREF_RESERVE_EDGE, s.reserveEdge);
     SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
   }
 
@@ -159,6 +161,8 @@ class PreferencesDialog {
     base.vertical = IsChecked(dialog_, IDC_PREF_VERTICAL);
     base.magneticEffet = IsChecked(dialog_, IDC_PREF_MAGNETIC);
     base.alwaysontop = IsChecked(dialog_, IDC_PREF_TOPMOST);
+    base.fullScreenStepBack = IsChecked(dialog_, IDC_PREF_STEP_BACK);
+    base.reserveEdge = IsChecked(dialog_, IDC_PREF_RESERVE_EDGE);
     return base;
   }
 

@@ -17,3 +17,7 @@ inline constexpr UINT kMsgMemoFileNotice = WM_APP + 4;
 inline constexpr UINT kMsgCalcEvaluate = WM_APP + 5;
 // To a calculator (Tab in its box, or its menu): put the last result back into the box.
 inline constexpr UINT kMsgCalcReinput = WM_APP + 6;
+// To the bar, posted by the foreground hook: another window has come to the front.
+inline constexpr UINT kMsgForegroundChanged = WM_APP + 7;
+// To the bar: the shell's notices to an application desktop toolbar (wParam ABN_*).
+inline constexpr UINT kMsgAppBarNotice = WM_APP + 8;

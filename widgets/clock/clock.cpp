@@ -85,6 +85,12 @@ DigitalLayout DigitalFaceLayout(int width, int height, Scale scale) {
   return {Point{time.x, time.y - scale.Px(20)}, time};
 }
 
+Rect ClockState::TimeBand(int width, int height, Scale scale) const {
+  const int top = DigitalFaceLayout(width, height, scale).time.y;
+  // The label's baseline sits inside the time's cell; two pixels cover its descent.
+  return {0, top, width, top + scale.Px(TimeFontHeight() + 2)};
+}
+
 Point MeridiemPosition(Point time, int textWidth, int textHeight, Scale scale) {
   return {textWidth / 2 + time.x + scale.Px(3), textHeight + time.y - scale.Px(8)};
 }

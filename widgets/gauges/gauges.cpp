@@ -43,6 +43,12 @@ MemoryFace MemoryFaceFor(const MemoryFigures& figures, int width, int height, Sc
   return face;
 }
 
+bool SameMemoryFace(const MemoryFigures& a, const MemoryFigures& b) {
+  const MemoryFace x = MemoryFaceFor(a, 100, 0);
+  const MemoryFace y = MemoryFaceFor(b, 100, 0);
+  return x.totalLine == y.totalLine && x.usedLine == y.usedLine && x.loadText == y.loadText;
+}
+
 // ---- Disk ------------------------------------------------------------------
 
 bool AcceptDrive(DriveType type, const DriveFilter& filter) {
@@ -63,6 +69,16 @@ bool DriveTable::Add(const DriveEntry& entry) {
   if (count_ >= kDriveTableSize - 1) return false;
   entries_[count_++] = entry;
   entries_[count_] = DriveEntry{};
+  return true;
+}
+
+bool SameDiskFace(const DriveTable& a, const DriveTable& b) {
+  if (a.count() != b.count()) return false;
+  for (int k = 0; k < a.count(); ++k) {
+    if (a[k].letter != b[k].letter || WholeGiB(a[k].totalBytes) != WholeGiB(b[k].totalBytes) ||
+        WholeGiB(a[k].freeBytes) != WholeGiB(b[k].freeBytes))
+      return false;
+  }
   return true;
 }
 
@@ -127,6 +143,10 @@ std::u16string BatteryStatusText(const PowerFigures& power) {
 std::u16string BatteryPercentText(const PowerFigures& power) {
   const std::optional<int> percent = ChargePercent(power);
   return percent ? FormatInt(*percent) + u"%" : u"";
+}
+
+bool SameBatteryFace(const PowerFigures& a, const PowerFigures& b) {
+  return BatteryStatusText(a) == BatteryStatusText(b) && ChargePercent(a) == ChargePercent(b);
 }
 
 BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height, Scale scale) {

@@ -137,7 +137,7 @@ LRESULT CImageSlide::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CImageSlide::OnDestroy(WPARAM, LPARAM) {
-  KillTimer(hwnd, kShowTimer);
+  StopTicking();
   CloseViewers();
   fitted_.Reset();
   image.reset();
@@ -155,7 +155,7 @@ void CImageSlide::WriteImageList() {
   Settings().SetString(Section(), kImageListKey, AsWide(ImageListText(paths).c_str()));
 }
 
-void CImageSlide::RestartTimer() { SetTimer(hwnd, kShowTimer, static_cast<UINT>(timerInterval) * 1000, nullptr); }
+void CImageSlide::RestartTimer() { TickEvery(kShowTimer, timerInterval); }
 
 LRESULT CImageSlide::OnTimer(WPARAM, LPARAM) {
   if (paths.Count() == 0) return 0;

@@ -23,8 +23,11 @@ class TestHost : public DgetHost {
   const BarSettings& BarOptions() const override { return options; }
   OpenPopup& Popup() override { return popup; }
   const std::wstring& DataProgramPath() const override { return dataProgramPath; }
+  // Beats only when a test calls Beat().
+  Heartbeat& Beats() override { return heartbeat; }
 
   HWND bar;
+  Heartbeat heartbeat;
   BarSettings options;
   OpenPopup popup;
   // Beside the test's .ini unless a test points it elsewhere.
