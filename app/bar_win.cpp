@@ -11,6 +11,7 @@
 #include "app/full_screen_win.h"
 #include "app/layout_win.h"
 #include "app/preferences_win.h"
+#include "app/reserved_edge_win.h"
 #include "app/select_dialogs_win.h"
 #include "app/user_guide_win.h"
 #include "core/app_messages_win.h"
@@ -74,7 +75,8 @@ void CMainWindow::ReleaseRecordObjects() {
 LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DISPLAYCHANGE:
-      if (KeepBarOnScreen(hwnd)) barState.placementChanged = true;
+      // A bar holding its edge lies outside the work area the system reports.
+      if (!reservation.Registered() && KeepBarOnScreen(hwnd)) barState.placementChanged = true;
       LayoutBar();
       return 0;
     case WM_SETTINGCHANGE:
@@ -92,6 +94,25 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgForegroundChanged:
       LookAtFront(false);
       return 0;
+    case WM_WINDOWPOSCHANGED: {
+      const LRESULT result = CWindow::WindowProc(msg, wParam, lParam);
+      if (reservation.Registered()) ShellAppBar(hwnd).PositionChanged();
+      KeepReservation();
+      return result;
+    }
+    case WM_ACTIVATE:
+      if (reservation.Registered()) ShellAppBar(hwnd).Activated();
+      break;
+    case kMsgAppBarNotice:
+      OnAppBarNotice(wParam);
+      return 0;
+    default:
+      if (taskbarCreated_ && msg == taskbarCreated_) {
+        reservation.ShellRestarted();
+        KeepReservation();
+        return 0;
+      }
+      break;
   }
   return CWindow::WindowProc(msg, wParam, lParam);
 }
@@ -142,6 +163,8 @@ LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
   KillTimer(hwnd, kHeartbeatTimer);
   frontWatch.Stop();
+  ShellAppBar shell(hwnd);
+  reservation.Release(shell);
   write_later::Forget(this);
   SaveBarChanges();
   ReleaseSharedFonts();
@@ -191,6 +214,34 @@ void CMainWindow::LookAtFront(bool onlyIfNew) {
 void CMainWindow::KeepBand() {
   if (!frontWatch.SteppedBack()) PutInBand(hwnd, barSettings.alwaysontop);
   LookAtFront(false);
+}
+
+// Costs nothing while the option is off and nothing is held. A hidden bar holds nothing.
+void CMainWindow::KeepReservation() {
+  if (keepingEdge_ || !hwnd || (!barSettings.reserveEdge && !reservation.Registered())) return;
+  if (!taskbarCreated_) taskbarCreated_ = TaskbarCreatedMessage();
+  RECT shown{};
+  GetWindowRect(hwnd, &shown);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const Rect work = WithoutOwnBand(ToRect(monitor.rcWork), reservation.Edge(), reservation.Band());
+  const bool holds = barSettings.reserveEdge && IsWindowVisible(hwnd);
+  const ScreenEdge edge = holds ? EdgeOf(ToRect(shown), work, barSettings.vertical) : ScreenEdge::None;
+  ShellAppBar shell(hwnd);
+  const Rect place = reservation.Follow(shell, edge, ToRect(shown), ToRect(monitor.rcMonitor));
+  if (place == ToRect(shown)) return;
+  keepingEdge_ = true;
+  SetWindowPos(hwnd, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  keepingEdge_ = false;
+}
+
+void CMainWindow::OnAppBarNotice(WPARAM notice) {
+  if (notice == ABN_FULLSCREENAPP) LookAtFront(false);
+  if (notice == ABN_POSCHANGED) {
+    reservation.Renegotiate();
+    KeepReservation();
+  }
 }
 
 LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
@@ -341,6 +392,7 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   trayWindow.SetContentColor(applied.splitColor);
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepReservation();
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
@@ -410,7 +462,8 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   // With SWP_NOMOVE the position is not applied, so there is nothing to snap.
   if (!pos || (pos->flags & SWP_NOMOVE)) return 0;
-  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale);
+  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale, reservation.Edge(),
+                               reservation.Band());
   pos->x = at.x;
   pos->y = at.y;
   return 0;

@@ -14,6 +14,7 @@
 #include "app/bar_host_win.h"
 #include "app/bar_state.h"
 #include "app/full_screen_win.h"
+#include "app/reserved_edge.h"
 #include "app/layout.h"
 #include "app/tray_win.h"
 #include "core/bar_settings.h"
@@ -104,6 +105,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   Heartbeat heartbeat;
   // Whether the bar has stepped back behind a full-screen window.
   FrontWatch frontWatch;
+  // The screen edge the bar holds as an application desktop toolbar, if any.
+  EdgeReservation reservation;
 
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
@@ -138,9 +141,16 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost {
   // One look at the window in front: step back behind a full-screen one, or return.
   void LookAtFront(bool onlyIfNew);
   void KeepBand();
+  // With "화면 가장자리 예약", the reserved band follows the bar or is given back.
+  void KeepReservation();
+  void OnAppBarNotice(WPARAM notice);
 
   HCURSOR splitCursorLeftRight = nullptr;
   HCURSOR splitCursorUpDown = nullptr;
   // Fitting moves the bar; where monitors overlap oddly that move must not start another.
   bool refitting_ = false;
+  // Moving the bar to its granted band must not start another negotiation.
+  bool keepingEdge_ = false;
+  // The shell's restart broadcast, known once the option has been on.
+  UINT taskbarCreated_ = 0;
 };

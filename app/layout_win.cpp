@@ -129,7 +129,8 @@ void SizeWithinWorkArea(HWND bar, int width, int height, bool vertical) {
   SetWindowPos(bar, nullptr, placed.left, placed.top, width, height, flags);
 }
 
-Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale) {
+Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale, ScreenEdge ownEdge,
+                  const Rect& ownBand) {
   Rect moving{pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
   // A move that keeps the size may carry no size at all: snap the real one.
   RECT current{};
@@ -140,7 +141,7 @@ Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, 
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (magnetic && GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
+    const Point at = SnapToWorkArea(WithoutOwnBand(ToRect(monitor.rcWork), ownEdge, ownBand), moving, scale);
     moving = {at.x, at.y, at.x + moving.Width(), at.y + moving.Height()};
   }
   // The widgets lie along the bar's length: that stays on the screen it goes to.

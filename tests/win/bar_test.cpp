@@ -340,6 +340,34 @@ TEST_F(BarTest, MovedBarSnapsToTheWorkAreaEdges) {
   EXPECT_EQ(moveTo(work.left + 29, 300).left, work.left + 29);
 }
 
+// Wine accepts the registration but keeps the work area as it was: what is seen here
+// is what the bar holds and gives back.
+TEST_F(BarTest, ABarSnappedToAnEdgeReservesItWhileTheOptionIsOn) {
+  barSettings.reserveEdge = true;
+  HWND bar = CreateDefaultShapedBar();
+  ASSERT_TRUE(bar);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT work = monitor.rcWork;
+  const RECT screen = monitor.rcMonitor;
+  auto moveTo = [&](int x) { SetWindowPos(bar, nullptr, x, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); };
+  EXPECT_FALSE(mainWindow.reservation.Registered());
+  moveTo(work.left + 10);  // snaps to the left edge
+  EXPECT_EQ(mainWindow.reservation.Edge(), ScreenEdge::Left);
+  EXPECT_EQ(mainWindow.reservation.Band(), (Rect{screen.left, screen.top, screen.left + 200, screen.bottom}));
+  moveTo(work.right - 200);
+  EXPECT_EQ(mainWindow.reservation.Edge(), ScreenEdge::Right);
+  moveTo(work.left + 100);
+  EXPECT_FALSE(mainWindow.reservation.Registered());
+  moveTo(work.left);
+  EXPECT_TRUE(mainWindow.reservation.Registered());
+  BarSettings off = barSettings;
+  off.reserveEdge = false;
+  mainWindow.ApplyOptions(off);
+  EXPECT_FALSE(mainWindow.reservation.Registered());
+}
+
 // --- Splitter drag ----------------------------------------------------------------
 
 TEST_F(BarTest, DraggingASplitterResizesItsRowWithinTheLimits) {
@@ -420,6 +448,8 @@ TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
   EXPECT_TRUE(IsWindowVisible(on));
   EXPECT_TRUE(inView(0));
   EXPECT_FALSE(inView(5));
+  EXPECT_TRUE(panels_[0]->InView());  // a widget scrolled out paints nothing until it is back
+  EXPECT_FALSE(panels_[5]->InView());
   // Each click brings the next row in, until the last one shows and its arrow goes.
   int clicks = 0;
   for (; IsWindowVisible(on) && clicks < 6; ++clicks) {
@@ -429,6 +459,8 @@ TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
   EXPECT_EQ(clicks, 2);
   EXPECT_TRUE(inView(5));
   EXPECT_FALSE(inView(0));
+  EXPECT_TRUE(panels_[5]->InView());
+  EXPECT_FALSE(panels_[0]->InView());
   EXPECT_TRUE(IsWindowVisible(back));
   EXPECT_EQ(ChildRect(trayWindow.hwnd), strip);
   // The rows are at their minimum whatever their thickness: no splitter to drag.
