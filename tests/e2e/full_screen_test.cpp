@@ -13,30 +13,21 @@ namespace {
 // A window of this process (so of another program than the bar), shown in front.
 class FrontWindow {
  public:
-  FrontWindow(DWORD style, const RECT& place) {
+  FrontWindow(DWORD style, const RECT& at) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = L"PelgraTestFront";
     RegisterClassW(&wc);
-    hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"front", style, place.left, place.top, place.right - place.left,
-                            place.bottom - place.top, nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(hwnd_, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
-    SetForegroundWindow(hwnd_);
+    hwnd = CreateWindowExW(0, wc.lpszClassName, L"front", style, at.left, at.top, at.right - at.left,
+                           at.bottom - at.top, nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
+    SetForegroundWindow(hwnd);
   }
-  ~FrontWindow() { Close(); }
+  ~FrontWindow() { DestroyWindow(hwnd); }
   FrontWindow(const FrontWindow&) = delete;
   FrontWindow& operator=(const FrontWindow&) = delete;
-
-  HWND hwnd() const { return hwnd_; }
-  void Close() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
-  }
-
- private:
-  HWND hwnd_ = nullptr;
+  HWND hwnd;
 };
 
 // Waits, keeping this thread's windows answering, until `done` or the time is up.
@@ -86,17 +77,14 @@ TEST(FullScreenRun, BarStepsBackBehindAScreenCoveringWindowAndReturnsWhenItClose
   ASSERT_TRUE(Topmost(run.bar()));
   {
     FrontWindow cover(WS_POPUP, MonitorOf(run.bar()));
-    ASSERT_TRUE(cover.hwnd());
-    EXPECT_TRUE(PumpUntil(5000, [&] { return !Topmost(run.bar()) && Above(cover.hwnd(), run.bar()); }));
-    cover.Close();
-    EXPECT_TRUE(PumpUntil(5000, [&] { return Topmost(run.bar()); }));
+    EXPECT_TRUE(PumpUntil(5000, [&] { return !Topmost(run.bar()) && Above(cover.hwnd, run.bar()); }));
   }
+  EXPECT_TRUE(PumpUntil(5000, [&] { return Topmost(run.bar()); }));  // it has closed
   {
     FrontWindow maximised(WS_OVERLAPPEDWINDOW | WS_MAXIMIZE, MonitorOf(run.bar()));
-    ASSERT_TRUE(maximised.hwnd());
     PumpUntil(kLooks, [] { return false; });
     EXPECT_TRUE(Topmost(run.bar()));
-    EXPECT_TRUE(Above(run.bar(), maximised.hwnd()));
+    EXPECT_TRUE(Above(run.bar(), maximised.hwnd));
   }
   EXPECT_TRUE(run.Close());
 }
@@ -106,12 +94,12 @@ TEST(FullScreenRun, WithTheOptionOffTheBarStaysOnTop) {
   ASSERT_TRUE(box.WriteIni(L"[main]\r\nfullScreenStepBack=0\r\n"));
   e2e::Pelgra run(box);
   ASSERT_TRUE(run.bar());
-  FrontWindow cover(WS_POPUP, MonitorOf(run.bar()));
-  ASSERT_TRUE(cover.hwnd());
-  PumpUntil(kLooks, [] { return false; });
-  EXPECT_TRUE(Topmost(run.bar()));
-  EXPECT_TRUE(Above(run.bar(), cover.hwnd()));
-  cover.Close();
+  {
+    FrontWindow cover(WS_POPUP, MonitorOf(run.bar()));
+    PumpUntil(kLooks, [] { return false; });
+    EXPECT_TRUE(Topmost(run.bar()));
+    EXPECT_TRUE(Above(run.bar(), cover.hwnd));
+  }
   EXPECT_TRUE(run.Close());
 }
 

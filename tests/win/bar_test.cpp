@@ -67,6 +67,13 @@ Rect ChildRect(HWND child) {
   return ToRect(r);
 }
 
+MONITORINFO MonitorOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor;
+}
+
 SIZE WindowSize(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -317,9 +324,7 @@ TEST_F(BarTest, TrackingLimitsBindOnlyTheThickness) {
 TEST_F(BarTest, MovedBarSnapsToTheWorkAreaEdges) {
   HWND bar = CreateDefaultShapedBar();
   ASSERT_TRUE(bar);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const MONITORINFO monitor = MonitorOf(bar);
   const RECT work = monitor.rcWork;
   auto moveTo = [&](int x, int y) {
     SetWindowPos(bar, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -346,9 +351,7 @@ TEST_F(BarTest, ABarSnappedToAnEdgeReservesItWhileTheOptionIsOn) {
   barSettings.reserveEdge = true;
   HWND bar = CreateDefaultShapedBar();
   ASSERT_TRUE(bar);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const MONITORINFO monitor = MonitorOf(bar);
   const RECT work = monitor.rcWork;
   const RECT screen = monitor.rcMonitor;
   auto moveTo = [&](int x) { SetWindowPos(bar, nullptr, x, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); };
@@ -433,9 +436,7 @@ TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
   for (int i = 1; i <= 7; ++i) tidgetList.Append(ParseTidgetLine(u"§TestTidget§TestTidget_" + FormatInt(i) + u"§1"));
   HWND bar = CreateBar();
   ASSERT_TRUE(bar);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const MONITORINFO monitor = MonitorOf(bar);
   RECT shown{};
   GetWindowRect(bar, &shown);
   EXPECT_EQ(shown.top, monitor.rcWork.top);  // moved up into the work area, as long as it

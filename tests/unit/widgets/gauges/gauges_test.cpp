@@ -184,43 +184,22 @@ TEST(BatteryFace, UnknownChargeLeavesTheBoxEmpty) {
 // A reading that shows the same texts repaints nothing; figures only count as shown.
 TEST(GaugeFaces, ReadingsCompareByWhatTheyShow) {
   const MemoryFigures memory{41, 16 * kGiB, 19 * kGiB / 2};
-  struct MemoryCase {
-    MemoryFigures next;
-    bool same;
-  };
-  const MemoryCase memoryCases[] = {
-      {{41, 16 * kGiB, 19 * kGiB / 2 + 1000}, true},        // a few bytes: still 6.5G사용
-      {{42, 16 * kGiB, 19 * kGiB / 2}, false},              // the load figure
-      {{41, 16 * kGiB, 19 * kGiB / 2 - kGiB / 5}, false},   // 6.7G사용
-  };
-  for (const MemoryCase& c : memoryCases) EXPECT_EQ(SameMemoryFace(memory, c.next), c.same) << c.next.availableBytes;
+  EXPECT_TRUE(SameMemoryFace(memory, {41, 16 * kGiB, 19 * kGiB / 2 + 1000}));  // still 6.5G사용
+  EXPECT_FALSE(SameMemoryFace(memory, {42, 16 * kGiB, 19 * kGiB / 2}));
+  EXPECT_FALSE(SameMemoryFace(memory, {41, 16 * kGiB, 19 * kGiB / 2 - kGiB / 5}));  // 6.7G사용
 
   const PowerFigures power{0, 50, 1800};
-  struct PowerCase {
-    PowerFigures next;
-    bool same;
-  };
-  const PowerCase powerCases[] = {
-      {{0, 50, 1810}, true},                 // 배터리(30분) either way
-      {{0, 50, 1740}, false},                // 29분
-      {{0, 49, 1800}, false},                // the charge
-      {{1, 50, 1800}, false},                // 전원
-  };
-  for (const PowerCase& c : powerCases) EXPECT_EQ(SameBatteryFace(power, c.next), c.same) << c.next.lifeTimeSeconds;
+  EXPECT_TRUE(SameBatteryFace(power, {0, 50, 1810}));   // 배터리(30분) either way
+  EXPECT_FALSE(SameBatteryFace(power, {0, 50, 1740}));  // 29분
+  EXPECT_FALSE(SameBatteryFace(power, {0, 49, 1800}));
+  EXPECT_FALSE(SameBatteryFace(power, {1, 50, 1800}));  // 전원
   EXPECT_TRUE(SameBatteryFace({1, 80, 100}, {1, 80, 5000}));  // on mains the time is not shown
 
   const DriveTable drives = Drives({{u'C', 25 * kGiB, 100 * kGiB}});
-  struct DiskCase {
-    DriveTable next;
-    bool same;
-  };
-  const DiskCase diskCases[] = {
-      {Drives({{u'C', 25 * kGiB + 5000, 100 * kGiB}}), true},
-      {Drives({{u'C', 24 * kGiB, 100 * kGiB}}), false},
-      {Drives({{u'D', 25 * kGiB, 100 * kGiB}}), false},
-      {Drives({{u'C', 25 * kGiB, 100 * kGiB}, {u'E', 1 * kGiB, 2 * kGiB}}), false},
-  };
-  for (const DiskCase& c : diskCases) EXPECT_EQ(SameDiskFace(drives, c.next), c.same) << c.next.count();
+  EXPECT_TRUE(SameDiskFace(drives, Drives({{u'C', 25 * kGiB + 5000, 100 * kGiB}})));
+  EXPECT_FALSE(SameDiskFace(drives, Drives({{u'C', 24 * kGiB, 100 * kGiB}})));
+  EXPECT_FALSE(SameDiskFace(drives, Drives({{u'D', 25 * kGiB, 100 * kGiB}})));
+  EXPECT_FALSE(SameDiskFace(drives, Drives({{u'C', 25 * kGiB, 100 * kGiB}, {u'E', kGiB, 2 * kGiB}})));
 }
 
 }  // namespace
