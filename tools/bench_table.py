@@ -128,7 +128,7 @@ def main():
         start_f = spread(starts[3])
         ratio = start_p[1] / start_f[1]
         table.add("start-up to first full paint (beside it: the floor)", "ms", start_p, start_f,
-                  "<= 1.15 x floor", f"{ratio:.2f} x {ok(ratio <= 1.15)}")
+                  "<= 1.10 x floor", f"{ratio:.2f} x {ok(ratio <= 1.10)}")
     repaint_p, repaint_f = paint.get("full bar repaint"), paint.get(FLOOR_REPAINT)
     if repaint_p and repaint_f:
         ratio = repaint_p[1] / repaint_f[1]
