@@ -85,6 +85,8 @@ void LoadBarSettings(CSettings& store, BarSettings& s) {
   s.tidgetSize = main.ReadInt(L"tidgetSize", def.tidgetSize);
   s.tidgetGap = main.ReadInt(L"tidgetGap", def.tidgetGap);
   s.magneticEffet = main.ReadFlag(L"magneticEffet", def.magneticEffet);
+  s.fullScreenStepBack = main.ReadFlag(L"fullScreenStepBack", def.fullScreenStepBack);
+  s.reserveEdge = main.ReadFlag(L"reserveEdge", def.reserveEdge);
   s.language = main.ReadLanguage();
   KeepBarUsable(s);
 }
@@ -159,5 +161,7 @@ void SaveBarOptions(CSettings& store, const BarSettings& s) {
   main.WriteInt(L"tidgetSize", s.tidgetSize);
   main.WriteInt(L"tidgetGap", s.tidgetGap);
   main.WriteFlag(L"magneticEffet", s.magneticEffet);
+  main.WriteFlag(L"fullScreenStepBack", s.fullScreenStepBack);
+  main.WriteFlag(L"reserveEdge", s.reserveEdge);
   main.WriteLanguage(s.language);
 }

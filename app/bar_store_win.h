@@ -11,8 +11,8 @@
 
 inline constexpr wchar_t kMainSection[] = L"main";
 
-// The options from "vertical" to "magneticEffet" and "language"; missing keys take
-// their defaults.
+// The options from "vertical" to "magneticEffet", "fullScreenStepBack", "reserveEdge"
+// and "language"; missing keys take their defaults.
 void LoadBarSettings(CSettings& store, BarSettings& options);
 // "wnum"/"widget_%d" and "tnum"/"tidget_%d" into the record lists, or the default set
 // when no widget line is stored. Answers whether the lists are new (then they count
@@ -26,7 +26,7 @@ void LoadBarPlacement(CSettings& store, BarSettings& options);
 void SaveBarPlacement(CSettings& store, HWND bar, const BarSettings& options, const BarState& state);
 // The counts and every line of both lists.
 void SaveRecordLists(CSettings& store, const RecordList<WidgetInfo>& widgets, const RecordList<TidgetInfo>& tidgets);
-// Every bar option of section "main", from "vertical" to "magneticEffet", in the keys
+// Every bar option of section "main", from "vertical" to "reserveEdge", in the keys
 // and formats they are read in: flags 0/1, colours as decimal COLORREF values; and
 // "language" when the stored value means another choice.
 void SaveBarOptions(CSettings& store, const BarSettings& options);

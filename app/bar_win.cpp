@@ -8,8 +8,10 @@
 #include "app/bar_paint_win.h"
 #include "app/bar_store_win.h"
 #include "app/factory_win.h"
+#include "app/full_screen_win.h"
 #include "app/layout_win.h"
 #include "app/preferences_win.h"
+#include "app/reserved_edge_win.h"
 #include "app/select_dialogs_win.h"
 #include "app/settings_notice_win.h"
 #include "app/user_guide_win.h"
@@ -24,6 +26,9 @@
 #include "widgets/controls/grpbtn_win.h"
 
 namespace {
+
+constexpr UINT_PTR kHeartbeatTimer = 1;
+constexpr UINT kHeartbeatMs = 1000;
 
 // The widgets lie along the bar's length, the stored size is a sane number at most:
 // the layout pass sets the real one.
@@ -72,7 +77,8 @@ void CMainWindow::ReleaseRecordObjects() {
 LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_DISPLAYCHANGE:
-      if (KeepBarOnScreen(hwnd)) barState.placementChanged = true;
+      // A bar holding its edge lies outside the work area the system reports.
+      if (!reservation.Registered() && KeepBarOnScreen(hwnd)) barState.placementChanged = true;
       LayoutBar();
       return 0;
     case WM_SETTINGCHANGE:
@@ -90,6 +96,28 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgSettingsNotice: ShowSettingsNotice(hwnd, wParam, settings.iniPath, texts); return 0;
     case kMsgShowBar: ShowToUser(); return 0;
     case WM_NCDESTROY: endingWrites_.reset(); break;
+    case kMsgForegroundChanged:
+      LookAtFront(false);
+      return 0;
+    case WM_WINDOWPOSCHANGED: {
+      const LRESULT result = CWindow::WindowProc(msg, wParam, lParam);
+      if (reservation.Registered()) ShellAppBar(hwnd).PositionChanged();
+      KeepReservation();
+      return result;
+    }
+    case WM_ACTIVATE:
+      if (reservation.Registered()) ShellAppBar(hwnd).Activated();
+      break;
+    case kMsgAppBarNotice:
+      OnAppBarNotice(wParam);
+      return 0;
+    default:
+      if (taskbarCreated_ && msg == taskbarCreated_) {
+        reservation.ShellRestarted();
+        KeepReservation();
+        return 0;
+      }
+      break;
   }
   return CWindow::WindowProc(msg, wParam, lParam);
 }
@@ -108,6 +136,8 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
   CreateSharedFonts(scale);
   CreateChildren(plan);
+  SetTimer(hwnd, kHeartbeatTimer, kHeartbeatMs, nullptr);
+  frontWatch.Start();
   LayoutBar();
   // A first run writes its placement along with the new lists.
   barState.placementChanged = barState.listsChanged;
@@ -139,6 +169,10 @@ LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
   ending_ = true;
   endingWrites_.emplace(settings);
+  KillTimer(hwnd, kHeartbeatTimer);
+  frontWatch.Stop();
+  ShellAppBar shell(hwnd);
+  reservation.Release(shell);
   write_later::Forget(this);
   SaveBarChanges();
   ReleaseSharedFonts();
@@ -168,6 +202,54 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
     LayoutBar();
   }
   return 0;
+}
+
+// Under Wine the foreground hook hears nothing of other programs' windows: one look
+// a second at the window in front, on the tick the bar has anyway, stands in for it.
+LRESULT CMainWindow::OnTimer(WPARAM wParam, LPARAM) {
+  if (wParam != kHeartbeatTimer) return 0;
+  heartbeat.Beat();
+  LookAtFront(true);
+  return 0;
+}
+
+void CMainWindow::LookAtFront(bool onlyIfNew) {
+  frontWatch.Look(hwnd, barSettings.alwaysontop, barSettings.fullScreenStepBack, onlyIfNew);
+}
+
+// An option of the band changed: the bar stays behind a full-screen window while
+// the options still ask for that, and takes its band otherwise.
+void CMainWindow::KeepBand() {
+  if (!frontWatch.SteppedBack()) PutInBand(hwnd, barSettings.alwaysontop);
+  LookAtFront(false);
+}
+
+// Costs nothing while the option is off and nothing is held. A hidden bar holds nothing.
+void CMainWindow::KeepReservation() {
+  if (keepingEdge_ || !hwnd || (!barSettings.reserveEdge && !reservation.Registered())) return;
+  if (!taskbarCreated_) taskbarCreated_ = TaskbarCreatedMessage();
+  RECT shown{};
+  GetWindowRect(hwnd, &shown);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const Rect work = WithoutOwnBand(ToRect(monitor.rcWork), reservation.Edge(), reservation.Band());
+  const bool holds = barSettings.reserveEdge && IsWindowVisible(hwnd);
+  const ScreenEdge edge = holds ? EdgeOf(ToRect(shown), work, barSettings.vertical) : ScreenEdge::None;
+  ShellAppBar shell(hwnd);
+  const Rect place = reservation.Follow(shell, edge, ToRect(shown), ToRect(monitor.rcMonitor));
+  if (place == ToRect(shown)) return;
+  keepingEdge_ = true;
+  SetWindowPos(hwnd, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  keepingEdge_ = false;
+}
+
+void CMainWindow::OnAppBarNotice(WPARAM notice) {
+  if (notice == ABN_FULLSCREENAPP) LookAtFront(false);
+  if (notice == ABN_POSCHANGED) {
+    reservation.Renegotiate();
+    KeepReservation();
+  }
 }
 
 LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
@@ -268,7 +350,7 @@ LRESULT CMainWindow::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 void CMainWindow::ShowPopupMenu() {
-  MenuOwner menu(LoadBarMenu(texts.language(), IsTopmost()));
+  MenuOwner menu(LoadBarMenu(texts.language(), barSettings.alwaysontop));
   if (!menu.get()) return;
   POINT at{};
   GetCursorPos(&at);
@@ -277,9 +359,8 @@ void CMainWindow::ShowPopupMenu() {
 
 void CMainWindow::ToggleTopmost() {
   MarkPlacementChanged();
-  const bool wasTopmost = IsTopmost();
-  SetWindowPos(hwnd, wasTopmost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  barSettings.alwaysontop = !wasTopmost;
+  barSettings.alwaysontop = !barSettings.alwaysontop;
+  KeepBand();
 }
 
 void CMainWindow::ToggleDirection() {
@@ -305,7 +386,6 @@ void CMainWindow::RunSelection(UINT command) {
 
 void CMainWindow::ShowNotice(const std::u16string& text) { MessageBoxW(hwnd, AsWide(text.c_str()), kBarTitle, MB_OK); }
 
-bool CMainWindow::IsTopmost() const { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 void CMainWindow::ApplyOptions(const BarSettings& next) {
   BarSettings applied = next;
@@ -317,12 +397,11 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   KeepWidgetsWithinLimits();
   UseLanguage();
   if (!hwnd || !IsWindow(hwnd)) return;
-  if (IsTopmost() != applied.alwaysontop)
-    SetWindowPos(hwnd, applied.alwaysontop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  KeepBand();
   trayWindow.SetContentColor(applied.splitColor);
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepReservation();
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
@@ -420,7 +499,8 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   // With SWP_NOMOVE the position is not applied, so there is nothing to snap.
   if (!pos || (pos->flags & SWP_NOMOVE)) return 0;
-  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale);
+  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale, reservation.Edge(),
+                               reservation.Band());
   pos->x = at.x;
   pos->y = at.y;
   return 0;

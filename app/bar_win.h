@@ -13,6 +13,8 @@
 
 #include "app/bar_host_win.h"
 #include "app/bar_state.h"
+#include "app/full_screen_win.h"
+#include "app/reserved_edge.h"
 #include "app/layout.h"
 #include "app/tray_win.h"
 #include "core/bar_settings.h"
@@ -40,6 +42,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
+  // The heartbeat: the widgets that tick in whole seconds.
+  LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam) override;
@@ -85,6 +89,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   const BarSettings& BarOptions() const override { return barSettings; }
   OpenPopup& Popup() override { return popup; }
   const std::wstring& DataProgramPath() const override { return dataProgramPath; }
+  Heartbeat& Beats() override { return heartbeat; }
 
   // SettingsWriteWatcher: told over the bar from the loop, or at once while it ends.
   void SettingsNotWritten() override;
@@ -103,6 +108,12 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   // The one settings popup of the program (its `activeDialog` gets the keyboard first).
   OpenPopup popup;
   std::array<COLORREF, 16> customColors{};
+  // One timer of the bar's ticks every widget whose period is whole seconds.
+  Heartbeat heartbeat;
+  // Whether the bar has stepped back behind a full-screen window.
+  FrontWatch frontWatch;
+  // The screen edge the bar holds as an application desktop toolbar, if any.
+  EdgeReservation reservation;
 
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
@@ -139,7 +150,12 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   void KeepWidgetsWithinLimits();
   // Splitter under a client point: the record index of its leader, or -1.
   int SplitterUnder(POINT client) const;
-  bool IsTopmost() const;
+  // One look at the window in front: step back behind a full-screen one, or return.
+  void LookAtFront(bool onlyIfNew);
+  void KeepBand();
+  // With "화면 가장자리 예약", the reserved band follows the bar or is given back.
+  void KeepReservation();
+  void OnAppBarNotice(WPARAM notice);
 
   HCURSOR splitCursorLeftRight = nullptr;
   HCURSOR splitCursorUpDown = nullptr;
@@ -150,4 +166,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   std::optional<CSettings::WriteBatch> endingWrites_;
   // From WM_DESTROY on, a notice posted to the bar would never be seen.
   bool ending_ = false;
+  // Moving the bar to its granted band must not start another negotiation.
+  bool keepingEdge_ = false;
+  // The shell's restart broadcast, known once the option has been on.
+  UINT taskbarCreated_ = 0;
 };

@@ -310,10 +310,12 @@ BarLayout ComputeBarLayout(const BarSettings& bar, const std::vector<LayoutWidge
   }
   out.length = ToInt(std::int64_t{stripStart} + out.stripExtent + out.border);
 
-  std::vector<bool> inView(widgets.size(), false);
+  std::vector<bool>& inView = out.widgetsInView;
+  inView.assign(widgets.size(), false);
   for (const BarRow& row : out.rows) {
-    inView[row.leader] = true;
-    PlaceGroup(widgets, GroupOf(widgets, row.leader), row.from, row.to, bar, crossUnits, axes, scale, out);
+    const std::vector<int> group = GroupOf(widgets, row.leader);
+    for (int member : group) inView[member] = true;
+    PlaceGroup(widgets, group, row.from, row.to, bar, crossUnits, axes, scale, out);
   }
   for (const RowSize& row : sizes)
     if (!inView[row.leader])

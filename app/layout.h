@@ -76,6 +76,8 @@ struct BarLayout {
   Rect menuButton;
   // One entry per widget record, in bar client coordinates; empty when not placed.
   std::vector<std::optional<Rect>> widgets;
+  // One entry per widget record: placed in a row in view (not scrolled out, not hidden).
+  std::vector<bool> widgetsInView;
   Rect strip;
   // One entry per tidget record, in strip coordinates; empty when not placed.
   std::vector<std::optional<Point>> tidgets;

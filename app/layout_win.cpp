@@ -87,8 +87,11 @@ void MoveAndShow(HWND window, const Rect& place) {
 
 void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool vertical) {
   for (int i = 0; i < widgets.count() && i < static_cast<int>(layout.widgets.size()); ++i) {
-    if (!layout.widgets[i]) continue;
     CWidget* widget = widgets[i].widget;
+    if (!layout.widgets[i]) {
+      if (widget) widget->SetInView(false);
+      continue;
+    }
     const Rect& place = *layout.widgets[i];
     // Popups line up with their widget's position along the bar, in pixels; the
     // thickness (height or width) stays in units, as the record keeps it.
@@ -97,6 +100,7 @@ void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool
     else
       widget->left = place.left;
     MoveIfMoved(widget->hwnd, place);
+    widget->SetInView(layout.widgetsInView[i]);
     InvalidateRect(widget->hwnd, nullptr, TRUE);
     UpdateWindow(widget->hwnd);
   }
@@ -130,7 +134,8 @@ void SizeWithinWorkArea(HWND bar, int width, int height, bool vertical) {
   SetWindowPos(bar, nullptr, placed.left, placed.top, width, height, flags);
 }
 
-Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale) {
+Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale, ScreenEdge ownEdge,
+                  const Rect& ownBand) {
   Rect moving{pos.x, pos.y, pos.x + pos.cx, pos.y + pos.cy};
   // A move that keeps the size may carry no size at all: snap the real one.
   RECT current{};
@@ -141,7 +146,7 @@ Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, 
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (magnetic && GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    const Point at = SnapToWorkArea(ToRect(monitor.rcWork), moving, scale);
+    const Point at = SnapToWorkArea(WithoutOwnBand(ToRect(monitor.rcWork), ownEdge, ownBand), moving, scale);
     moving = {at.x, at.y, at.x + moving.Width(), at.y + moving.Height()};
   }
   // The widgets lie along the bar's length: that stays on the screen it goes to.

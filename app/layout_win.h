@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/layout.h"
+#include "app/reserved_edge.h"
 #include "core/records.h"
 #include "core/window_win.h"
 
@@ -38,5 +39,6 @@ void SizeWithinWorkArea(HWND bar, int width, int height, bool vertical);
 
 // Where a move of the bar (`pos`, as WM_WINDOWPOSCHANGING gives it) puts its top-left
 // corner: snapped to its work area's edges when `magnetic`, and its length kept on the
-// screen it goes to.
-Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale);
+// screen it goes to. The band the bar itself reserves at `ownEdge` counts as work area.
+Point PlaceOfMove(HWND bar, const WINDOWPOS& pos, bool magnetic, bool vertical, Scale scale,
+                  ScreenEdge ownEdge = ScreenEdge::None, const Rect& ownBand = {});

@@ -124,6 +124,8 @@ class PreferencesDialog {
     SetCheck(dialog_, s.vertical ? IDC_PREF_VERTICAL : IDC_PREF_HORIZONTAL, true);
     SetCheck(dialog_, IDC_PREF_MAGNETIC, s.magneticEffet);
     SetCheck(dialog_, IDC_PREF_TOPMOST, s.alwaysontop);
+    SetCheck(dialog_, IDC_PREF_STEP_BACK, s.fullScreenStepBack);
+    SetCheck(dialog_, IDC_PREF_RESERVE_EDGE, s.reserveEdge);
     SetCheck(dialog_, IDC_PREF_AUTOSTART, AutostartRegistered());
     for (TextId entry : kLanguageEntries)
       SendDlgItemMessageW(dialog_, IDC_PREF_LANGUAGE, CB_ADDSTRING, 0,
@@ -173,6 +175,8 @@ class PreferencesDialog {
     const LRESULT language = SendDlgItemMessageW(dialog_, IDC_PREF_LANGUAGE, CB_GETCURSEL, 0, 0);
     if (language >= 0 && language < static_cast<LRESULT>(std::size(kLanguageEntries)))
       base.language = static_cast<LanguageChoice>(language);
+    base.fullScreenStepBack = IsChecked(dialog_, IDC_PREF_STEP_BACK);
+    base.reserveEdge = IsChecked(dialog_, IDC_PREF_RESERVE_EDGE);
     return base;
   }
 

@@ -21,3 +21,7 @@ inline constexpr UINT kMsgCalcReinput = WM_APP + 6;
 inline constexpr UINT kMsgSettingsNotice = WM_APP + 7;
 // To the bar, posted by a later start for the same data folder: draw the user's eye.
 inline constexpr UINT kMsgShowBar = WM_APP + 8;
+// To the bar, posted by the foreground hook: another window has come to the front.
+inline constexpr UINT kMsgForegroundChanged = WM_APP + 9;
+// To the bar: the shell's notices to an application desktop toolbar (wParam ABN_*).
+inline constexpr UINT kMsgAppBarNotice = WM_APP + 10;

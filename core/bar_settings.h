@@ -29,6 +29,10 @@ struct BarSettings {
   bool magneticEffet = true;
   // "language": ko, en or system; a missing key is Korean.
   LanguageChoice language = LanguageChoice::Korean;
+  // Leave the topmost band while a full-screen program is in front on the bar's monitor.
+  bool fullScreenStepBack = true;
+  // Reserve the screen edge the bar is snapped to, so maximised windows stop at it.
+  bool reserveEdge = false;
   int left = 100;
   int top = 100;
   int right = 300;

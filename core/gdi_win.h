@@ -109,6 +109,8 @@ class PaintScope {
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
   HDC dc() const { return paint_.hdc; }
+  // What needs painting, client coordinates.
+  const RECT& area() const { return paint_.rcPaint; }
 
  private:
   HWND hwnd_;

@@ -1,5 +1,7 @@
 #include "core/window_win.h"
 
+#include <algorithm>
+
 #include "core/dpi_win.h"
 #include "core/tooltip_win.h"
 #include "core/window_table.h"
@@ -94,15 +96,23 @@ LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
   GetClientRect(hwnd, &client);
   gdi::PaintScope paint(hwnd);
   if (client.right <= 0 || client.bottom <= 0) return 0;
-  if (!backBuffer) backBuffer = gdi::CompatibleBitmap(paint.dc(), client.right, client.bottom);
+  const bool fresh = !backBuffer;
+  if (fresh) backBuffer = gdi::CompatibleBitmap(paint.dc(), client.right, client.bottom);
   gdi::MemoryDC memory(paint.dc());
   gdi::Selection selected(memory, backBuffer);
+  // Outside what needs painting the buffer still holds what is shown (a tick that
+  // changes a clock's time alone redraws its band only); a new buffer holds nothing yet.
+  RECT area = fresh ? client : paint.area();
+  if (!fresh) IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
   if (bgBrush) FillRect(memory, &client, bgBrush);
   Draw(memory, client);
   // The buffer's own size, not the client's: the two differ only until OnSize drops it.
   BITMAP info{};
   GetObjectW(backBuffer, sizeof info, &info);
-  BitBlt(paint.dc(), 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+  area.right = std::min<LONG>(area.right, info.bmWidth);
+  area.bottom = std::min<LONG>(area.bottom, info.bmHeight);
+  BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
+         SRCCOPY);
   return 0;
 }
 

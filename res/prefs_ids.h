@@ -32,6 +32,8 @@
 #define IDC_PREF_HORIZONTAL 1128
 #define IDC_PREF_AUTOSTART 1129
 #define IDC_PREF_APPLY 1130
+#define IDC_PREF_STEP_BACK 1131
+#define IDC_PREF_RESERVE_EDGE 1132
 // The message beside each typed field when its entry is refused.
 #define IDC_PREF_BD_THICK_MSG 1141
 #define IDC_PREF_BD_COLOR_MSG 1142

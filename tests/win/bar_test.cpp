@@ -67,6 +67,13 @@ Rect ChildRect(HWND child) {
   return ToRect(r);
 }
 
+MONITORINFO MonitorOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor;
+}
+
 SIZE WindowSize(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
@@ -317,9 +324,7 @@ TEST_F(BarTest, TrackingLimitsBindOnlyTheThickness) {
 TEST_F(BarTest, MovedBarSnapsToTheWorkAreaEdges) {
   HWND bar = CreateDefaultShapedBar();
   ASSERT_TRUE(bar);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const MONITORINFO monitor = MonitorOf(bar);
   const RECT work = monitor.rcWork;
   auto moveTo = [&](int x, int y) {
     SetWindowPos(bar, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -338,6 +343,32 @@ TEST_F(BarTest, MovedBarSnapsToTheWorkAreaEdges) {
   EXPECT_EQ(r.bottom - r.top, 392);
   barSettings.magneticEffet = false;
   EXPECT_EQ(moveTo(work.left + 29, 300).left, work.left + 29);
+}
+
+// Wine accepts the registration but keeps the work area as it was: what is seen here
+// is what the bar holds and gives back.
+TEST_F(BarTest, ABarSnappedToAnEdgeReservesItWhileTheOptionIsOn) {
+  barSettings.reserveEdge = true;
+  HWND bar = CreateDefaultShapedBar();
+  ASSERT_TRUE(bar);
+  const MONITORINFO monitor = MonitorOf(bar);
+  const RECT work = monitor.rcWork;
+  const RECT screen = monitor.rcMonitor;
+  auto moveTo = [&](int x) { SetWindowPos(bar, nullptr, x, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); };
+  EXPECT_FALSE(mainWindow.reservation.Registered());
+  moveTo(work.left + 10);  // snaps to the left edge
+  EXPECT_EQ(mainWindow.reservation.Edge(), ScreenEdge::Left);
+  EXPECT_EQ(mainWindow.reservation.Band(), (Rect{screen.left, screen.top, screen.left + 200, screen.bottom}));
+  moveTo(work.right - 200);
+  EXPECT_EQ(mainWindow.reservation.Edge(), ScreenEdge::Right);
+  moveTo(work.left + 100);
+  EXPECT_FALSE(mainWindow.reservation.Registered());
+  moveTo(work.left);
+  EXPECT_TRUE(mainWindow.reservation.Registered());
+  BarSettings off = barSettings;
+  off.reserveEdge = false;
+  mainWindow.ApplyOptions(off);
+  EXPECT_FALSE(mainWindow.reservation.Registered());
 }
 
 // --- Splitter drag ----------------------------------------------------------------
@@ -405,9 +436,7 @@ TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
   for (int i = 1; i <= 7; ++i) tidgetList.Append(ParseTidgetLine(u"§TestTidget§TestTidget_" + FormatInt(i) + u"§1"));
   HWND bar = CreateBar();
   ASSERT_TRUE(bar);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const MONITORINFO monitor = MonitorOf(bar);
   RECT shown{};
   GetWindowRect(bar, &shown);
   EXPECT_EQ(shown.top, monitor.rcWork.top);  // moved up into the work area, as long as it
@@ -420,6 +449,8 @@ TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
   EXPECT_TRUE(IsWindowVisible(on));
   EXPECT_TRUE(inView(0));
   EXPECT_FALSE(inView(5));
+  EXPECT_TRUE(panels_[0]->InView());  // a widget scrolled out paints nothing until it is back
+  EXPECT_FALSE(panels_[5]->InView());
   // Each click brings the next row in, until the last one shows and its arrow goes.
   int clicks = 0;
   for (; IsWindowVisible(on) && clicks < 6; ++clicks) {
@@ -429,6 +460,8 @@ TEST_F(BarTest, RowsThatDoNotFitEvenAtTheirMinimumScrollBetweenTwoArrows) {
   EXPECT_EQ(clicks, 2);
   EXPECT_TRUE(inView(5));
   EXPECT_FALSE(inView(0));
+  EXPECT_TRUE(panels_[5]->InView());
+  EXPECT_FALSE(panels_[0]->InView());
   EXPECT_TRUE(IsWindowVisible(back));
   EXPECT_EQ(ChildRect(trayWindow.hwnd), strip);
   // The rows are at their minimum whatever their thickness: no splitter to drag.

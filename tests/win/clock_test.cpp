@@ -67,7 +67,7 @@ TEST_F(ClockWidget, FactoryMakesAClockThatReadsTheTimeBeforeItsFirstPaint) {
   const int beforeSeconds = before.wHour * 3600 + before.wMinute * 60 + before.wSecond;
   EXPECT_GE(secondsOfDay, beforeSeconds);
   EXPECT_LE(secondsOfDay, beforeSeconds + 2);
-  EXPECT_TRUE(KillTimer(clock->hwnd, 1));  // timer 1 runs: it is there to be stopped
+  EXPECT_EQ(host.heartbeat.PeriodOf(*clock, 1), 1);  // ticks with id 1 every second
 }
 
 TEST_F(ClockWidget, TickRepaintsOnlyWhenTheShownTimeChanges) {
@@ -95,7 +95,19 @@ TEST_F(ClockWidget, TickRepaintsOnlyWhenTheShownTimeChanges) {
   clock->outSec = true;
   clock->second = -1;
   SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
-  EXPECT_TRUE(Dirty(clock->hwnd));
+  // A new second repaints the band of the time only; the date line above stays.
+  RECT dirty{};
+  ASSERT_TRUE(GetUpdateRect(clock->hwnd, &dirty, FALSE));
+  const Rect band = clock->TimeBand(kWidth, kHeight);
+  EXPECT_EQ((Rect{dirty.left, dirty.top, dirty.right, dirty.bottom}), band);
+
+  // Out of view a tick keeps its reading and repaints nothing.
+  ValidateRect(clock->hwnd, nullptr);
+  clock->SetInView(false);
+  clock->second = -1;
+  SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
+  EXPECT_FALSE(Dirty(clock->hwnd));
+  EXPECT_NE(clock->second, -1);
 }
 
 TEST_F(ClockWidget, OptionsAreReadFromTheInstanceSection) {

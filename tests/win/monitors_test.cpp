@@ -2,6 +2,8 @@
 // them, ticked, painted into their own back buffers, and their settings popups.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/bar_settings.h"
 #include "core/fonts_win.h"
 #include "res/resource.h"
@@ -86,9 +88,11 @@ TEST_F(MonitorTest, CpuPopupAppliesThePeriodOnDeactivationAndRestartsTheTimer) {
   EXPECT_FALSE(cpu->variableY);
   EXPECT_TRUE(cpu->perThread);
 
-  // The restarted timer samples after about a second, well before the old five.
+  // The next sample comes at the next beat, a second on, well before the old five.
+  EXPECT_EQ(host.heartbeat.PeriodOf(*cpu, kCpuTimerId), 1);
   cpu->samples.back() = -1;  // a value no sample takes, to see it move down
-  EXPECT_TRUE(PumpUntil([&] { return cpu->samples[58] == -1; }, 3000));
+  host.heartbeat.Beat();
+  EXPECT_EQ(cpu->samples[58], -1);
 }
 
 TEST_F(MonitorTest, CpuPopupDiscardsOnEscAndNothingIsKept) {
@@ -205,6 +209,41 @@ TEST_F(MonitorTest, BatteryLevelFollowsTheBarOrientation) {
 }
 
 // ---- All four ----------------------------------------------------------------
+
+// A poll repaints a gauge only when what it shows changed, and one out of view never.
+TEST_F(MonitorTest, PollsRepaintOnlyANewFaceInView) {
+  CMemUsage* memory = Place<CMemUsage>(u"MemUsage", 200, 50);
+  CDiskUsage* disk = Place<CDiskUsage>(u"DiskUsage", 200, 120, 50);
+  CBattery* battery = Place<CBattery>(u"Battery", 200, 50, 170);
+  ASSERT_TRUE(memory && disk && battery);
+  struct Case {
+    CWidget* widget;
+    std::function<void()> forget;  // makes the next poll a new face
+  };
+  const Case cases[] = {
+      {memory, [&] { memory->memStatus = {}; }},
+      {disk, [&] { disk->drives.Clear(); }},
+      {battery, [&] { battery->powerStatus.BatteryLifePercent = 7; }},
+  };
+  for (const Case& c : cases) {
+    auto pollDirties = [&] {
+      ValidateRect(c.widget->hwnd, nullptr);
+      SendMessageW(c.widget->hwnd, WM_TIMER, 1, 0);
+      RECT dirty{};
+      return GetUpdateRect(c.widget->hwnd, &dirty, FALSE) != FALSE;
+    };
+    c.forget();
+    EXPECT_TRUE(pollDirties()) << c.widget->Section();
+    EXPECT_FALSE(pollDirties()) << c.widget->Section();
+    c.widget->SetInView(false);
+    c.forget();
+    EXPECT_FALSE(pollDirties()) << c.widget->Section();
+  }
+  // Out of view the readings are still taken.
+  EXPECT_GT(memory->memStatus.ullTotalPhys, 0u);
+  EXPECT_GT(disk->drives.count(), 0);
+  EXPECT_NE(battery->powerStatus.BatteryLifePercent, 7);
+}
 
 TEST_F(MonitorTest, ThousandTicksAndPaintsLeaveNoGdiObjects) {
   CWidget* widgets[] = {Place<CCpuUsage>(u"CpuUsage", 200, 100), Place<CMemUsage>(u"MemUsage", 200, 50),

@@ -122,6 +122,8 @@ TEST_F(Preferences, OkAppliesToTheLiveBarAndWritesSectionMainAtOnce) {
     EXPECT_TRUE(own.left == bar.right + 5 || own.right == bar.left - 5) << own.left << " " << bar.right;
     EXPECT_EQ(Field(dialog, IDC_PREF_BD_THICK) + Field(dialog, IDC_PREF_SPLIT_COLOR), L"4#4B0082");
     EXPECT_TRUE(Checked(dialog, IDC_PREF_BD_3D) && Checked(dialog, IDC_PREF_TOPMOST));
+    EXPECT_TRUE(Checked(dialog, IDC_PREF_STEP_BACK));
+    EXPECT_FALSE(Checked(dialog, IDC_PREF_RESERVE_EDGE));
     // The system colour dialog starts at the field's colour: its OK keeps it.
     EXPECT_TRUE(test_support::AnswerModal(dialog, IDOK, [&] { Click(dialog, IDC_PREF_BD_SWATCH); }).seen);
     EXPECT_EQ(Field(dialog, IDC_PREF_BD_COLOR), L"#C0C0C0");
@@ -130,6 +132,8 @@ TEST_F(Preferences, OkAppliesToTheLiveBarAndWritesSectionMainAtOnce) {
     Type(dialog, IDC_PREF_SPLIT_COLOR, L"#FF0000");
     Click(dialog, IDC_PREF_BD_FLAT);
     Click(dialog, IDC_PREF_TOPMOST);
+    Click(dialog, IDC_PREF_STEP_BACK);
+    Click(dialog, IDC_PREF_RESERVE_EDGE);
     EXPECT_TRUE(Closes(dialog, IDOK));
   });
   EXPECT_TRUE(barState.placementChanged);
@@ -146,7 +150,8 @@ TEST_F(Preferences, OkAppliesToTheLiveBarAndWritesSectionMainAtOnce) {
       {L"vertical", 1},    {L"alwaysontop", 0},  {L"widgetMinThick", 30}, {L"widgetMaxThick", 300},
       {L"bdStyle", 1},     {L"bdThick", 8},      {L"bdColor", 12632256},  {L"capThick", 24},
       {L"splitThick", 5},  {L"splitColor", 255}, {L"vertThick", 200},     {L"horzThick", 120},
-      {L"tidgetSize", 24}, {L"tidgetGap", 4},    {L"magneticEffet", 1}};
+      {L"tidgetSize", 24}, {L"tidgetGap", 4},    {L"magneticEffet", 1},   {L"fullScreenStepBack", 0},
+      {L"reserveEdge", 1}};
   for (const auto& [key, value] : written) EXPECT_EQ(ini.Int(L"main", key), value) << key;
 }
 

@@ -20,6 +20,17 @@ void CDget::PlaceBesideBar(HWND window, Point offset) const {
   PlaceNextToBar(host.BarWindow(), host.BarOptions().vertical, window, offset);
 }
 
+CWidget::~CWidget() { StopTicking(); }
+
+void CWidget::TickEvery(UINT_PTR id, int seconds) { host.Beats().Join(*this, static_cast<unsigned>(id), seconds); }
+
+void CWidget::StopTicking() { host.Beats().Leave(*this); }
+
+// Each invalidation is a trip to the server under Wine, needed or not.
+void CWidget::ShowChanged(const RECT* part) {
+  if (hwnd && inView_ && IsWindowVisible(hwnd)) InvalidateRect(hwnd, part, TRUE);
+}
+
 LRESULT CTidget::OnLButtonDown(WPARAM, LPARAM) {
   SetCapture(hwnd);
   return 0;

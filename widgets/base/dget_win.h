@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "core/texts.h"
 #include "core/window_win.h"
+#include "widgets/base/heartbeat.h"
 #include "widgets/base/popup_win.h"
 
 class CSettings;
@@ -30,6 +31,8 @@ class DgetHost {
   // The texts of the language the bar speaks; the same object for the bar's life, its
   // contents changed with the language (then every widget and tool window is told).
   virtual const TextTable& Texts() const = 0;
+  // The bar's once-a-second clock, which ticks the widgets whose periods are whole seconds.
+  virtual Heartbeat& Beats() = 0;
 
  protected:
   ~DgetHost() = default;
@@ -53,9 +56,29 @@ class CDget : public CWindow {
   void PlaceBesideBar(HWND window, Point offset) const;
 };
 
-class CWidget : public CDget {
+// A widget's periodic readings come from the bar's heartbeat as calls of OnTimer with
+// the widget's own timer id, as its timer would deliver them.
+class CWidget : public CDget, public BeatListener {
  public:
   using CDget::CDget;
+  ~CWidget() override;
+
+  void OnBeat(unsigned id) override { OnTimer(id, 0); }
+  // OnTimer(id) every `seconds` from now on (again: from now on with the new period).
+  void TickEvery(UINT_PTR id, int seconds);
+  void StopTicking();
+
+  // Whether the bar shows this widget: false while its row is scrolled out of view
+  // or it is hidden. The bar repaints every widget it places, so one coming back
+  // into view shows what changed meanwhile.
+  bool InView() const { return inView_; }
+  void SetInView(bool inView) { inView_ = inView; }
+  // What the widget shows has changed: repainted when anyone can see it. A widget
+  // out of view, or on a bar not yet shown, keeps its values and paints nothing.
+  void ShowChanged(const RECT* part = nullptr);
+
+ private:
+  bool inView_ = true;
 };
 
 // A WM_SIZE to an empty client: the size a widget is created at, before the bar lays

@@ -94,6 +94,12 @@ int ClockUsableThickness(bool vertical, int across, Scale scale) {
   });
 }
 
+Rect ClockState::TimeBand(int width, int height, Scale scale) const {
+  const int top = DigitalFaceLayout(width, height, scale).time.y;
+  // The label's baseline sits inside the time's cell; two pixels cover its descent.
+  return {0, top, width, top + scale.Px(TimeFontHeight() + 2)};
+}
+
 Point MeridiemPosition(Point time, int textWidth, int textHeight, Scale scale) {
   return {textWidth / 2 + time.x + scale.Px(3), textHeight + time.y - scale.Px(8)};
 }

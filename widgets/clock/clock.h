@@ -61,6 +61,9 @@ struct ClockState {
   // "오전" (AM) before noon, "오후" (PM) from noon; empty in 24-hour mode.
   std::u16string_view MeridiemLabel(const TextTable& texts) const;
   int TimeFontHeight() const { return outSec ? kTimeWithSecondsFontHeight : kTimeFontHeight; }
+  // The band of a digital face that a new time alone changes: the time and its
+  // 오전/오후 label, across the whole width. The date line above stays.
+  Rect TimeBand(int width, int height, Scale scale = {}) const;
 
   // Degrees counter-clockwise from 3 o'clock. The hour hand takes the 24-hour hour
   // as it is: 13 and 1 o'clock point the same way.

@@ -1,7 +1,8 @@
 #include "widgets/clock/clock_win.h"
 
-#include "core/fonts_win.h"
 #include "core/dialog_win.h"
+#include "core/fonts_win.h"
+#include "core/geometry_win.h"
 #include "core/settings_win.h"
 #include "core/text.h"
 #include "core/texts_win.h"
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
-constexpr UINT kTickMs = 1000;
+constexpr int kTickSeconds = 1;
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 
 LocalTime ReadLocalTime() {
@@ -91,19 +92,29 @@ void CClock::SaveSettings() {
 
 LRESULT CClock::OnCreate(WPARAM, LPARAM) {
   LoadSettings();
-  SetTimer(hwnd, kTickTimer, kTickMs, nullptr);
+  TickEvery(kTickTimer, kTickSeconds);
   // Read the time now, so the first paint already shows it.
   SendMessageW(hwnd, WM_TIMER, kTickTimer, 0);
   return 0;
 }
 
 LRESULT CClock::OnDestroy(WPARAM, LPARAM) {
-  KillTimer(hwnd, kTickTimer);
+  StopTicking();
   return 0;
 }
 
+// A new time on the same day repaints the digital face's time band only.
 LRESULT CClock::OnTimer(WPARAM, LPARAM) {
-  if (TakeReading(ReadLocalTime())) InvalidateRect(hwnd, nullptr, TRUE);
+  const std::u16string date = DateLine(host.Texts());
+  if (!TakeReading(ReadLocalTime())) return 0;
+  if (faceType != kDigitalFace || DateLine(host.Texts()) != date) {
+    ShowChanged();
+    return 0;
+  }
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  const RECT band = ToRECT(TimeBand(client.right, client.bottom, scale));
+  ShowChanged(&band);
   return 0;
 }
 

@@ -102,19 +102,21 @@ void CCpuUsage::OpenCounter() {
 }
 
 LRESULT CCpuUsage::OnDestroy(WPARAM, LPARAM) {
-  KillTimer(hwnd, kCpuTimerId);
+  StopTicking();
   counter = nullptr;
   query.reset();
   return 0;
 }
 
 void CCpuUsage::RestartTimer() {
-  if (hwnd) SetTimer(hwnd, kCpuTimerId, static_cast<UINT>(period) * 1000, nullptr);
+  if (hwnd) TickEvery(kCpuTimerId, period);
 }
 
+// A steady load (an idle machine's 0 %) leaves the graph as it was.
 LRESULT CCpuUsage::OnTimer(WPARAM, LPARAM) {
+  const CpuSamples before = samples;
   PushSample(samples, ReadLoad());
-  InvalidateRect(hwnd, nullptr, TRUE);
+  if (samples != before) ShowChanged();
   return 0;
 }
 

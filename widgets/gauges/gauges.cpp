@@ -58,6 +58,12 @@ int MemoryUsableThickness(bool vertical, int across, Scale scale) {
   });
 }
 
+bool SameMemoryFace(const MemoryFigures& a, const MemoryFigures& b, const TextTable& texts) {
+  const MemoryFace x = MemoryFaceFor(a, texts, 100, 0);
+  const MemoryFace y = MemoryFaceFor(b, texts, 100, 0);
+  return x.totalLine == y.totalLine && x.usedLine == y.usedLine && x.loadText == y.loadText;
+}
+
 // ---- Disk ------------------------------------------------------------------
 
 bool AcceptDrive(DriveType type, const DriveFilter& filter) {
@@ -78,6 +84,16 @@ bool DriveTable::Add(const DriveEntry& entry) {
   if (count_ >= kDriveTableSize - 1) return false;
   entries_[count_++] = entry;
   entries_[count_] = DriveEntry{};
+  return true;
+}
+
+bool SameDiskFace(const DriveTable& a, const DriveTable& b) {
+  if (a.count() != b.count()) return false;
+  for (int k = 0; k < a.count(); ++k) {
+    if (a[k].letter != b[k].letter || WholeGiB(a[k].totalBytes) != WholeGiB(b[k].totalBytes) ||
+        WholeGiB(a[k].freeBytes) != WholeGiB(b[k].freeBytes))
+      return false;
+  }
   return true;
 }
 
@@ -157,6 +173,10 @@ std::u16string BatteryStatusText(const PowerFigures& power, const TextTable& tex
 std::u16string BatteryPercentText(const PowerFigures& power) {
   const std::optional<int> percent = ChargePercent(power);
   return percent ? FormatInt(*percent) + u"%" : u"";
+}
+
+bool SameBatteryFace(const PowerFigures& a, const PowerFigures& b, const TextTable& texts) {
+  return BatteryStatusText(a, texts) == BatteryStatusText(b, texts) && ChargePercent(a) == ChargePercent(b);
 }
 
 BatteryFace BatteryFaceFor(const PowerFigures& power, bool verticalBar, int width, int height, Scale scale) {

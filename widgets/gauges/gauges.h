@@ -36,6 +36,8 @@ MemoryFace MemoryFaceFor(const MemoryFigures& figures, const TextTable& texts, i
 // The least thickness at which the two lines and the load figure lie inside the widget
 // (face_fit.h).
 int MemoryUsableThickness(bool vertical, int across, Scale scale);
+// Whether two readings show alike (the same texts): a new reading that does repaints nothing.
+bool SameMemoryFace(const MemoryFigures& a, const MemoryFigures& b, const TextTable& texts);
 
 // "%.1f" with a '.' whatever the locale.
 std::u16string OneDecimal(double value);
@@ -85,6 +87,9 @@ struct DiskRow {
   int frame = 1;
   std::u16string text;
 };
+// Whether two polls show alike: the same drives with the same whole GiB.
+bool SameDiskFace(const DriveTable& a, const DriveTable& b);
+
 // Rows for a widget `width` pixels wide. A drive under one whole GiB (or whose size
 // could not be read) gets an empty bar and figures of 0 instead of a division by zero.
 std::vector<DiskRow> DiskRows(const DriveTable& drives, int width, bool proportional, Scale scale = {});
@@ -106,6 +111,8 @@ struct PowerFigures {
 std::u16string BatteryStatusText(const PowerFigures& power, const TextTable& texts);
 // Empty when the system has no figure for the charge.
 std::u16string BatteryPercentText(const PowerFigures& power);
+// Whether two readings show alike: the same status text and charge.
+bool SameBatteryFace(const PowerFigures& a, const PowerFigures& b, const TextTable& texts);
 
 struct BatteryFace {
   // Wide strip (vertical bar): both texts are centred on their y and the percent

@@ -62,32 +62,36 @@ struct DiskPopup {
 // ---- Shared ----------------------------------------------------------------
 
 LRESULT CGauge::OnDestroy(WPARAM, LPARAM) {
-  KillTimer(hwnd, kGaugeTimerId);
+  StopTicking();
   return 0;
 }
 
-void CGauge::StartPolling(UINT periodMs) {
-  SetTimer(hwnd, kGaugeTimerId, periodMs, nullptr);
+void CGauge::StartPolling(int periodSeconds) {
+  TickEvery(kGaugeTimerId, periodSeconds);
   SendMessageW(hwnd, WM_TIMER, kGaugeTimerId, 0);
 }
 
 // ---- Memory ----------------------------------------------------------------
 
 LRESULT CMemUsage::OnCreate(WPARAM, LPARAM) {
-  StartPolling(10000);
+  StartPolling(10);
   return 0;
 }
 
+MemoryFigures CMemUsage::Figures() const {
+  return {memStatus.dwMemoryLoad, memStatus.ullTotalPhys, memStatus.ullAvailPhys};
+}
+
 LRESULT CMemUsage::OnTimer(WPARAM, LPARAM) {
+  const MemoryFigures before = Figures();
   memStatus.dwLength = sizeof memStatus;
   GlobalMemoryStatusEx(&memStatus);
-  InvalidateRect(hwnd, nullptr, TRUE);
+  if (!SameMemoryFace(before, Figures(), host.Texts())) ShowChanged();
   return 0;
 }
 
 void CMemUsage::Draw(HDC dc, RECT client) {
-  const MemoryFigures figures{memStatus.dwMemoryLoad, memStatus.ullTotalPhys, memStatus.ullAvailPhys};
-  const MemoryFace face = MemoryFaceFor(figures, host.Texts(), client.right, client.bottom, scale);
+  const MemoryFace face = MemoryFaceFor(Figures(), host.Texts(), client.right, client.bottom, scale);
   SetBkMode(dc, TRANSPARENT);
   TextAlignScope restoreAlign(dc, GetTextAlign(dc));
   {
@@ -110,13 +114,14 @@ LRESULT CDiskUsage::OnCreate(WPARAM, LPARAM) {
   removable = true;
   network = false;
   proportional = true;
-  StartPolling(60000);
+  StartPolling(60);
   return 0;
 }
 
 LRESULT CDiskUsage::OnTimer(WPARAM, LPARAM) {
+  const DriveTable before = drives;
   PollDrives();
-  InvalidateRect(hwnd, nullptr, TRUE);
+  if (!SameDiskFace(before, drives)) ShowChanged();
   return 0;
 }
 
@@ -159,18 +164,23 @@ void CDiskUsage::Draw(HDC dc, RECT client) {
 // ---- Battery ---------------------------------------------------------------
 
 LRESULT CBattery::OnCreate(WPARAM, LPARAM) {
-  StartPolling(10000);
+  StartPolling(10);
   return 0;
 }
 
+PowerFigures CBattery::Figures() const {
+  return {powerStatus.ACLineStatus, powerStatus.BatteryLifePercent, powerStatus.BatteryLifeTime};
+}
+
 LRESULT CBattery::OnTimer(WPARAM, LPARAM) {
+  const PowerFigures before = Figures();
   GetSystemPowerStatus(&powerStatus);
-  InvalidateRect(hwnd, nullptr, TRUE);
+  if (!SameBatteryFace(before, Figures(), host.Texts())) ShowChanged();
   return 0;
 }
 
 void CBattery::Draw(HDC dc, RECT client) {
-  const PowerFigures power{powerStatus.ACLineStatus, powerStatus.BatteryLifePercent, powerStatus.BatteryLifeTime};
+  const PowerFigures power = Figures();
   const std::u16string status = BatteryStatusText(power, host.Texts());
   const std::u16string percent = BatteryPercentText(power);
   const BatteryFace face = BatteryFaceFor(power, host.BarOptions().vertical, client.right, client.bottom, scale);

@@ -1,5 +1,6 @@
-// Three small gauges that poll a system figure on timer 1 and redraw: physical
-// memory, the space of the drives, and the battery.
+// Three small gauges that poll a system figure with id 1 on the bar's heartbeat and
+// redraw when what they show changed: physical memory, the space of the drives, and
+// the battery.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +17,7 @@ class CGauge : public CWidget {
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  void StartPolling(UINT periodMs);
+  void StartPolling(int periodSeconds);
 };
 
 class CMemUsage : public CGauge {
@@ -27,6 +28,9 @@ class CMemUsage : public CGauge {
   void Draw(HDC dc, RECT client) override;
 
   MEMORYSTATUSEX memStatus{};
+
+ private:
+  MemoryFigures Figures() const;
 };
 
 class CDiskUsage : public CGauge {
@@ -55,4 +59,7 @@ class CBattery : public CGauge {
 
   // Until the first poll: no figures at all.
   SYSTEM_POWER_STATUS powerStatus{255, 255, 255, 0, static_cast<DWORD>(-1), static_cast<DWORD>(-1)};
+
+ private:
+  PowerFigures Figures() const;
 };

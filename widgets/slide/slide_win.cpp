@@ -139,7 +139,7 @@ LRESULT CImageSlide::OnCreate(WPARAM, LPARAM) {
 }
 
 LRESULT CImageSlide::OnDestroy(WPARAM, LPARAM) {
-  KillTimer(hwnd, kShowTimer);
+  StopTicking();
   CloseViewers();
   fitted_.Reset();
   image.reset();
@@ -157,7 +157,7 @@ void CImageSlide::WriteImageList() {
   Settings().SetString(Section(), kImageListKey, AsWide(ImageListText(paths).c_str()));
 }
 
-void CImageSlide::RestartTimer() { SetTimer(hwnd, kShowTimer, static_cast<UINT>(timerInterval) * 1000, nullptr); }
+void CImageSlide::RestartTimer() { TickEvery(kShowTimer, timerInterval); }
 
 LRESULT CImageSlide::OnTimer(WPARAM, LPARAM) {
   if (paths.Count() == 0) return 0;

@@ -82,6 +82,7 @@ TEST(BarLayout, HiddenRecordsAndOrphanFollowersAreNotPlaced) {
   EXPECT_EQ(layout.widgets[3], (Rect{4, 28, 97, 108}));
   EXPECT_EQ(layout.widgets[4], (Rect{102, 28, 196, 108}));
   EXPECT_EQ(layout.strip.top, 113);
+  EXPECT_EQ(layout.widgetsInView, (std::vector<bool>{false, false, false, true, true}));
 }
 
 TEST(BarLayout, RecordsWithoutAWindowTakeNoRoom) {
@@ -317,10 +318,13 @@ TEST(BarLayout, BarLongerThanItsRoomIsThinnedToItThenScrolls) {
       EXPECT_LE(along, stripStart - band);
     else
       EXPECT_EQ(along, stripStart);
-    // Rows out of view lie past the bar's far end.
-    for (std::size_t i = 0; i < widgets.size(); ++i)
+    // Rows out of view lie past the bar's far end, and are marked so.
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
       if (fitted.widgets[i] && (c.vertical ? fitted.widgets[i]->bottom : fitted.widgets[i]->right) > c.length)
         EXPECT_GE(c.vertical ? fitted.widgets[i]->top : fitted.widgets[i]->left, c.length) << i;
+      const bool before = fitted.widgets[i] && (c.vertical ? fitted.widgets[i]->top : fitted.widgets[i]->left) < c.length;
+      EXPECT_EQ(fitted.widgetsInView[i], before) << i;
+    }
   }
 }
 

@@ -25,8 +25,11 @@ class TestHost : public DgetHost {
   OpenPopup& Popup() override { return popup; }
   const std::wstring& DataProgramPath() const override { return dataProgramPath; }
   const TextTable& Texts() const override { return texts; }
+  // Beats only when a test calls Beat().
+  Heartbeat& Beats() override { return heartbeat; }
 
   HWND bar;
+  Heartbeat heartbeat;
   BarSettings options;
   OpenPopup popup;
   // Beside the test's .ini unless a test points it elsewhere.

@@ -184,6 +184,15 @@ TEST(ClockDigital, TimeAndDatePositions) {
   EXPECT_EQ(MeridiemPosition(layout.time, 81, 29), (Point{40 + 60 + 3, 29 + 27 - 8}));
 }
 
+// A new time alone repaints the band of the time and its label, below the date line.
+TEST(ClockDigital, TimeBandLiesBelowTheDateLine) {
+  ClockState clock;
+  EXPECT_EQ(clock.TimeBand(121, 61), (Rect{0, 27, 121, 27 + 27}));
+  clock.outSec = false;
+  EXPECT_EQ(clock.TimeBand(121, 61), (Rect{0, 27, 121, 27 + 37}));
+  EXPECT_EQ(clock.TimeBand(242, 122, Scale(192)), (Rect{0, 55, 242, 55 + 74}));
+}
+
 TEST(ClockStartup, LineOfTheWorkedExample) {
   const CalendarTime now{2024, 3, 6, 10, 15, 0};
   const std::uint64_t uptime = 1 * 86400 + 2 * 3600 + 3 * 60;

@@ -185,4 +185,25 @@ TEST(BatteryFace, UnknownChargeLeavesTheBoxEmpty) {
   }
 }
 
+// A reading that shows the same texts repaints nothing; figures only count as shown.
+TEST(GaugeFaces, ReadingsCompareByWhatTheyShow) {
+  const MemoryFigures memory{41, 16 * kGiB, 19 * kGiB / 2};
+  EXPECT_TRUE(SameMemoryFace(memory, {41, 16 * kGiB, 19 * kGiB / 2 + 1000}, KoreanTexts()));  // still 6.5G사용
+  EXPECT_FALSE(SameMemoryFace(memory, {42, 16 * kGiB, 19 * kGiB / 2}, KoreanTexts()));
+  EXPECT_FALSE(SameMemoryFace(memory, {41, 16 * kGiB, 19 * kGiB / 2 - kGiB / 5}, KoreanTexts()));  // 6.7G사용
+
+  const PowerFigures power{0, 50, 1800};
+  EXPECT_TRUE(SameBatteryFace(power, {0, 50, 1810}, KoreanTexts()));   // 배터리(30분) either way
+  EXPECT_FALSE(SameBatteryFace(power, {0, 50, 1740}, KoreanTexts()));  // 29분
+  EXPECT_FALSE(SameBatteryFace(power, {0, 49, 1800}, KoreanTexts()));
+  EXPECT_FALSE(SameBatteryFace(power, {1, 50, 1800}, KoreanTexts()));  // 전원
+  EXPECT_TRUE(SameBatteryFace({1, 80, 100}, {1, 80, 5000}, KoreanTexts()));  // on mains the time is not shown
+
+  const DriveTable drives = Drives({{u'C', 25 * kGiB, 100 * kGiB}});
+  EXPECT_TRUE(SameDiskFace(drives, Drives({{u'C', 25 * kGiB + 5000, 100 * kGiB}})));
+  EXPECT_FALSE(SameDiskFace(drives, Drives({{u'C', 24 * kGiB, 100 * kGiB}})));
+  EXPECT_FALSE(SameDiskFace(drives, Drives({{u'D', 25 * kGiB, 100 * kGiB}})));
+  EXPECT_FALSE(SameDiskFace(drives, Drives({{u'C', 25 * kGiB, 100 * kGiB}, {u'E', kGiB, 2 * kGiB}})));
+}
+
 }  // namespace
