@@ -1,5 +1,6 @@
 #include "app/bar_store_win.h"
 
+#include <cstdint>
 #include <string>
 
 #include "app/bar_limits.h"
@@ -11,6 +12,38 @@
 namespace {
 
 constexpr wchar_t kLanguageKey[] = L"language";
+
+// One option of section "main" and where BarSettings keeps it: a flag stored 0/1, a
+// number, or a colour stored as its decimal COLORREF value. The table's order is the
+// order they are written in.
+struct OptionKey {
+  const wchar_t* key;
+  bool BarSettings::*flag = nullptr;
+  int BarSettings::*number = nullptr;
+  std::uint32_t BarSettings::*color = nullptr;
+  // Written with the bar's placement too: what the user changes on the bar itself.
+  bool withPlacement = false;
+};
+
+constexpr OptionKey kOptionKeys[] = {
+    {L"vertical", &BarSettings::vertical, nullptr, nullptr, true},
+    {L"alwaysontop", &BarSettings::alwaysontop, nullptr, nullptr, true},
+    {L"widgetMinThick", nullptr, &BarSettings::widgetMinThick, nullptr, true},
+    {L"widgetMaxThick", nullptr, &BarSettings::widgetMaxThick, nullptr, true},
+    {L"bdStyle", nullptr, &BarSettings::bdStyle},
+    {L"bdThick", nullptr, &BarSettings::bdThick},
+    {L"bdColor", nullptr, nullptr, &BarSettings::bdColor},
+    {L"capThick", nullptr, &BarSettings::capThick},
+    {L"splitThick", nullptr, &BarSettings::splitThick},
+    {L"splitColor", nullptr, nullptr, &BarSettings::splitColor},
+    {L"vertThick", nullptr, &BarSettings::vertThick, nullptr, true},
+    {L"horzThick", nullptr, &BarSettings::horzThick, nullptr, true},
+    {L"tidgetSize", nullptr, &BarSettings::tidgetSize},
+    {L"tidgetGap", nullptr, &BarSettings::tidgetGap},
+    {L"magneticEffet", &BarSettings::magneticEffet},
+    {L"fullScreenStepBack", &BarSettings::fullScreenStepBack},
+    {L"reserveEdge", &BarSettings::reserveEdge},
+};
 
 // Section "main" of one store.
 class MainSection {
@@ -24,6 +57,18 @@ class MainSection {
   }
   void WriteInt(const wchar_t* key, int value) const { store_.SetInt(kMainSection, key, value); }
   void WriteFlag(const wchar_t* key, bool value) const { WriteInt(key, value ? 1 : 0); }
+
+  void ReadOption(const OptionKey& option, BarSettings& into) const {
+    const BarSettings def;
+    if (option.flag) into.*option.flag = ReadFlag(option.key, def.*option.flag);
+    if (option.number) into.*option.number = ReadInt(option.key, def.*option.number);
+    if (option.color) into.*option.color = ReadColor(option.key, def.*option.color);
+  }
+  void WriteOption(const OptionKey& option, const BarSettings& from) const {
+    if (option.flag) WriteFlag(option.key, from.*option.flag);
+    if (option.number) WriteInt(option.key, from.*option.number);
+    if (option.color) WriteInt(option.key, static_cast<int>(from.*option.color));
+  }
   LanguageChoice ReadLanguage() const {
     wchar_t stored[16] = {};
     store_.GetString(kMainSection, kLanguageKey, stored, 16);
@@ -69,24 +114,7 @@ class MainSection {
 
 void LoadBarSettings(CSettings& store, BarSettings& s) {
   const MainSection main(store);
-  const BarSettings def;
-  s.vertical = main.ReadFlag(L"vertical", def.vertical);
-  s.alwaysontop = main.ReadFlag(L"alwaysontop", def.alwaysontop);
-  s.widgetMinThick = main.ReadInt(L"widgetMinThick", def.widgetMinThick);
-  s.widgetMaxThick = main.ReadInt(L"widgetMaxThick", def.widgetMaxThick);
-  s.bdStyle = main.ReadInt(L"bdStyle", def.bdStyle);
-  s.bdThick = main.ReadInt(L"bdThick", def.bdThick);
-  s.bdColor = main.ReadColor(L"bdColor", def.bdColor);
-  s.capThick = main.ReadInt(L"capThick", def.capThick);
-  s.splitThick = main.ReadInt(L"splitThick", def.splitThick);
-  s.splitColor = main.ReadColor(L"splitColor", ColorFromName(u"indigo"));
-  s.vertThick = main.ReadInt(L"vertThick", def.vertThick);
-  s.horzThick = main.ReadInt(L"horzThick", def.horzThick);
-  s.tidgetSize = main.ReadInt(L"tidgetSize", def.tidgetSize);
-  s.tidgetGap = main.ReadInt(L"tidgetGap", def.tidgetGap);
-  s.magneticEffet = main.ReadFlag(L"magneticEffet", def.magneticEffet);
-  s.fullScreenStepBack = main.ReadFlag(L"fullScreenStepBack", def.fullScreenStepBack);
-  s.reserveEdge = main.ReadFlag(L"reserveEdge", def.reserveEdge);
+  for (const OptionKey& option : kOptionKeys) main.ReadOption(option, s);
   s.language = main.ReadLanguage();
   KeepBarUsable(s);
 }
@@ -128,12 +156,8 @@ void SaveBarPlacement(CSettings& store, HWND bar, const BarSettings& options, co
   main.WriteInt(L"top", rect.top);
   main.WriteInt(L"right", rect.left + scale.Units(width));
   main.WriteInt(L"bottom", rect.top + scale.Units(height));
-  main.WriteFlag(L"vertical", options.vertical);
-  main.WriteFlag(L"alwaysontop", options.alwaysontop);
-  main.WriteInt(L"widgetMinThick", options.widgetMinThick);
-  main.WriteInt(L"widgetMaxThick", options.widgetMaxThick);
-  main.WriteInt(L"vertThick", options.vertThick);
-  main.WriteInt(L"horzThick", options.horzThick);
+  for (const OptionKey& option : kOptionKeys)
+    if (option.withPlacement) main.WriteOption(option, options);
 }
 
 void SaveRecordLists(CSettings& store, const RecordList<WidgetInfo>& widgets, const RecordList<TidgetInfo>& tidgets) {
@@ -146,22 +170,6 @@ void SaveRecordLists(CSettings& store, const RecordList<WidgetInfo>& widgets, co
 void SaveBarOptions(CSettings& store, const BarSettings& s) {
   CSettings::WriteBatch batch(store);
   const MainSection main(store);
-  main.WriteFlag(L"vertical", s.vertical);
-  main.WriteFlag(L"alwaysontop", s.alwaysontop);
-  main.WriteInt(L"widgetMinThick", s.widgetMinThick);
-  main.WriteInt(L"widgetMaxThick", s.widgetMaxThick);
-  main.WriteInt(L"bdStyle", s.bdStyle);
-  main.WriteInt(L"bdThick", s.bdThick);
-  main.WriteInt(L"bdColor", static_cast<int>(s.bdColor));
-  main.WriteInt(L"capThick", s.capThick);
-  main.WriteInt(L"splitThick", s.splitThick);
-  main.WriteInt(L"splitColor", static_cast<int>(s.splitColor));
-  main.WriteInt(L"vertThick", s.vertThick);
-  main.WriteInt(L"horzThick", s.horzThick);
-  main.WriteInt(L"tidgetSize", s.tidgetSize);
-  main.WriteInt(L"tidgetGap", s.tidgetGap);
-  main.WriteFlag(L"magneticEffet", s.magneticEffet);
-  main.WriteFlag(L"fullScreenStepBack", s.fullScreenStepBack);
-  main.WriteFlag(L"reserveEdge", s.reserveEdge);
+  for (const OptionKey& option : kOptionKeys) main.WriteOption(option, s);
   main.WriteLanguage(s.language);
 }
