@@ -8,10 +8,8 @@
 #include "app/bar_paint_win.h"
 #include "app/bar_store_win.h"
 #include "app/factory_win.h"
-#include "app/full_screen_win.h"
 #include "app/layout_win.h"
 #include "app/preferences_win.h"
-#include "app/reserved_edge_win.h"
 #include "app/select_dialogs_win.h"
 #include "app/settings_notice_win.h"
 #include "app/user_guide_win.h"
@@ -75,10 +73,11 @@ void CMainWindow::ReleaseRecordObjects() {
 }
 
 LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (screen.Handle(hwnd, barSettings, msg, wParam)) return 0;
   switch (msg) {
     case WM_DISPLAYCHANGE:
       // A bar holding its edge lies outside the work area the system reports.
-      if (!reservation.Registered() && KeepBarOnScreen(hwnd)) barState.placementChanged = true;
+      if (!screen.HoldsEdge() && KeepBarOnScreen(hwnd)) barState.placementChanged = true;
       LayoutBar();
       return 0;
     case WM_SETTINGCHANGE:
@@ -88,36 +87,19 @@ LRESULT CMainWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (IsWindowVisible(hwnd)) MarkPlacementChanged();
       RefitIfRoomChanged();
       return 0;
+    case WM_WINDOWPOSCHANGED: {
+      const LRESULT result = CWindow::WindowProc(msg, wParam, lParam);
+      screen.Moved(hwnd, barSettings);
+      return result;
+    }
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(lParam);
     case WM_ENDSESSION: return OnEndSession(wParam);
+    case WM_NCDESTROY: endingWrites_.reset(); break;
     case kMsgSettingsNotice: ShowSettingsNotice(hwnd, wParam, settings.iniPath, texts); return 0;
     case kMsgShowBar: ShowToUser(); return 0;
-    case WM_NCDESTROY: endingWrites_.reset(); break;
-    case kMsgForegroundChanged:
-      LookAtFront(false);
-      return 0;
-    case WM_WINDOWPOSCHANGED: {
-      const LRESULT result = CWindow::WindowProc(msg, wParam, lParam);
-      if (reservation.Registered()) ShellAppBar(hwnd).PositionChanged();
-      KeepReservation();
-      return result;
-    }
-    case WM_ACTIVATE:
-      if (reservation.Registered()) ShellAppBar(hwnd).Activated();
-      break;
-    case kMsgAppBarNotice:
-      OnAppBarNotice(wParam);
-      return 0;
-    default:
-      if (taskbarCreated_ && msg == taskbarCreated_) {
-        reservation.ShellRestarted();
-        KeepReservation();
-        return 0;
-      }
-      break;
   }
   return CWindow::WindowProc(msg, wParam, lParam);
 }
@@ -137,7 +119,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   CreateSharedFonts(scale);
   CreateChildren(plan);
   SetTimer(hwnd, kHeartbeatTimer, kHeartbeatMs, nullptr);
-  frontWatch.Start();
+  screen.Start();
   LayoutBar();
   // A first run writes its placement along with the new lists.
   barState.placementChanged = barState.listsChanged;
@@ -170,9 +152,7 @@ LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   ending_ = true;
   endingWrites_.emplace(settings);
   KillTimer(hwnd, kHeartbeatTimer);
-  frontWatch.Stop();
-  ShellAppBar shell(hwnd);
-  reservation.Release(shell);
+  screen.Stop(hwnd);
   write_later::Forget(this);
   SaveBarChanges();
   ReleaseSharedFonts();
@@ -209,47 +189,8 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
 LRESULT CMainWindow::OnTimer(WPARAM wParam, LPARAM) {
   if (wParam != kHeartbeatTimer) return 0;
   heartbeat.Beat();
-  LookAtFront(true);
+  screen.LookAtFront(hwnd, barSettings, true);
   return 0;
-}
-
-void CMainWindow::LookAtFront(bool onlyIfNew) {
-  frontWatch.Look(hwnd, barSettings.alwaysontop, barSettings.fullScreenStepBack, onlyIfNew);
-}
-
-// An option of the band changed: the bar stays behind a full-screen window while
-// the options still ask for that, and takes its band otherwise.
-void CMainWindow::KeepBand() {
-  if (!frontWatch.SteppedBack()) PutInBand(hwnd, barSettings.alwaysontop);
-  LookAtFront(false);
-}
-
-// Costs nothing while the option is off and nothing is held. A hidden bar holds nothing.
-void CMainWindow::KeepReservation() {
-  if (keepingEdge_ || !hwnd || (!barSettings.reserveEdge && !reservation.Registered())) return;
-  if (!taskbarCreated_) taskbarCreated_ = TaskbarCreatedMessage();
-  RECT shown{};
-  GetWindowRect(hwnd, &shown);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const Rect work = WithoutOwnBand(ToRect(monitor.rcWork), reservation.Edge(), reservation.Band());
-  const bool holds = barSettings.reserveEdge && IsWindowVisible(hwnd);
-  const ScreenEdge edge = holds ? EdgeOf(ToRect(shown), work, barSettings.vertical) : ScreenEdge::None;
-  ShellAppBar shell(hwnd);
-  const Rect place = reservation.Follow(shell, edge, ToRect(shown), ToRect(monitor.rcMonitor));
-  if (place == ToRect(shown)) return;
-  keepingEdge_ = true;
-  SetWindowPos(hwnd, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  keepingEdge_ = false;
-}
-
-void CMainWindow::OnAppBarNotice(WPARAM notice) {
-  if (notice == ABN_FULLSCREENAPP) LookAtFront(false);
-  if (notice == ABN_POSCHANGED) {
-    reservation.Renegotiate();
-    KeepReservation();
-  }
 }
 
 LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
@@ -360,7 +301,7 @@ void CMainWindow::ShowPopupMenu() {
 void CMainWindow::ToggleTopmost() {
   MarkPlacementChanged();
   barSettings.alwaysontop = !barSettings.alwaysontop;
-  KeepBand();
+  screen.KeepBand(hwnd, barSettings);
 }
 
 void CMainWindow::ToggleDirection() {
@@ -397,11 +338,11 @@ void CMainWindow::ApplyOptions(const BarSettings& next) {
   KeepWidgetsWithinLimits();
   UseLanguage();
   if (!hwnd || !IsWindow(hwnd)) return;
-  KeepBand();
+  screen.KeepBand(hwnd, barSettings);
   trayWindow.SetContentColor(applied.splitColor);
   LayoutBar();
   SetWindowPos(hwnd, nullptr, 0, 0, barState.barWidth, barState.barHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  KeepReservation();
+  screen.KeepReservation(hwnd, barSettings);
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
@@ -499,8 +440,8 @@ LRESULT CMainWindow::OnWindowPosChanging(LPARAM lParam) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
   // With SWP_NOMOVE the position is not applied, so there is nothing to snap.
   if (!pos || (pos->flags & SWP_NOMOVE)) return 0;
-  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale, reservation.Edge(),
-                               reservation.Band());
+  const Point at = PlaceOfMove(hwnd, *pos, barSettings.magneticEffet, barSettings.vertical, scale, screen.Edge(),
+                               screen.Band());
   pos->x = at.x;
   pos->y = at.y;
   return 0;

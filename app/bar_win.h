@@ -13,8 +13,7 @@
 
 #include "app/bar_host_win.h"
 #include "app/bar_state.h"
-#include "app/full_screen_win.h"
-#include "app/reserved_edge.h"
+#include "app/screen_sharing_win.h"
 #include "app/layout.h"
 #include "app/tray_win.h"
 #include "core/bar_settings.h"
@@ -110,10 +109,8 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   std::array<COLORREF, 16> customColors{};
   // One timer of the bar's ticks every widget whose period is whole seconds.
   Heartbeat heartbeat;
-  // Whether the bar has stepped back behind a full-screen window.
-  FrontWatch frontWatch;
-  // The screen edge the bar holds as an application desktop toolbar, if any.
-  EdgeReservation reservation;
+  // Stepping back behind full-screen programs, and the screen edge the bar holds.
+  ScreenSharing screen;
 
   HWND closeButton = nullptr;
   HWND menuButton = nullptr;
@@ -150,12 +147,6 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   void KeepWidgetsWithinLimits();
   // Splitter under a client point: the record index of its leader, or -1.
   int SplitterUnder(POINT client) const;
-  // One look at the window in front: step back behind a full-screen one, or return.
-  void LookAtFront(bool onlyIfNew);
-  void KeepBand();
-  // With "화면 가장자리 예약", the reserved band follows the bar or is given back.
-  void KeepReservation();
-  void OnAppBarNotice(WPARAM notice);
 
   HCURSOR splitCursorLeftRight = nullptr;
   HCURSOR splitCursorUpDown = nullptr;
@@ -166,8 +157,4 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   std::optional<CSettings::WriteBatch> endingWrites_;
   // From WM_DESTROY on, a notice posted to the bar would never be seen.
   bool ending_ = false;
-  // Moving the bar to its granted band must not start another negotiation.
-  bool keepingEdge_ = false;
-  // The shell's restart broadcast, known once the option has been on.
-  UINT taskbarCreated_ = 0;
 };

@@ -355,20 +355,20 @@ TEST_F(BarTest, ABarSnappedToAnEdgeReservesItWhileTheOptionIsOn) {
   const RECT work = monitor.rcWork;
   const RECT screen = monitor.rcMonitor;
   auto moveTo = [&](int x) { SetWindowPos(bar, nullptr, x, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); };
-  EXPECT_FALSE(mainWindow.reservation.Registered());
+  EXPECT_FALSE(mainWindow.screen.HoldsEdge());
   moveTo(work.left + 10);  // snaps to the left edge
-  EXPECT_EQ(mainWindow.reservation.Edge(), ScreenEdge::Left);
-  EXPECT_EQ(mainWindow.reservation.Band(), (Rect{screen.left, screen.top, screen.left + 200, screen.bottom}));
+  EXPECT_EQ(mainWindow.screen.Edge(), ScreenEdge::Left);
+  EXPECT_EQ(mainWindow.screen.Band(), (Rect{screen.left, screen.top, screen.left + 200, screen.bottom}));
   moveTo(work.right - 200);
-  EXPECT_EQ(mainWindow.reservation.Edge(), ScreenEdge::Right);
+  EXPECT_EQ(mainWindow.screen.Edge(), ScreenEdge::Right);
   moveTo(work.left + 100);
-  EXPECT_FALSE(mainWindow.reservation.Registered());
+  EXPECT_FALSE(mainWindow.screen.HoldsEdge());
   moveTo(work.left);
-  EXPECT_TRUE(mainWindow.reservation.Registered());
+  EXPECT_TRUE(mainWindow.screen.HoldsEdge());
   BarSettings off = barSettings;
   off.reserveEdge = false;
   mainWindow.ApplyOptions(off);
-  EXPECT_FALSE(mainWindow.reservation.Registered());
+  EXPECT_FALSE(mainWindow.screen.HoldsEdge());
 }
 
 // --- Splitter drag ----------------------------------------------------------------
