@@ -6,6 +6,7 @@
 #include "core/ini_file_win.h"
 #include "core/settings_path.h"
 #include "core/text.h"
+#include "core/whole_file_win.h"
 #include "core/wide_win.h"
 
 namespace {
@@ -50,8 +51,30 @@ void CSettings::FillPaths(const std::wstring& dataProgramPath) {
   regBase = L"Software\\Tarvinex\\Pelgra\\";
 }
 
+const IniValues* CSettings::CurrentValues() {
+  if (editing_ || iniPath.empty()) return nullptr;
+  WIN32_FILE_ATTRIBUTE_DATA file{};
+  const bool present = GetFileAttributesExW(iniPath.c_str(), GetFileExInfoStandard, &file);
+  const unsigned long long size = present ? (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow : 0;
+  const unsigned long long written =
+      present ? (static_cast<unsigned long long>(file.ftLastWriteTime.dwHighDateTime) << 32) | file.ftLastWriteTime.dwLowDateTime
+              : 0;
+  if (!read_ || read_->present != present || read_->size != size || read_->written != written) {
+    read_.emplace();
+    read_->present = present;
+    read_->size = size;
+    read_->written = written;
+    std::string bytes;
+    // A missing file holds no values, as the profile API sees it.
+    read_->usable = !present || (ReadWholeFile(iniPath, bytes) == WholeRead::kRead && read_->values.Parse(bytes));
+  }
+  return read_->usable ? &read_->values : nullptr;
+}
+
 bool CSettings::WriteProfile(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
   if (iniPath.empty()) return false;
+  // The file is about to change, perhaps within the time stamp's resolution.
+  read_.reset();
   ++batchDepth_;
   if (!editing_ && !editFailed_) {
     editing_ = BeginIniEdit(iniPath, staged_);
@@ -65,6 +88,7 @@ bool CSettings::WriteProfile(const wchar_t* section, const wchar_t* key, const w
 
 bool CSettings::EndBatch() {
   if (--batchDepth_ > 0 || (!editing_ && !editFailed_)) return true;
+  read_.reset();
   bool written = false;
   if (editFailed_)
     DropIniEdit(iniPath);
@@ -84,6 +108,8 @@ bool CSettings::EndBatch() {
 int CSettings::GetInt(const wchar_t* section, const wchar_t* key, int def) {
   if (useIni) {
     if (iniPath.empty()) return def;
+    if (const IniValues* values = section && key ? CurrentValues() : nullptr)
+      return ProfileInt(values->Find(AsU16View(section), AsU16View(key)), def);
     return static_cast<int>(GetPrivateProfileIntW(section, key, def, ReadPath().c_str()));
   }
   RegKey subkey;
@@ -104,6 +130,11 @@ void CSettings::GetString(const wchar_t* section, const wchar_t* key, wchar_t* b
   if (useIni) {
     if (iniPath.empty()) {
       buffer[0] = L'\0';
+      return;
+    }
+    if (const IniValues* values = section && key ? CurrentValues() : nullptr) {
+      const std::u16string* stored = values->Find(AsU16View(section), AsU16View(key));
+      CopyText(AsU16(buffer), static_cast<std::size_t>(capacity), stored ? ProfileCopy(*stored, capacity) : u"");
       return;
     }
     GetPrivateProfileStringW(section, key, L"", buffer, static_cast<DWORD>(capacity),

@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "core/ini_values.h"
 
 // Told when a write of the .ini did not reach it: once, until a write succeeds again.
 class SettingsWriteWatcher {
@@ -63,6 +66,19 @@ class CSettings {
   bool EndBatch();
   // Where reads go: the working copy while a batch has written to it.
   const std::wstring& ReadPath() const { return editing_ ? workingPath_ : iniPath; }
+  // The file's values, read again when it changed; null where the profile API must answer
+  // (a batch's working copy, a file in another encoding, one that cannot be read).
+  const IniValues* CurrentValues();
+
+  // What was read and the file's size and time when it was: all a read needs to trust it.
+  struct ReadCopy {
+    IniValues values;
+    bool usable = false;
+    bool present = false;
+    unsigned long long size = 0;
+    unsigned long long written = 0;
+  };
+  std::optional<ReadCopy> read_;
 
   int batchDepth_ = 0;
   bool editing_ = false;      // the working copy holds this batch's writes

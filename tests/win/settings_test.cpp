@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/remove_folder_win.h"
@@ -131,6 +134,46 @@ TEST_F(IniSettings, GetStringCutsToCapacityAndIgnoresNoRoom) {
   store_.GetString(L"Clock_1", L"format", buffer, -1);
   EXPECT_EQ(buffer[0], L'q');
   store_.GetString(L"Clock_1", L"format", nullptr, 8);
+}
+
+// Values are read from the file's text in one pass: what comes back must be what the
+// profile API itself gives for the same file, odd spellings included.
+TEST_F(IniSettings, ValuesReadInOnePassAreWhatTheProfileApiGives) {
+  const std::wstring text =
+      L"stray=1\r\n[Main]\r\n  spaced  =  value  \r\nk=a=b\rflag\n"
+      L"q1=\"quoted\"\r\nq2='x'\r\nq3=\"\r\nq4=\"\"\r\nq5=\"a'\r\nq6=\"abcd\"\r\n"
+      L"dup=first\r\ndup=second\r\nKR=값\u3000\r\n"
+      L"i1= 42\r\ni2=-7\r\ni3=+3\r\ni4=12abc\r\ni5=abc\r\ni6=\r\ni7=4294967297\r\n"
+      L"i8=-2147483648\r\ni9=0000000000000000000000000000000000012\r\n"
+      L"[main]\r\nlater=1\r\n[ sp ]\r\nsp=1\r\n[a]b]\r\nx=2\r\n[broken\r\ny=3\r\n";
+  auto utf16 = [](const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    for (wchar_t c : text) bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return bytes;
+  };
+  WriteBytes(store_.iniPath, utf16(text));
+  const std::vector<std::pair<const wchar_t*, const wchar_t*>> asked = {
+      {L"main", L"spaced"}, {L" MAIN ", L"SPACED "}, {L"main", L"k"}, {L"main", L"flag"}, {L"main", L"stray"},
+      {L"main", L"q1"}, {L"main", L"q2"}, {L"main", L"q3"}, {L"main", L"q4"}, {L"main", L"q5"}, {L"main", L"q6"},
+      {L"main", L"dup"}, {L"main", L"kr"}, {L"main", L"later"}, {L"sp", L"sp"}, {L" sp ", L"sp"}, {L"a]b", L"x"},
+      {L"main", L"y"}, {L"nowhere", L"x"}, {L"main", L"i1"}, {L"main", L"i2"}, {L"main", L"i3"}, {L"main", L"i4"},
+      {L"main", L"i5"}, {L"main", L"i6"}, {L"main", L"i7"}, {L"main", L"i8"}, {L"main", L"i9"}};
+  for (const auto& [section, key] : asked) {
+    for (int room : {1, 2, 3, 4, 5, 6, 260}) {
+      wchar_t ours[260], theirs[260];
+      std::fill(std::begin(ours), std::end(ours), L'#');
+      std::fill(std::begin(theirs), std::end(theirs), L'#');
+      store_.GetString(section, key, ours, room);
+      GetPrivateProfileStringW(section, key, L"", theirs, room, store_.iniPath.c_str());
+      EXPECT_STREQ(ours, theirs) << section << L"/" << key << L" in " << room;
+    }
+    EXPECT_EQ(store_.GetInt(section, key, -99),
+              static_cast<int>(GetPrivateProfileIntW(section, key, -99, store_.iniPath.c_str())))
+        << section << L"/" << key;
+  }
+  // A change from outside, as a hand edit while the bar runs, is seen at the next read.
+  WriteBytes(store_.iniPath, utf16(L"[m]\nv=5"));
+  EXPECT_EQ(store_.GetInt(L"m", L"v", 0), 5);
 }
 
 TEST_F(IniSettings, ABatchReachesTheFileInOneStepAndItsLastGoodCopyFollows) {
