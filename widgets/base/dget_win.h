@@ -86,6 +86,31 @@ class CWidget : public CDget, public BeatListener {
 // every move is a trip to the system and the start-up waits for them.
 inline bool SizedToNothing(LPARAM sizeParam) { return LOWORD(sizeParam) == 0 || HIWORD(sizeParam) == 0; }
 
+// The client size a widget's controls stand placed for. A widget made at its size makes
+// its controls where its layout puts them, so the WM_SIZE of its creation moves none.
+class PlacedSize {
+ public:
+  // Remembers a size to place for; false for an empty one and for the size placed for.
+  bool Take(int width, int height) {
+    if (width <= 0 || height <= 0 || (width == width_ && height == height_)) return false;
+    width_ = width;
+    height_ = height;
+    return true;
+  }
+  bool Take(LPARAM sizeParam) { return Take(LOWORD(sizeParam), HIWORD(sizeParam)); }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// The client size of a window as made (empty before the bar lays it out).
+inline SIZE ClientExtentOf(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
 // A tidget acts on a click: press, then release inside the button while it still
 // holds the capture. No pressed look, no repeat.
 class CTidget : public CDget {

@@ -32,6 +32,7 @@ class CCalc : public CWidget {
   HWND combo = nullptr;
   HWND comboEdit = nullptr;
   HWND copyButton = nullptr;
+  PlacedSize placed_;
   double result = 0.0;
   // As long as the number needs: the largest doubles have over 300 digits.
   std::u16string resultText = u"=0";

@@ -56,15 +56,17 @@ CMemo::~CMemo() {
 }
 
 LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
-  titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId);
-  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId);
-  deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId);
-  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId);
+  const SIZE size = ClientExtentOf(hwnd);
+  const MemoWidgetLayout at = placed_.Take(size.cx, size.cy) ? MemoWidgetLayoutOf(size.cx, size.cy, scale) : MemoWidgetLayout{};
+  titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
+  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, at.addButton);
+  deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton);
+  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton);
   const TextTable& texts = host.Texts();
   AddTooltip(addButton, TextId::MemoAddTip, texts, scale);
   AddTooltip(deleteButton, TextId::MemoDeleteTip, texts, scale);
   AddTooltip(openButton, TextId::MemoOpenTip, texts, scale);
-  edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId);
+  edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId, at.edit);
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
@@ -88,8 +90,7 @@ LRESULT CMemo::OnDestroy(WPARAM, LPARAM) {
 
 LRESULT CMemo::OnSize(WPARAM wParam, LPARAM lParam) {
   CWindow::OnSize(wParam, lParam);
-  if (SizedToNothing(lParam)) return 0;
-  PlaceControls(LOWORD(lParam), HIWORD(lParam));
+  if (placed_.Take(lParam)) PlaceControls(LOWORD(lParam), HIWORD(lParam));
   return 0;
 }
 

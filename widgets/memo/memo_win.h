@@ -40,6 +40,7 @@ class CMemo : public CWidget, public MemoSet, private MemoViewerHost {
   const std::wstring& FilePath() const { return filePath_; }
 
   HWND titleList = nullptr;
+  PlacedSize placed_;
   HWND addButton = nullptr;
   HWND deleteButton = nullptr;
   HWND openButton = nullptr;

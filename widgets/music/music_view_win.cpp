@@ -76,8 +76,8 @@ constexpr COLORREF kSeekBackground = 0xF0F0F0;
 constexpr int kSeekThumbLength = 20;
 constexpr int kSeekInset = 2;
 
-void MakeButton(HWND parent, const ButtonRow& row, Scale scale) {
-  HWND button = CreateControl(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, scale.Px(row.place));
+void MakeButton(HWND parent, const ButtonRow& row, const Rect& place) {
+  HWND button = CreateControl(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, place);
   SetGrpBtnImages(button, row.faces[0], row.faces[1], row.faces[2], row.faces[3]);
 }
 
@@ -93,13 +93,22 @@ void SetTabState(HWND tab, int state) {
 
 }  // namespace
 
-void CreateMusicControls(HWND player, const TextTable& texts, Scale scale) {
-  for (const ButtonRow& row : kButtons) MakeButton(player, row, scale);
-  HWND seekBar = CreateControl(player, kGrpScrlClass, GSS_HORZ, kSeekBar, scale.Px(Rect{2, 20, 130, 34}));
+void CreateMusicControls(HWND player, const TextTable& texts, Scale scale, int width, int height) {
+  // At a known size the controls that follow it are made where the layout puts them.
+  const bool sized = width > 0 && height > 0;
+  const music::PlayerLayout layout = sized ? music::PlayerLayoutOf(width, height, scale) : music::PlayerLayout{};
+  auto placeOf = [&](const ButtonRow& row) {
+    if (sized && row.id == kAddButton) return layout.addButton;
+    if (sized && row.id == kClearButton) return layout.clearButton;
+    return scale.Px(row.place);
+  };
+  for (const ButtonRow& row : kButtons) MakeButton(player, row, placeOf(row));
+  HWND seekBar = CreateControl(player, kGrpScrlClass, GSS_HORZ, kSeekBar,
+                               sized ? layout.seekBar : scale.Px(Rect{2, 20, 130, 34}));
   SendMessageW(seekBar, GSM_SETTRACKCOLOR, kSeekBackground, 0);
-  for (const ButtonRow& row : kLowerButtons) MakeButton(player, row, scale);
+  for (const ButtonRow& row : kLowerButtons) MakeButton(player, row, placeOf(row));
   HWND listBox = CreateControl(player, L"LISTBOX", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                               kFileList, scale.Px(Rect{2, 50, 122, 150}));
+                               kFileList, sized ? layout.fileList : scale.Px(Rect{2, 50, 122, 150}));
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // The slider's own defaults are these at 100 %.
   if (!scale.IsBase()) SizeSeekThumb(seekBar, scale);

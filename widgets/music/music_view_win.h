@@ -22,7 +22,9 @@ enum MusicControl : int {
   kRandomButton = 12,
 };
 
-void CreateMusicControls(HWND player, const TextTable& texts, Scale scale);
+// At `width` × `height` (0 × 0 before the bar lays the player out) the controls that
+// follow the size are made where LayoutMusicControls would put them.
+void CreateMusicControls(HWND player, const TextTable& texts, Scale scale, int width, int height);
 // Seek bar and list box take the width, the list box the rest of the height; the
 // add and clear buttons sit at the right edge above the list. Width 0 moves nothing.
 void LayoutMusicControls(HWND player, int width, int height, Scale scale);

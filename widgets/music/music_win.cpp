@@ -49,7 +49,9 @@ LRESULT CMusicPlayer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
-  CreateMusicControls(hwnd, host.Texts(), scale);
+  const SIZE size = ClientExtentOf(hwnd);
+  placed_.Take(size.cx, size.cy);
+  CreateMusicControls(hwnd, host.Texts(), scale, size.cx, size.cy);
   LoadState();
   if (random) SendMessageW(Control(kRandomButton), GBM_SETSTATE, grpbtn::kPressed, 0);
   ShowList(playGroup);
@@ -377,7 +379,7 @@ void CMusicPlayer::ClearDisplayedList() {
 
 LRESULT CMusicPlayer::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
-  if (SizedToNothing(lParam)) return 0;
+  if (!placed_.Take(lParam)) return 0;
   LayoutMusicControls(hwnd, LOWORD(lParam), HIWORD(lParam), scale);
   return 0;
 }

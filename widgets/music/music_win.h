@@ -49,6 +49,7 @@ class CMusicPlayer : public CWidget {
   bool random = false;
   mci::Device deviceId;
   std::wstring tempPath;
+  PlacedSize placed_;
 
  private:
   void LoadState();

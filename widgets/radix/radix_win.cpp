@@ -10,7 +10,11 @@
 
 namespace {
 
-HWND CreateEdit(HWND parent, int base) { return CreateControl(parent, L"edit", WS_BORDER | ES_AUTOHSCROLL, base); }
+HWND CreateEdit(HWND parent, int base, const Rect& place) {
+  HWND edit = CreateControl(parent, L"edit", WS_BORDER | ES_AUTOHSCROLL, base, place);
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
+  return edit;
+}
 
 void Place(HWND edit, const Rect& place) {
   MoveControl(edit, place);
@@ -26,9 +30,11 @@ int HalfTextHeight(HDC dc) { return TextExtent16(dc, u"2").cy / 2; }
 }  // namespace
 
 LRESULT CRadix::OnCreate(WPARAM, LPARAM) {
-  binEdit = CreateEdit(hwnd, 2);
-  decEdit = CreateEdit(hwnd, 10);
-  hexEdit = CreateEdit(hwnd, 16);
+  const SIZE size = ClientExtentOf(hwnd);
+  const RadixLayout at = placed_.Take(size.cx, size.cy) ? RadixLayoutOf(size.cx, size.cy, 0, scale) : RadixLayout{};
+  binEdit = CreateEdit(hwnd, 2, at.bin);
+  decEdit = CreateEdit(hwnd, 10, at.dec);
+  hexEdit = CreateEdit(hwnd, 16, at.hex);
   return 0;
 }
 
@@ -44,7 +50,7 @@ void CRadix::Draw(HDC dc, RECT client) {
 
 LRESULT CRadix::OnSize(WPARAM wParam, LPARAM lParam) {
   CWidget::OnSize(wParam, lParam);
-  if (SizedToNothing(lParam)) return 0;
+  if (!placed_.Take(lParam)) return 0;
   PlaceEdits(LOWORD(lParam), HIWORD(lParam));
   return 0;
 }

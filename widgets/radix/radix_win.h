@@ -18,6 +18,7 @@ class CRadix : public CWidget {
   HWND binEdit = nullptr;
   HWND decEdit = nullptr;
   HWND hexEdit = nullptr;
+  PlacedSize placed_;
   // Set while the widget rewrites fields itself, so their change notices are ignored.
   bool updating = false;
 
