@@ -53,28 +53,25 @@ void CSettings::FillPaths(const std::wstring& dataProgramPath) {
 
 const IniValues* CSettings::CurrentValues() {
   if (editing_ || iniPath.empty()) return nullptr;
+  FileStamp stamp;
   WIN32_FILE_ATTRIBUTE_DATA file{};
-  const bool present = GetFileAttributesExW(iniPath.c_str(), GetFileExInfoStandard, &file);
-  const unsigned long long size = present ? (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow : 0;
-  const unsigned long long written =
-      present ? (static_cast<unsigned long long>(file.ftLastWriteTime.dwHighDateTime) << 32) | file.ftLastWriteTime.dwLowDateTime
-              : 0;
-  if (!read_ || read_->present != present || read_->size != size || read_->written != written) {
+  if (GetFileAttributesExW(iniPath.c_str(), GetFileExInfoStandard, &file))
+    stamp = {true, (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow,
+             (static_cast<unsigned long long>(file.ftLastWriteTime.dwHighDateTime) << 32) |
+                 file.ftLastWriteTime.dwLowDateTime};
+  if (!read_ || read_->stamp != stamp) {
     read_.emplace();
-    read_->present = present;
-    read_->size = size;
-    read_->written = written;
+    read_->stamp = stamp;
     std::string bytes;
     // A missing file holds no values, as the profile API sees it.
-    read_->usable = !present || (ReadWholeFile(iniPath, bytes) == WholeRead::kRead && read_->values.Parse(bytes));
+    read_->usable =
+        !stamp.present || (ReadWholeFile(iniPath, bytes) == WholeRead::kRead && read_->values.Parse(bytes));
   }
   return read_->usable ? &read_->values : nullptr;
 }
 
 bool CSettings::WriteProfile(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
   if (iniPath.empty()) return false;
-  // The file is about to change, perhaps within the time stamp's resolution.
-  read_.reset();
   ++batchDepth_;
   if (!editing_ && !editFailed_) {
     editing_ = BeginIniEdit(iniPath, staged_);
@@ -88,6 +85,8 @@ bool CSettings::WriteProfile(const wchar_t* section, const wchar_t* key, const w
 
 bool CSettings::EndBatch() {
   if (--batchDepth_ > 0 || (!editing_ && !editFailed_)) return true;
+  // Reads in the batch went to the working copy; the file may change now, perhaps within
+  // its time stamp's resolution.
   read_.reset();
   bool written = false;
   if (editFailed_)

@@ -70,13 +70,17 @@ class CSettings {
   // (a batch's working copy, a file in another encoding, one that cannot be read).
   const IniValues* CurrentValues();
 
-  // What was read and the file's size and time when it was: all a read needs to trust it.
-  struct ReadCopy {
-    IniValues values;
-    bool usable = false;
+  // Whether the file is there, its size and its last write: what a read copy was taken of.
+  struct FileStamp {
     bool present = false;
     unsigned long long size = 0;
     unsigned long long written = 0;
+    bool operator==(const FileStamp&) const = default;
+  };
+  struct ReadCopy {
+    FileStamp stamp;
+    IniValues values;
+    bool usable = false;
   };
   std::optional<ReadCopy> read_;
 

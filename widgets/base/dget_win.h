@@ -3,6 +3,7 @@
 // options in the settings section named after that instance name.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/geometry.h"
@@ -98,18 +99,18 @@ class PlacedSize {
     return true;
   }
   bool Take(LPARAM sizeParam) { return Take(LOWORD(sizeParam), HIWORD(sizeParam)); }
+  // At creation: the client size the window was made at, when there is one to place for.
+  std::optional<SIZE> TakeClientOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    if (!Take(client.right, client.bottom)) return std::nullopt;
+    return SIZE{client.right, client.bottom};
+  }
 
  private:
   int width_ = 0;
   int height_ = 0;
 };
-
-// The client size of a window as made (empty before the bar lays it out).
-inline SIZE ClientExtentOf(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return {client.right, client.bottom};
-}
 
 // A tidget acts on a click: press, then release inside the button while it still
 // holds the capture. No pressed look, no repeat.

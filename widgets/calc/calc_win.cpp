@@ -53,11 +53,10 @@ HWND EditOf(HWND combo) {
 LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
   // The back buffer is copied over the whole client area; the children keep their pixels.
   SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
-  const SIZE size = ClientExtentOf(hwnd);
-  const bool sized = placed_.Take(size.cx, size.cy);
-  const CalcLayout at = sized ? CalcLayoutOf(size.cx, size.cy, scale) : CalcLayout{};
+  const std::optional<SIZE> size = placed_.TakeClientOf(hwnd);
+  const std::optional<CalcLayout> at = size ? std::optional(CalcLayoutOf(size->cx, size->cy, scale)) : std::nullopt;
   combo = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL, kCalcBoxId,
-                        sized ? at.box : Rect{2, 2, 162, 127});
+                        at ? at->box : Rect{2, 2, 162, 127});
   SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), TRUE);
   // What is evaluated is what is shown: the text is read into 256 units.
   SendMessageW(combo, CB_LIMITTEXT, kExpressionLimit, 0);
@@ -66,7 +65,7 @@ LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
     editPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(comboEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CalcEditProc)));
 
-  copyButton = CreateControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, sized ? at.copyButton : scale.Px(Rect{0, 0, 16, 16}));
+  copyButton = CreateControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, at ? at->copyButton : scale.Px(Rect{0, 0, 16, 16}));
   SetGrpBtnImages(copyButton, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY);
   AddTooltip(copyButton, TextId::CalcCopyTip, host.Texts(), scale);
   return 0;

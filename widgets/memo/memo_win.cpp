@@ -56,8 +56,8 @@ CMemo::~CMemo() {
 }
 
 LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
-  const SIZE size = ClientExtentOf(hwnd);
-  const MemoWidgetLayout at = placed_.Take(size.cx, size.cy) ? MemoWidgetLayoutOf(size.cx, size.cy, scale) : MemoWidgetLayout{};
+  const std::optional<SIZE> size = placed_.TakeClientOf(hwnd);
+  const MemoWidgetLayout at = size ? MemoWidgetLayoutOf(size->cx, size->cy, scale) : MemoWidgetLayout{};
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
   addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, at.addButton);
   deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton);

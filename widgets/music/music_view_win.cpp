@@ -93,22 +93,20 @@ void SetTabState(HWND tab, int state) {
 
 }  // namespace
 
-void CreateMusicControls(HWND player, const TextTable& texts, Scale scale, int width, int height) {
-  // At a known size the controls that follow it are made where the layout puts them.
-  const bool sized = width > 0 && height > 0;
-  const music::PlayerLayout layout = sized ? music::PlayerLayoutOf(width, height, scale) : music::PlayerLayout{};
+void CreateMusicControls(HWND player, const TextTable& texts, Scale scale,
+                         const std::optional<music::PlayerLayout>& layout) {
   auto placeOf = [&](const ButtonRow& row) {
-    if (sized && row.id == kAddButton) return layout.addButton;
-    if (sized && row.id == kClearButton) return layout.clearButton;
+    if (layout && row.id == kAddButton) return layout->addButton;
+    if (layout && row.id == kClearButton) return layout->clearButton;
     return scale.Px(row.place);
   };
   for (const ButtonRow& row : kButtons) MakeButton(player, row, placeOf(row));
   HWND seekBar = CreateControl(player, kGrpScrlClass, GSS_HORZ, kSeekBar,
-                               sized ? layout.seekBar : scale.Px(Rect{2, 20, 130, 34}));
+                               layout ? layout->seekBar : scale.Px(Rect{2, 20, 130, 34}));
   SendMessageW(seekBar, GSM_SETTRACKCOLOR, kSeekBackground, 0);
   for (const ButtonRow& row : kLowerButtons) MakeButton(player, row, placeOf(row));
   HWND listBox = CreateControl(player, L"LISTBOX", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                               kFileList, sized ? layout.fileList : scale.Px(Rect{2, 50, 122, 150}));
+                               kFileList, layout ? layout->fileList : scale.Px(Rect{2, 50, 122, 150}));
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // The slider's own defaults are these at 100 %.
   if (!scale.IsBase()) SizeSeekThumb(seekBar, scale);

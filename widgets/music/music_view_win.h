@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "core/scale.h"
 #include "core/texts.h"
+#include "widgets/music/music_view.h"
 #include "widgets/music/play_list.h"
 
 // Child control ids; the tabs of lists 0..3 are kTabOfList0 + list.
@@ -22,9 +25,10 @@ enum MusicControl : int {
   kRandomButton = 12,
 };
 
-// At `width` × `height` (0 × 0 before the bar lays the player out) the controls that
-// follow the size are made where LayoutMusicControls would put them.
-void CreateMusicControls(HWND player, const TextTable& texts, Scale scale, int width, int height);
+// With the layout of the player's size the controls that follow the size are made where
+// it puts them; without one (a player not yet laid out) at their places at 100 %.
+void CreateMusicControls(HWND player, const TextTable& texts, Scale scale,
+                         const std::optional<music::PlayerLayout>& layout);
 // Seek bar and list box take the width, the list box the rest of the height; the
 // add and clear buttons sit at the right edge above the list. Width 0 moves nothing.
 void LayoutMusicControls(HWND player, int width, int height, Scale scale);

@@ -49,9 +49,9 @@ LRESULT CMusicPlayer::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMusicPlayer::OnCreate(WPARAM, LPARAM) {
-  const SIZE size = ClientExtentOf(hwnd);
-  placed_.Take(size.cx, size.cy);
-  CreateMusicControls(hwnd, host.Texts(), scale, size.cx, size.cy);
+  const std::optional<SIZE> size = placed_.TakeClientOf(hwnd);
+  CreateMusicControls(hwnd, host.Texts(), scale,
+                      size ? std::optional(music::PlayerLayoutOf(size->cx, size->cy, scale)) : std::nullopt);
   LoadState();
   if (random) SendMessageW(Control(kRandomButton), GBM_SETSTATE, grpbtn::kPressed, 0);
   ShowList(playGroup);

@@ -30,8 +30,8 @@ int HalfTextHeight(HDC dc) { return TextExtent16(dc, u"2").cy / 2; }
 }  // namespace
 
 LRESULT CRadix::OnCreate(WPARAM, LPARAM) {
-  const SIZE size = ClientExtentOf(hwnd);
-  const RadixLayout at = placed_.Take(size.cx, size.cy) ? RadixLayoutOf(size.cx, size.cy, 0, scale) : RadixLayout{};
+  const std::optional<SIZE> size = placed_.TakeClientOf(hwnd);
+  const RadixLayout at = size ? RadixLayoutOf(size->cx, size->cy, 0, scale) : RadixLayout{};
   binEdit = CreateEdit(hwnd, 2, at.bin);
   decEdit = CreateEdit(hwnd, 10, at.dec);
   hexEdit = CreateEdit(hwnd, 16, at.hex);
