@@ -77,6 +77,27 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done) {
   return done();
 }
 
+bool PumpUntil(DWORD timeoutMs, const std::function<bool()>& done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(20);
+  }
+  return true;
+}
+
+bool BringToFront(HWND window) {
+  constexpr DWORD kSteadyMs = 300;
+  SetForegroundWindow(window);
+  DWORD since = GetTickCount();
+  return PumpUntil(3000, [&] {
+    if (GetForegroundWindow() != window) since = GetTickCount();
+    return GetTickCount() - since >= kSteadyMs;
+  });
+}
+
 std::vector<std::wstring> FilesIn(const std::wstring& folder) {
   std::vector<std::wstring> names;
   WIN32_FIND_DATAW entry{};

@@ -22,6 +22,15 @@ namespace e2e {
 // Polls `done` every 50 ms until it holds or the time is up; answers done().
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
+// The same, keeping this thread's windows answering (its queued input and focus
+// events are handled) while it waits.
+bool PumpUntil(DWORD timeoutMs, const std::function<bool()>& done);
+
+// Brings a window of this process to the front and waits until it has stayed there a
+// moment, so that no focus event of this process still on its way takes the front back
+// from a window another process raises later.
+bool BringToFront(HWND window);
+
 // The names of the files (not folders) in a folder, sorted.
 std::vector<std::wstring> FilesIn(const std::wstring& folder);
 

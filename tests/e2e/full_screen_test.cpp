@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
-
 #include "e2e/driver_win.h"
 
 namespace {
@@ -29,18 +27,6 @@ class FrontWindow {
   FrontWindow& operator=(const FrontWindow&) = delete;
   HWND hwnd;
 };
-
-// Waits, keeping this thread's windows answering, until `done` or the time is up.
-bool PumpUntil(DWORD timeoutMs, const std::function<bool()>& done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(20);
-  }
-  return true;
-}
 
 bool Topmost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
@@ -77,12 +63,12 @@ TEST(FullScreenRun, BarStepsBackBehindAScreenCoveringWindowAndReturnsWhenItClose
   ASSERT_TRUE(Topmost(run.bar()));
   {
     FrontWindow cover(WS_POPUP, MonitorOf(run.bar()));
-    EXPECT_TRUE(PumpUntil(5000, [&] { return !Topmost(run.bar()) && Above(cover.hwnd, run.bar()); }));
+    EXPECT_TRUE(e2e::PumpUntil(5000, [&] { return !Topmost(run.bar()) && Above(cover.hwnd, run.bar()); }));
   }
-  EXPECT_TRUE(PumpUntil(5000, [&] { return Topmost(run.bar()); }));  // it has closed
+  EXPECT_TRUE(e2e::PumpUntil(5000, [&] { return Topmost(run.bar()); }));  // it has closed
   {
     FrontWindow maximised(WS_OVERLAPPEDWINDOW | WS_MAXIMIZE, MonitorOf(run.bar()));
-    PumpUntil(kLooks, [] { return false; });
+    e2e::PumpUntil(kLooks, [] { return false; });
     EXPECT_TRUE(Topmost(run.bar()));
     EXPECT_TRUE(Above(run.bar(), maximised.hwnd));
   }
@@ -96,7 +82,7 @@ TEST(FullScreenRun, WithTheOptionOffTheBarStaysOnTop) {
   ASSERT_TRUE(run.bar());
   {
     FrontWindow cover(WS_POPUP, MonitorOf(run.bar()));
-    PumpUntil(kLooks, [] { return false; });
+    e2e::PumpUntil(kLooks, [] { return false; });
     EXPECT_TRUE(Topmost(run.bar()));
     EXPECT_TRUE(Above(run.bar(), cover.hwnd));
   }

@@ -22,8 +22,7 @@ TEST(OneBar, ASecondStartFromTheSameFolderShowsTheRunningBarAndEndsWritingNothin
   // Another window is in front when the second start comes.
   HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 500, 400, 100, 100, nullptr, nullptr,
                                nullptr, nullptr);
-  SetForegroundWindow(other);
-  ASSERT_TRUE(e2e::WaitUntil(3000, [&] { return GetForegroundWindow() == other; }));
+  ASSERT_TRUE(e2e::BringToFront(other));
 
   // Waits for a bar of its own or for its end, a few seconds at most.
   e2e::Pelgra second(box, 8000);
@@ -31,11 +30,7 @@ TEST(OneBar, ASecondStartFromTheSameFolderShowsTheRunningBarAndEndsWritingNothin
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_FALSE(second.bar());
   EXPECT_TRUE(first.running());
-  EXPECT_TRUE(e2e::WaitUntil(3000, [&] {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    return GetForegroundWindow() == first.bar();
-  }));
+  EXPECT_TRUE(e2e::PumpUntil(3000, [&] { return GetForegroundWindow() == first.bar(); }));
   EXPECT_EQ(e2e::FilesIn(box.folder()), files);
   EXPECT_EQ(box.ReadBytes(L"pelgra.ini"), ini);
   DestroyWindow(other);
