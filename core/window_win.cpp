@@ -98,11 +98,37 @@ LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
   if (client.right <= 0 || client.bottom <= 0) return 0;
   const bool fresh = !backBuffer;
   if (fresh) backBuffer = gdi::CompatibleBitmap(paint.dc(), client.right, client.bottom);
-  gdi::MemoryDC memory(paint.dc());
+  // A new buffer holds nothing yet: all of it is drawn.
+  PaintArea(paint.dc(), client, fresh ? client : paint.area(), fresh);
+  return 0;
+}
+
+void CWindow::ShowNow(const RECT* part) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  BITMAP info{};
+  if (!backBuffer || !GetObjectW(backBuffer, sizeof info, &info) || info.bmWidth != client.right ||
+      info.bmHeight != client.bottom) {
+    InvalidateRect(hwnd, part, FALSE);
+    return;
+  }
+  RECT area = client;
+  if (part && !IntersectRect(&area, part, &client)) return;
+  // Child controls keep what they show; they are not redrawn after this.
+  HDC screen = GetDCEx(hwnd, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+  if (!screen) {
+    InvalidateRect(hwnd, &area, FALSE);
+    return;
+  }
+  PaintArea(screen, client, area, false);
+  ReleaseDC(hwnd, screen);
+}
+
+void CWindow::PaintArea(HDC target, const RECT& client, RECT area, bool fresh) {
+  gdi::MemoryDC memory(target);
   gdi::Selection selected(memory, backBuffer);
-  // Outside what needs painting the buffer still holds what is shown (a tick that
-  // changes a clock's time alone redraws its band only); a new buffer holds nothing yet.
-  RECT area = fresh ? client : paint.area();
+  // Outside `area` the buffer still holds what is shown (a tick that changes a clock's
+  // time alone redraws its band only).
   if (!fresh) IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
   if (bgBrush) FillRect(memory, &client, bgBrush);
   Draw(memory, client);
@@ -111,9 +137,10 @@ LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
   GetObjectW(backBuffer, sizeof info, &info);
   area.right = std::min<LONG>(area.right, info.bmWidth);
   area.bottom = std::min<LONG>(area.bottom, info.bmHeight);
-  BitBlt(paint.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
+  BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
          SRCCOPY);
-  return 0;
+  ++painted_.count;
+  painted_.area = area;
 }
 
 LRESULT CWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {

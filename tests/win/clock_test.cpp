@@ -2,6 +2,7 @@
 // faces read back from its own bitmap, its settings in a real .ini and its popup.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -29,11 +30,6 @@ auto Inked = [](COLORREF c) { return c != kYellow; };
 auto GreyInk = [](COLORREF c) { return GetBValue(c) > 0 && c != kWhite; };
 auto Exactly(COLORREF wanted) {
   return [wanted](COLORREF c) { return c == wanted; };
-}
-
-bool Dirty(HWND window) {
-  RECT dirty{};
-  return GetUpdateRect(window, &dirty, FALSE) != FALSE;
 }
 
 class ClockWidget : public test_support::WidgetBench {
@@ -74,39 +70,42 @@ TEST_F(ClockWidget, TickRepaintsOnlyWhenTheShownTimeChanges) {
   CClock* clock = AddClock();
   ASSERT_NE(clock, nullptr);
   clock->outSec = false;
+  auto tick = [&] { SendMessageW(clock->hwnd, WM_TIMER, 1, 0); };
   // Retried in the rare case that a minute turns over during the check.
   bool checked = false;
   for (int attempt = 0; attempt < 3 && !checked; ++attempt) {
-    SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
+    tick();
     const int minute = clock->minute;
-    ValidateRect(clock->hwnd, nullptr);
-    clock->second = -1;  // seconds are not shown: a new second alone changes nothing
-    SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
+    // Seconds are not shown: a new second alone changes nothing.
+    const std::optional<RECT> painted = RepaintedBy(*clock, [&] {
+      clock->second = -1;
+      tick();
+    });
     if (clock->minute != minute) continue;
-    EXPECT_FALSE(Dirty(clock->hwnd));
+    EXPECT_FALSE(painted);
     checked = true;
   }
   EXPECT_TRUE(checked);
 
-  clock->minute = -1;
-  SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
-  EXPECT_TRUE(Dirty(clock->hwnd));
-  ValidateRect(clock->hwnd, nullptr);
-  clock->outSec = true;
-  clock->second = -1;
-  SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
+  EXPECT_TRUE(RepaintedBy(*clock, [&] {
+    clock->minute = -1;
+    tick();
+  }));
   // A new second repaints the band of the time only; the date line above stays.
-  RECT dirty{};
-  ASSERT_TRUE(GetUpdateRect(clock->hwnd, &dirty, FALSE));
-  const Rect band = clock->TimeBand(kWidth, kHeight);
-  EXPECT_EQ((Rect{dirty.left, dirty.top, dirty.right, dirty.bottom}), band);
+  clock->outSec = true;
+  const std::optional<RECT> band = RepaintedBy(*clock, [&] {
+    clock->second = -1;
+    tick();
+  });
+  ASSERT_TRUE(band);
+  EXPECT_EQ((Rect{band->left, band->top, band->right, band->bottom}), clock->TimeBand(kWidth, kHeight));
 
   // Out of view a tick keeps its reading and repaints nothing.
-  ValidateRect(clock->hwnd, nullptr);
   clock->SetInView(false);
-  clock->second = -1;
-  SendMessageW(clock->hwnd, WM_TIMER, 1, 0);
-  EXPECT_FALSE(Dirty(clock->hwnd));
+  EXPECT_FALSE(RepaintedBy(*clock, [&] {
+    clock->second = -1;
+    tick();
+  }));
   EXPECT_NE(clock->second, -1);
 }
 
@@ -306,7 +305,8 @@ TEST_F(ClockWidget, DeactivationAppliesRepaintsAndSaves) {
   EXPECT_FALSE(clock->outSec);
   EXPECT_FALSE(clock->digit2);
   EXPECT_EQ(clock->faceType, kAnalogueFace);
-  EXPECT_TRUE(Dirty(clock->hwnd));
+  RECT dirty{};
+  EXPECT_TRUE(GetUpdateRect(clock->hwnd, &dirty, FALSE));
   EXPECT_EQ(ini.Int(L"Clock_1", L"faceType"), 1);
   EXPECT_EQ(ini.Int(L"Clock_1", L"hour24"), 1);
   EXPECT_EQ(ini.Int(L"Clock_1", L"outSec"), 0);

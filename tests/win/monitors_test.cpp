@@ -227,10 +227,7 @@ TEST_F(MonitorTest, PollsRepaintOnlyANewFaceInView) {
   };
   for (const Case& c : cases) {
     auto pollDirties = [&] {
-      ValidateRect(c.widget->hwnd, nullptr);
-      SendMessageW(c.widget->hwnd, WM_TIMER, 1, 0);
-      RECT dirty{};
-      return GetUpdateRect(c.widget->hwnd, &dirty, FALSE) != FALSE;
+      return RepaintedBy(*c.widget, [&] { SendMessageW(c.widget->hwnd, WM_TIMER, 1, 0); }).has_value();
     };
     c.forget();
     EXPECT_TRUE(pollDirties()) << c.widget->Section();

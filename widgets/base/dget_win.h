@@ -74,7 +74,7 @@ class CWidget : public CDget, public BeatListener {
   // into view shows what changed meanwhile.
   bool InView() const { return inView_; }
   void SetInView(bool inView) { inView_ = inView; }
-  // What the widget shows has changed: repainted when anyone can see it. A widget
+  // What the widget shows has changed: repainted at once when anyone can see it. A widget
   // out of view, or on a bar not yet shown, keeps its values and paints nothing.
   void ShowChanged(const RECT* part = nullptr);
 

@@ -28,6 +28,16 @@ CWidget* WidgetBench::Place(WidgetInfo record, int width, int height, int y) {
   return widget;
 }
 
+std::optional<RECT> WidgetBench::RepaintedBy(const CWidget& widget, const std::function<void()>& act) {
+  UpdateWindow(widget.hwnd);
+  const unsigned before = widget.LastPainted().count;
+  act();
+  RECT invalid{};
+  EXPECT_FALSE(GetUpdateRect(widget.hwnd, &invalid, FALSE)) << "left to WM_PAINT";
+  if (widget.LastPainted().count == before) return std::nullopt;
+  return widget.LastPainted().area;
+}
+
 HWND WidgetBench::OpenPopup(const CWidget& widget) {
   SendMessageW(widget.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(widget.hwnd), At(10, 10));
   return host.popup.activeDialog;

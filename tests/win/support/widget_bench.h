@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "core/bar_settings.h"
@@ -51,6 +53,11 @@ class WidgetBench : public ::testing::Test {
   Class* Place(const char16_t* kind, int width, int height, int y = 0) {
     return dynamic_cast<Class*>(Place(MakeWidgetInfo(kind, widgetList), width, height, y));
   }
+
+  // Paints `widget` first, as the bar has when a tick comes, then answers the part
+  // `act` repainted; nothing when it painted nothing. A repaint must be on the screen
+  // at once: a part left invalid instead fails the test.
+  static std::optional<RECT> RepaintedBy(const CWidget& widget, const std::function<void()>& act);
 
   // The popup a right-click opened, or null.
   HWND OpenPopup(const CWidget& widget);
