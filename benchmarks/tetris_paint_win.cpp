@@ -25,9 +25,8 @@ void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDAT
 void GiveWholeBuffer(CTetrisGame& game) {
   // As a resize would: the window forgets what its old buffer showed.
   SendMessageW(game.hwnd, WM_SIZE, SIZE_RESTORED, 0);
-  gdi::WindowDC screen(nullptr);
-  game.backBuffer = gdi::CompatibleBitmap(screen, (game.cols + kWindowExtraColumns) * game.cellSize,
-                                          (game.rows + kWindowExtraRows) * game.cellSize);
+  game.backBuffer = gdi::BufferBitmap((game.cols + kWindowExtraColumns) * game.cellSize,
+                                      (game.rows + kWindowExtraRows) * game.cellSize);
 }
 
 void MeasureBoard(CTetrisGame& game, const wchar_t* firstName, const wchar_t* repaintName) {

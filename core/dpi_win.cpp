@@ -41,22 +41,10 @@ int DesktopDpi() {
   return screen ? GetDeviceCaps(screen, LOGPIXELSX) : kBaseDpi;
 }
 
-// 32 bits a pixel, rows top to bottom.
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 // A bitmap's pixels as 0x00RRGGBB, rows top to bottom.
 std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, int width, int height) {
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  BITMAPINFO info = TopDown32(width, height);
+  BITMAPINFO info = gdi::TopDown32(width, height);
   gdi::WindowDC screen(nullptr);
   if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS) != height)
     return {};
@@ -65,9 +53,8 @@ std::vector<std::uint32_t> ReadPixels(HBITMAP bitmap, int width, int height) {
 }
 
 gdi::Bitmap MakeBitmap(const std::vector<std::uint32_t>& pixels, int width, int height) {
-  BITMAPINFO info = TopDown32(width, height);
   void* bits = nullptr;
-  gdi::Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  gdi::Bitmap bitmap = gdi::BufferBitmap(width, height, &bits);
   if (bitmap && bits) std::memcpy(bits, pixels.data(), pixels.size() * sizeof pixels[0]);
   return bitmap;
 }

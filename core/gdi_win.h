@@ -65,6 +65,29 @@ inline Bitmap CompatibleBitmap(HDC dc, int width, int height) {
   return Bitmap(CreateCompatibleBitmap(dc, width, height));
 }
 
+// 32 bits a pixel, rows top to bottom.
+inline BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A bitmap to draw a face into before it goes to the screen: a 32-bit DIB section.
+// Under Wine, selecting a device bitmap into a DC makes three requests to the server
+// every time, and a face is selected at every paint; a DIB section makes none.
+inline Bitmap BufferBitmap(int width, int height, void** bits = nullptr) {
+  const BITMAPINFO info = TopDown32(width, height);
+  void* pixels = nullptr;
+  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (bits) *bits = pixels;
+  return bitmap;
+}
+
 // A memory DC compatible with another, deleted with DeleteDC.
 class MemoryDC {
  public:

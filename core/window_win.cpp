@@ -97,7 +97,7 @@ LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
   gdi::PaintScope paint(hwnd);
   if (client.right <= 0 || client.bottom <= 0) return 0;
   const bool fresh = !backBuffer;
-  if (fresh) backBuffer = gdi::CompatibleBitmap(paint.dc(), client.right, client.bottom);
+  if (fresh) backBuffer = gdi::BufferBitmap(client.right, client.bottom);
   // A new buffer holds nothing yet: all of it is drawn.
   PaintArea(paint.dc(), client, fresh ? client : paint.area(), fresh);
   return 0;

@@ -96,7 +96,7 @@ void Paint(HWND hwnd) {
   const SliderGeometry geometry = Geometry(hwnd);
   if (!data || geometry.width <= 0 || geometry.height <= 0) return;
   gdi::MemoryDC memory(paint.dc());
-  gdi::Bitmap canvas = gdi::CompatibleBitmap(paint.dc(), geometry.width, geometry.height);
+  gdi::Bitmap canvas = gdi::BufferBitmap(geometry.width, geometry.height);
   gdi::Selection selectedCanvas(memory, canvas);
   const RECT client{0, 0, geometry.width, geometry.height};
   {
