@@ -14,9 +14,10 @@ class IniValues {
   // only form this program writes: other files are left to the profile API.
   bool Parse(std::string_view bytes);
 
-  // The stored text after '=', blanks around it trimmed (as around names and section names); null when the key is missing or
-  // its line has no '='. Names match without regard to ASCII case, blanks around them
-  // aside; only the first section of a name counts, and its first key of a name.
+  // The stored text after '=', blanks around it trimmed (as around names and section
+  // names); null when the key is missing or its line has no '='. Names match without
+  // regard to ASCII case, blanks around them aside; only the first section of a name
+  // counts, and its first key of a name.
   const std::u16string* Find(std::u16string_view section, std::u16string_view key) const;
 
  private:

@@ -82,11 +82,6 @@ class CWidget : public CDget, public BeatListener {
   bool inView_ = true;
 };
 
-// A WM_SIZE to an empty client: the size a widget is created at, before the bar lays
-// it out. A widget with controls places them at the first real size instead, since
-// every move is a trip to the system and the start-up waits for them.
-inline bool SizedToNothing(LPARAM sizeParam) { return LOWORD(sizeParam) == 0 || HIWORD(sizeParam) == 0; }
-
 // The client size a widget's controls stand placed for. A widget made at its size makes
 // its controls where its layout puts them, so the WM_SIZE of its creation moves none.
 class PlacedSize {

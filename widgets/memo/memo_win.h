@@ -40,11 +40,11 @@ class CMemo : public CWidget, public MemoSet, private MemoViewerHost {
   const std::wstring& FilePath() const { return filePath_; }
 
   HWND titleList = nullptr;
-  PlacedSize placed_;
   HWND addButton = nullptr;
   HWND deleteButton = nullptr;
   HWND openButton = nullptr;
   HWND edit = nullptr;
+  PlacedSize placed_;
 
  private:
   // What its memo windows tell it.
