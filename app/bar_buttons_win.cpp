@@ -11,7 +11,7 @@
 #include "widgets/controls/grpbtn_win.h"
 
 HWND CreateBarButton(HWND bar, UINT id, TextId tip, const TextTable& texts, const Rect& place, Scale scale) {
-  HWND button = CreateControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place);
+  HWND button = CreateControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place, TooltipText(tip, texts));
   AddTooltip(button, tip, texts, scale);
   return button;
 }

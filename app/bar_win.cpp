@@ -27,6 +27,9 @@ namespace {
 
 constexpr UINT_PTR kHeartbeatTimer = 1;
 constexpr UINT kHeartbeatMs = 1000;
+// Timer messages come after every pending paint, so one of 0 ms fires once the bar
+// stands painted.
+constexpr UINT_PTR kIconTimer = 2;
 
 // The widgets lie along the bar's length, the stored size is a sane number at most:
 // the layout pass sets the real one.
@@ -126,6 +129,8 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
+void CMainWindow::GiveIconAfterFirstPaint() { SetTimer(hwnd, kIconTimer, 0, nullptr); }
+
 void CMainWindow::CreateChildren(const BarLayout& plan) {
   for (int i = 0; i < widgetList.count(); ++i)
     CreateWidgetWindow(*this, widgetList[i], hwnd, ToRECT(PlannedAt(plan.widgets, i).value_or(Rect{})));
@@ -187,6 +192,12 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
 // Under Wine the foreground hook hears nothing of other programs' windows: one look
 // a second at the window in front, on the tick the bar has anyway, stands in for it.
 LRESULT CMainWindow::OnTimer(WPARAM wParam, LPARAM) {
+  if (wParam == kIconTimer) {
+    KillTimer(hwnd, kIconTimer);
+    const HICON icon = LoadIconW(appInstance, MAKEINTRESOURCEW(IDI_PELGRA));
+    SetClassLongPtrW(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    return 0;
+  }
   if (wParam != kHeartbeatTimer) return 0;
   heartbeat.Beat();
   screen.LookAtFront(hwnd, barSettings, true);

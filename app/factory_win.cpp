@@ -122,9 +122,9 @@ CTidget* CreateTidgetWindow(DgetHost& host, TidgetInfo& record, HWND parent, con
   CTidget* tidget = CreateTidgetObject(host, AsWide(record.kind), AsWide(record.caption), AsWide(record.name));
   record.tidget = tidget;
   if (!tidget) return nullptr;
-  tidget->Create(parent, 0, L"", WS_CHILD | WS_VISIBLE, place);
   // An icon says little on its own: the tip is the kind's name.
-  if (const CatalogueEntry* entry = FindCatalogueEntry(FieldView(record.kind)))
-    AddTooltip(tidget->hwnd, entry->name, host.Texts(), tidget->scale);
+  const CatalogueEntry* entry = FindCatalogueEntry(FieldView(record.kind));
+  tidget->Create(parent, 0, entry ? TooltipText(entry->name, host.Texts()) : L"", WS_CHILD | WS_VISIBLE, place);
+  if (entry) AddTooltip(tidget->hwnd, entry->name, host.Texts(), tidget->scale);
   return tidget;
 }

@@ -39,6 +39,18 @@ void MoveIfMoved(HWND window, const Rect& place) {
   if (ToRect(now) != place) MoveWindow(window, place.left, place.top, place.Width(), place.Height(), TRUE);
 }
 
+// A hidden bar is painted whole when it is shown: until then a repaint only costs trips
+// to the system.
+void UpdateIfShown(HWND window) {
+  if (IsWindowVisible(window)) UpdateWindow(window);
+}
+
+void RepaintIfShown(HWND window, bool erase) {
+  if (!IsWindowVisible(window)) return;
+  InvalidateRect(window, nullptr, erase);
+  UpdateWindow(window);
+}
+
 }  // namespace
 
 std::vector<LayoutWidget> LiveLayoutWidgets(const RecordList<WidgetInfo>& widgets, bool vertical, Scale scale) {
@@ -82,7 +94,7 @@ BarFit FitOf(HWND bar, bool vertical, int firstRow) {
 
 void MoveAndShow(HWND window, const Rect& place) {
   MoveIfMoved(window, place);
-  UpdateWindow(window);
+  UpdateIfShown(window);
 }
 
 void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool vertical) {
@@ -101,8 +113,7 @@ void PlaceWidgets(const BarLayout& layout, RecordList<WidgetInfo>& widgets, bool
       widget->left = place.left;
     MoveIfMoved(widget->hwnd, place);
     widget->SetInView(layout.widgetsInView[i]);
-    InvalidateRect(widget->hwnd, nullptr, TRUE);
-    UpdateWindow(widget->hwnd);
+    RepaintIfShown(widget->hwnd, true);
   }
 }
 
@@ -114,8 +125,7 @@ void PlaceStrip(const BarLayout& layout, CWindow& strip, RecordList<TidgetInfo>&
     strip.left = place.left;
   if (!strip.hwnd) return;
   MoveIfMoved(strip.hwnd, place);
-  InvalidateRect(strip.hwnd, nullptr, FALSE);
-  UpdateWindow(strip.hwnd);
+  RepaintIfShown(strip.hwnd, false);
   const int size = layout.tidgetSize;
   for (int i = 0; i < tidgets.count() && i < static_cast<int>(layout.tidgets.size()); ++i)
     if (const std::optional<Point>& at = layout.tidgets[i])

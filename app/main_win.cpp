@@ -14,7 +14,6 @@
 #include "core/wide_win.h"
 #include "core/tooltip_win.h"
 #include "core/write_later_win.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -58,8 +57,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   if (!window) return 1;
   single.Publish(window);
   if (KeepBarOnScreen(window)) bar.barState.placementChanged = true;
-  SetClassLongPtrW(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(LoadIconW(instance, MAKEINTRESOURCEW(IDI_PELGRA))));
   ShowWindow(window, showCommand);
+  bar.GiveIconAfterFirstPaint();
   if (restored) PostMessageW(window, kMsgSettingsNotice, kIniRestored, 0);
   const int exitCode = RunMessageLoop(bar.popup);
   single.Publish(nullptr);

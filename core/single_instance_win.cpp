@@ -21,10 +21,14 @@ std::wstring FolderKey(const std::wstring& folder) {
   std::wstring full(GetFullPathNameW(folder.c_str(), 0, nullptr, nullptr), L'\0');
   if (full.empty()) return folder;
   full.resize(GetFullPathNameW(folder.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-  std::wstring longName(GetLongPathNameW(full.c_str(), nullptr, 0), L'\0');
-  if (!longName.empty()) {
-    longName.resize(GetLongPathNameW(full.c_str(), longName.data(), static_cast<DWORD>(longName.size())));
-    if (!longName.empty()) full = longName;
+  // Only a path with a short alias (PROGRA~1) is asked for its long names: that walks
+  // the whole path through the file system, a millisecond of start-up under Wine.
+  if (full.find(L'~') != std::wstring::npos) {
+    std::wstring longName(GetLongPathNameW(full.c_str(), nullptr, 0), L'\0');
+    if (!longName.empty()) {
+      longName.resize(GetLongPathNameW(full.c_str(), longName.data(), static_cast<DWORD>(longName.size())));
+      if (!longName.empty()) full = longName;
+    }
   }
   std::wstring upper(full.size(), L'\0');
   const int length = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.c_str(), static_cast<int>(full.size()),

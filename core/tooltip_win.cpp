@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -81,6 +82,14 @@ Tooltip* MakeTooltip(HWND root, Scale scale) {
   return Tooltips().emplace_back(std::move(tooltip)).get();
 }
 
+// Naming a control again is a trip to the system (and a message) for nothing.
+void NameOnce(HWND control, const wchar_t* name) {
+  wchar_t now[64];
+  const int length = GetWindowTextW(control, now, static_cast<int>(std::size(now)));
+  if (length + 1 < static_cast<int>(std::size(now)) && std::wcscmp(now, name) == 0) return;
+  SetWindowTextW(control, name);
+}
+
 }  // namespace
 
 void RescaleTooltip(HWND root, Scale scale) {
@@ -97,10 +106,12 @@ HWND TooltipOf(HWND root) {
   return tooltip ? tooltip->window : nullptr;
 }
 
+const wchar_t* TooltipText(TextId text, const TextTable& texts) { return AsWide(texts[text].c_str()); }
+
 void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale) {
   HWND root = GetAncestor(control, GA_ROOT);
   if (!control || !root || root == control) return;
-  SetWindowTextW(control, AsWide(texts[text].c_str()));
+  NameOnce(control, AsWide(texts[text].c_str()));
   Tooltip* tooltip = Find(root);
   if (!tooltip || !IsWindow(tooltip->window)) {
     ForgetTools(root);

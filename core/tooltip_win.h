@@ -13,8 +13,12 @@
 // that hold tips forget them as they go (ForgetTools). `scale` is the control's
 // top-level window's: the first tip there makes the tooltip at its scale.
 // The text is the control's name too: its window text, which screen readers read, so
-// the control must not draw that text itself.
+// the control must not draw that text itself. A control made with that name already
+// (TooltipText) keeps it as it is.
 void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale);
+
+// The tip's text as a window name, for making a control with it.
+const wchar_t* TooltipText(TextId text, const TextTable& texts);
 
 // Every tip of the program, and the name of its control, takes its text from `texts`:
 // the language changed.

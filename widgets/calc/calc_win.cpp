@@ -65,8 +65,9 @@ LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
     editPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(comboEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CalcEditProc)));
 
-  copyButton =
-      CreateControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, at ? at->copyButton : scale.Px(Rect{0, 0, 16, 16}));
+  const Rect copyPlace = at ? at->copyButton : scale.Px(Rect{0, 0, 16, 16});
+  copyButton = CreateControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, copyPlace,
+                             TooltipText(TextId::CalcCopyTip, host.Texts()));
   SetGrpBtnImages(copyButton, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY);
   AddTooltip(copyButton, TextId::CalcCopyTip, host.Texts(), scale);
   return 0;

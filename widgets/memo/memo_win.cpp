@@ -59,10 +59,11 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   const std::optional<SIZE> size = placed_.TakeClientOf(hwnd);
   const MemoWidgetLayout at = size ? MemoWidgetLayoutOf(size->cx, size->cy, scale) : MemoWidgetLayout{};
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
-  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, at.addButton);
-  deleteButton = CreateControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton);
-  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton);
   const TextTable& texts = host.Texts();
+  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, at.addButton, TooltipText(TextId::MemoAddTip, texts));
+  deleteButton =
+      CreateControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton, TooltipText(TextId::MemoDeleteTip, texts));
+  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton, TooltipText(TextId::MemoOpenTip, texts));
   AddTooltip(addButton, TextId::MemoAddTip, texts, scale);
   AddTooltip(deleteButton, TextId::MemoDeleteTip, texts, scale);
   AddTooltip(openButton, TextId::MemoOpenTip, texts, scale);

@@ -20,33 +20,35 @@ struct ButtonRow {
   Rect place;  // in units
   bool toggle;
   WORD faces[4];
+  TextId tip;
 };
 
 constexpr ButtonRow kButtons[] = {
     {kPlayButton, {2, 2, 26, 18}, false,
-     {IDB_MUSIC_PLAY_BLACK, IDB_MUSIC_PLAY_RED, IDB_MUSIC_PLAY_BLUE, IDB_MUSIC_PLAY_BLACK}},
+     {IDB_MUSIC_PLAY_BLACK, IDB_MUSIC_PLAY_RED, IDB_MUSIC_PLAY_BLUE, IDB_MUSIC_PLAY_BLACK}, TextId::MusicPlayTip},
     {kStopButton, {28, 2, 44, 18}, false,
-     {IDB_MUSIC_STOP_MAGENTA, IDB_MUSIC_STOP_RED, IDB_MUSIC_STOP_BLUE, IDB_MUSIC_STOP_MAGENTA}},
+     {IDB_MUSIC_STOP_MAGENTA, IDB_MUSIC_STOP_RED, IDB_MUSIC_STOP_BLUE, IDB_MUSIC_STOP_MAGENTA}, TextId::MusicStopTip},
     {kPreviousButton, {46, 2, 62, 18}, false,
-     {IDB_MUSIC_PREV_GREEN, IDB_MUSIC_PREV_RED, IDB_MUSIC_PREV_BLACK, IDB_MUSIC_PREV_GREEN}},
+     {IDB_MUSIC_PREV_GREEN, IDB_MUSIC_PREV_RED, IDB_MUSIC_PREV_BLACK, IDB_MUSIC_PREV_GREEN}, TextId::MusicPreviousTip},
     {kNextButton, {64, 2, 80, 18}, false,
-     {IDB_MUSIC_NEXT_GREEN, IDB_MUSIC_NEXT_RED, IDB_MUSIC_NEXT_BLACK, IDB_MUSIC_NEXT_GREEN}},
+     {IDB_MUSIC_NEXT_GREEN, IDB_MUSIC_NEXT_RED, IDB_MUSIC_NEXT_BLACK, IDB_MUSIC_NEXT_GREEN}, TextId::MusicNextTip},
     {kRandomButton, {90, 2, 106, 18}, true,
-     {IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_ON, IDB_MUSIC_RANDOM_OFF}},
+     {IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_OFF, IDB_MUSIC_RANDOM_ON, IDB_MUSIC_RANDOM_OFF}, TextId::MusicRandomTip},
 };
 constexpr ButtonRow kLowerButtons[] = {
     {kTabOfList0, {2, 38, 18, 50}, true,
-     {IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_OFF, IDB_MUSIC_TAB0_OFF}},
+     {IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_ON, IDB_MUSIC_TAB0_OFF, IDB_MUSIC_TAB0_OFF}, TextId::MusicList1Tip},
     {kTabOfList0 + 1, {18, 38, 34, 50}, true,
-     {IDB_MUSIC_TAB1_ON, IDB_MUSIC_TAB1_ON, IDB_MUSIC_TAB1_OFF, IDB_MUSIC_TAB1_OFF}},
+     {IDB_MUSIC_TAB1_ON, IDB_MUSIC_TAB1_ON, IDB_MUSIC_TAB1_OFF, IDB_MUSIC_TAB1_OFF}, TextId::MusicList2Tip},
     {kTabOfList0 + 2, {34, 38, 50, 50}, true,
-     {IDB_MUSIC_TAB2_ON, IDB_MUSIC_TAB2_ON, IDB_MUSIC_TAB2_OFF, IDB_MUSIC_TAB2_OFF}},
+     {IDB_MUSIC_TAB2_ON, IDB_MUSIC_TAB2_ON, IDB_MUSIC_TAB2_OFF, IDB_MUSIC_TAB2_OFF}, TextId::MusicList3Tip},
     {kTabOfList0 + 3, {50, 38, 66, 50}, true,
-     {IDB_MUSIC_TAB3_ON, IDB_MUSIC_TAB3_ON, IDB_MUSIC_TAB3_OFF, IDB_MUSIC_TAB3_OFF}},
+     {IDB_MUSIC_TAB3_ON, IDB_MUSIC_TAB3_ON, IDB_MUSIC_TAB3_OFF, IDB_MUSIC_TAB3_OFF}, TextId::MusicList4Tip},
     {kAddButton, {0, 0, 16, 16}, false,
-     {IDB_MUSIC_ADD_BLUE, IDB_MUSIC_ADD_RED, IDB_MUSIC_ADD_MAGENTA, IDB_MUSIC_ADD_BLUE}},
+     {IDB_MUSIC_ADD_BLUE, IDB_MUSIC_ADD_RED, IDB_MUSIC_ADD_MAGENTA, IDB_MUSIC_ADD_BLUE}, TextId::MusicAddTip},
     {kClearButton, {0, 0, 16, 16}, false,
-     {IDB_MUSIC_CLEAR_GREEN, IDB_MUSIC_CLEAR_RED, IDB_MUSIC_CLEAR_MAGENTA, IDB_MUSIC_CLEAR_GREEN}},
+     {IDB_MUSIC_CLEAR_GREEN, IDB_MUSIC_CLEAR_RED, IDB_MUSIC_CLEAR_MAGENTA, IDB_MUSIC_CLEAR_GREEN},
+     TextId::MusicClearTip},
 };
 
 // The fixed places stay within the reach the player's least thickness is worked out for.
@@ -58,27 +60,17 @@ constexpr bool WithinFixedReach(const ButtonRow (&rows)[count]) {
 }
 static_assert(WithinFixedReach(kButtons) && WithinFixedReach(kLowerButtons), "music::kFixedControlsReach");
 
-struct ButtonTip {
-  int id;
-  TextId text;
-};
-const ButtonTip kTips[] = {
-    {kPlayButton, TextId::MusicPlayTip},         {kStopButton, TextId::MusicStopTip},
-    {kPreviousButton, TextId::MusicPreviousTip}, {kNextButton, TextId::MusicNextTip},
-    {kRandomButton, TextId::MusicRandomTip},     {kTabOfList0, TextId::MusicList1Tip},
-    {kTabOfList0 + 1, TextId::MusicList2Tip},    {kTabOfList0 + 2, TextId::MusicList3Tip},
-    {kTabOfList0 + 3, TextId::MusicList4Tip},    {kAddButton, TextId::MusicAddTip},
-    {kClearButton, TextId::MusicClearTip},
-};
 
 constexpr COLORREF kSeekBackground = 0xF0F0F0;
 // The slider's own defaults are pixels; these are the units it is given at any scale.
 constexpr int kSeekThumbLength = 20;
 constexpr int kSeekInset = 2;
 
-void MakeButton(HWND parent, const ButtonRow& row, const Rect& place) {
-  HWND button = CreateControl(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, place);
+void MakeButton(HWND parent, const ButtonRow& row, const Rect& place, const TextTable& texts, Scale scale) {
+  HWND button = CreateControl(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, place,
+                              TooltipText(row.tip, texts));
   SetGrpBtnImages(button, row.faces[0], row.faces[1], row.faces[2], row.faces[3]);
+  AddTooltip(button, row.tip, texts, scale);
 }
 
 
@@ -100,17 +92,16 @@ void CreateMusicControls(HWND player, const TextTable& texts, Scale scale,
     if (layout && row.id == kClearButton) return layout->clearButton;
     return scale.Px(row.place);
   };
-  for (const ButtonRow& row : kButtons) MakeButton(player, row, placeOf(row));
+  for (const ButtonRow& row : kButtons) MakeButton(player, row, placeOf(row), texts, scale);
   HWND seekBar = CreateControl(player, kGrpScrlClass, GSS_HORZ, kSeekBar,
                                layout ? layout->seekBar : scale.Px(Rect{2, 20, 130, 34}));
   SendMessageW(seekBar, GSM_SETTRACKCOLOR, kSeekBackground, 0);
-  for (const ButtonRow& row : kLowerButtons) MakeButton(player, row, placeOf(row));
+  for (const ButtonRow& row : kLowerButtons) MakeButton(player, row, placeOf(row), texts, scale);
   HWND listBox = CreateControl(player, L"LISTBOX", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                kFileList, layout ? layout->fileList : scale.Px(Rect{2, 50, 122, 150}));
   SendMessageW(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // The slider's own defaults are these at 100 %.
   if (!scale.IsBase()) SizeSeekThumb(seekBar, scale);
-  for (const ButtonTip& tip : kTips) AddTooltip(GetDlgItem(player, tip.id), tip.text, texts, scale);
 }
 
 void RescaleMusicControls(HWND player, Scale scale, int width, int height) {
