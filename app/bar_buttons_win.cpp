@@ -11,9 +11,7 @@
 #include "widgets/controls/grpbtn_win.h"
 
 HWND CreateBarButton(HWND bar, UINT id, TextId tip, const TextTable& texts, const Rect& place, Scale scale) {
-  HWND button = CreateControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place, TooltipText(tip, texts));
-  AddTooltip(button, tip, texts, scale);
-  return button;
+  return CreateTippedControl(bar, kGrpBtnClass, 0, static_cast<int>(id), place, tip, texts, scale);
 }
 
 void PlaceScrollArrow(HWND bar, HWND& button, ScrollArrow which, const BarLayout& layout, bool vertical,

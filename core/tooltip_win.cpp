@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/control_win.h"
 #include "core/dpi_win.h"
 #include "core/gdi_win.h"
 #include "core/instance_win.h"
@@ -124,6 +125,13 @@ void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale) 
   tool.lpszText = const_cast<wchar_t*>(AsWide(texts[text].c_str()));
   SendMessageW(tooltip->window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   tooltip->texts.emplace_back(control, text);
+}
+
+HWND CreateTippedControl(HWND parent, const wchar_t* windowClass, DWORD style, int id, const Rect& place, TextId tip,
+                         const TextTable& texts, Scale scale) {
+  HWND control = CreateControl(parent, windowClass, style, id, place, TooltipText(tip, texts));
+  AddTooltip(control, tip, texts, scale);
+  return control;
 }
 
 void RetextTooltips(const TextTable& texts) {

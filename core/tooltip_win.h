@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "core/geometry.h"
 #include "core/scale.h"
 #include "core/texts.h"
 
@@ -19,6 +20,11 @@ void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale);
 
 // The tip's text as a window name, for making a control with it.
 const wchar_t* TooltipText(TextId text, const TextTable& texts);
+
+// A control as CreateControl makes it, named with its tip's text from the start and
+// given that tip.
+HWND CreateTippedControl(HWND parent, const wchar_t* windowClass, DWORD style, int id, const Rect& place, TextId tip,
+                         const TextTable& texts, Scale scale);
 
 // Every tip of the program, and the name of its control, takes its text from `texts`:
 // the language changed.

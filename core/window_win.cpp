@@ -98,17 +98,30 @@ LRESULT CWindow::OnPaint(WPARAM, LPARAM) {
   if (client.right <= 0 || client.bottom <= 0) return 0;
   const bool fresh = !backBuffer;
   if (fresh) backBuffer = gdi::BufferBitmap(client.right, client.bottom);
-  // A new buffer holds nothing yet: all of it is drawn.
-  PaintArea(paint.dc(), client, fresh ? client : paint.area(), fresh);
+  // A new buffer holds nothing yet: all of it is drawn. Otherwise the invalid part,
+  // within the buffer's own size: buffer and client differ only until OnSize drops it.
+  RECT area = client;
+  if (!fresh) {
+    const SIZE buffer = BufferSize();
+    area = paint.area();
+    area.right = std::min<LONG>(area.right, buffer.cx);
+    area.bottom = std::min<LONG>(area.bottom, buffer.cy);
+  }
+  PaintArea(paint.dc(), client, area, fresh);
   return 0;
+}
+
+SIZE CWindow::BufferSize() const {
+  BITMAP info{};
+  if (!backBuffer || !GetObjectW(backBuffer, sizeof info, &info)) return {};
+  return {info.bmWidth, info.bmHeight};
 }
 
 void CWindow::ShowNow(const RECT* part) {
   RECT client{};
   GetClientRect(hwnd, &client);
-  BITMAP info{};
-  if (!backBuffer || !GetObjectW(backBuffer, sizeof info, &info) || info.bmWidth != client.right ||
-      info.bmHeight != client.bottom) {
+  const SIZE buffer = BufferSize();
+  if (!backBuffer || buffer.cx != client.right || buffer.cy != client.bottom) {
     InvalidateRect(hwnd, part, FALSE);
     return;
   }
@@ -124,7 +137,7 @@ void CWindow::ShowNow(const RECT* part) {
   ReleaseDC(hwnd, screen);
 }
 
-void CWindow::PaintArea(HDC target, const RECT& client, RECT area, bool fresh) {
+void CWindow::PaintArea(HDC target, const RECT& client, const RECT& area, bool fresh) {
   gdi::MemoryDC memory(target);
   gdi::Selection selected(memory, backBuffer);
   // Outside `area` the buffer still holds what is shown (a tick that changes a clock's
@@ -132,11 +145,6 @@ void CWindow::PaintArea(HDC target, const RECT& client, RECT area, bool fresh) {
   if (!fresh) IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
   if (bgBrush) FillRect(memory, &client, bgBrush);
   Draw(memory, client);
-  // The buffer's own size, not the client's: the two differ only until OnSize drops it.
-  BITMAP info{};
-  GetObjectW(backBuffer, sizeof info, &info);
-  area.right = std::min<LONG>(area.right, info.bmWidth);
-  area.bottom = std::min<LONG>(area.bottom, info.bmHeight);
   BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
          SRCCOPY);
   ++painted_.count;

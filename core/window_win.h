@@ -87,8 +87,11 @@ class CWindow {
   const Painted& LastPainted() const { return painted_; }
 
  private:
-  // Draws `area` of the face into the back buffer and copies it to `target`.
-  void PaintArea(HDC target, const RECT& client, RECT area, bool fresh);
+  // Draws `area` (within the back buffer) of the face into the buffer and copies it to
+  // `target`.
+  void PaintArea(HDC target, const RECT& client, const RECT& area, bool fresh);
+  // The back buffer's size; empty without one.
+  SIZE BufferSize() const;
 
   Painted painted_;
 };

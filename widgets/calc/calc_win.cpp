@@ -66,10 +66,9 @@ LRESULT CCalc::OnCreate(WPARAM, LPARAM) {
         SetWindowLongPtrW(comboEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CalcEditProc)));
 
   const Rect copyPlace = at ? at->copyButton : scale.Px(Rect{0, 0, 16, 16});
-  copyButton = CreateControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, copyPlace,
-                             TooltipText(TextId::CalcCopyTip, host.Texts()));
+  copyButton = CreateTippedControl(hwnd, kGrpBtnClass, 0, kCalcCopyButtonId, copyPlace, TextId::CalcCopyTip,
+                                   host.Texts(), scale);
   SetGrpBtnImages(copyButton, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY, IDB_CALC_COPY);
-  AddTooltip(copyButton, TextId::CalcCopyTip, host.Texts(), scale);
   return 0;
 }
 

@@ -60,13 +60,10 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   const MemoWidgetLayout at = size ? MemoWidgetLayoutOf(size->cx, size->cy, scale) : MemoWidgetLayout{};
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
   const TextTable& texts = host.Texts();
-  addButton = CreateControl(hwnd, L"BUTTON", 0, kAddId, at.addButton, TooltipText(TextId::MemoAddTip, texts));
+  addButton = CreateTippedControl(hwnd, L"BUTTON", 0, kAddId, at.addButton, TextId::MemoAddTip, texts, scale);
   deleteButton =
-      CreateControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton, TooltipText(TextId::MemoDeleteTip, texts));
-  openButton = CreateControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton, TooltipText(TextId::MemoOpenTip, texts));
-  AddTooltip(addButton, TextId::MemoAddTip, texts, scale);
-  AddTooltip(deleteButton, TextId::MemoDeleteTip, texts, scale);
-  AddTooltip(openButton, TextId::MemoOpenTip, texts, scale);
+      CreateTippedControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton, TextId::MemoDeleteTip, texts, scale);
+  openButton = CreateTippedControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton, TextId::MemoOpenTip, texts, scale);
   edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId, at.edit);
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})

@@ -60,17 +60,15 @@ constexpr bool WithinFixedReach(const ButtonRow (&rows)[count]) {
 }
 static_assert(WithinFixedReach(kButtons) && WithinFixedReach(kLowerButtons), "music::kFixedControlsReach");
 
-
 constexpr COLORREF kSeekBackground = 0xF0F0F0;
 // The slider's own defaults are pixels; these are the units it is given at any scale.
 constexpr int kSeekThumbLength = 20;
 constexpr int kSeekInset = 2;
 
 void MakeButton(HWND parent, const ButtonRow& row, const Rect& place, const TextTable& texts, Scale scale) {
-  HWND button = CreateControl(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, place,
-                              TooltipText(row.tip, texts));
+  HWND button =
+      CreateTippedControl(parent, kGrpBtnClass, row.toggle ? GBS_TOGGLE : 0, row.id, place, row.tip, texts, scale);
   SetGrpBtnImages(button, row.faces[0], row.faces[1], row.faces[2], row.faces[3]);
-  AddTooltip(button, row.tip, texts, scale);
 }
 
 
