@@ -17,12 +17,15 @@
 namespace {
 
 // A tooltip and the font it shows its text in; both go with the top-level window.
-// Its tools' texts are kept by id for a change of language.
+// Its tools' texts are kept by id for a change of language. Tools are handed to the
+// tooltip when the first mouse message comes (or someone asks for the tooltip): a
+// tip shows only under the pointer, and the two dozen tools of a bar cost its start.
 struct Tooltip {
   HWND root = nullptr;
   HWND window = nullptr;
   gdi::Font font;
   std::vector<std::pair<HWND, TextId>> texts;
+  std::vector<std::pair<HWND, std::wstring>> pending;
 };
 
 // Kept here rather than in window properties or subclasses: under Wine each property
@@ -66,6 +69,16 @@ void DeleteTool(Tooltip& tooltip, HWND control) {
   TTTOOLINFOW tool = ToolOf(control);
   SendMessageW(tooltip.window, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   std::erase_if(tooltip.texts, [control](const auto& text) { return text.first == control; });
+  std::erase_if(tooltip.pending, [control](const auto& text) { return text.first == control; });
+}
+
+void RegisterPending(Tooltip& tooltip) {
+  for (auto& [control, text] : tooltip.pending) {
+    TTTOOLINFOW tool = ToolOf(control);
+    tool.lpszText = text.data();
+    SendMessageW(tooltip.window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  tooltip.pending.clear();
 }
 
 // No owner: under Wine an owned popup keeps its owner from being made topmost again.
@@ -103,8 +116,10 @@ void RescaleTooltip(HWND root, Scale scale) {
 }
 
 HWND TooltipOf(HWND root) {
-  const Tooltip* tooltip = Find(root);
-  return tooltip ? tooltip->window : nullptr;
+  Tooltip* tooltip = Find(root);
+  if (!tooltip) return nullptr;
+  RegisterPending(*tooltip);
+  return tooltip->window;
 }
 
 const wchar_t* TooltipText(TextId text, const TextTable& texts) { return AsWide(texts[text].c_str()); }
@@ -121,9 +136,7 @@ void AddTooltip(HWND control, TextId text, const TextTable& texts, Scale scale) 
   if (!tooltip) return;
   // A handle value the system gave an earlier, destroyed control names this one now.
   DeleteTool(*tooltip, control);
-  TTTOOLINFOW tool = ToolOf(control);
-  tool.lpszText = const_cast<wchar_t*>(AsWide(texts[text].c_str()));
-  SendMessageW(tooltip->window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  tooltip->pending.emplace_back(control, AsWide(texts[text].c_str()));
   tooltip->texts.emplace_back(control, text);
 }
 
@@ -135,13 +148,15 @@ HWND CreateTippedControl(HWND parent, const wchar_t* windowClass, DWORD style, i
 }
 
 void RetextTooltips(const TextTable& texts) {
-  for (const auto& tooltip : Tooltips())
+  for (const auto& tooltip : Tooltips()) {
+    RegisterPending(*tooltip);
     for (const auto& [control, text] : tooltip->texts) {
       SetWindowTextW(control, AsWide(texts[text].c_str()));
       TTTOOLINFOW tool = ToolOf(control);
       tool.lpszText = const_cast<wchar_t*>(AsWide(texts[text].c_str()));
       SendMessageW(tooltip->window, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+  }
 }
 
 void ForgetTools(HWND window) {
@@ -155,20 +170,17 @@ void ForgetTools(HWND window) {
   });
   Tooltip* tooltip = Find(GetAncestor(window, GA_ROOT));
   if (!tooltip) return;
+  // Every tool, handed over or not, has its text kept.
   std::vector<HWND> gone;
-  const auto count = static_cast<int>(SendMessageW(tooltip->window, TTM_GETTOOLCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    if (!SendMessageW(tooltip->window, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool))) continue;
-    const auto control = reinterpret_cast<HWND>(tool.uId);
+  for (const auto& [control, text] : tooltip->texts)
     if (control == window || IsChild(window, control)) gone.push_back(control);
-  }
   for (HWND control : gone) DeleteTool(*tooltip, control);
 }
 
 void RelayToTooltip(const MSG& msg) {
   if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST || Tooltips().empty()) return;
-  if (const Tooltip* tooltip = Find(GetAncestor(msg.hwnd, GA_ROOT)))
+  if (Tooltip* tooltip = Find(GetAncestor(msg.hwnd, GA_ROOT))) {
+    RegisterPending(*tooltip);
     SendMessageW(tooltip->window, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+  }
 }

@@ -706,6 +706,25 @@ TEST_F(BarTest, IconOnlyButtonsOfTheDefaultSetSayWhatTheyDo) {
       {memo->addButton, L"새 메모"},            {memo->deleteButton, L"메모 삭제"},
       {memo->openButton, L"메모 창 열기"},      {calc->copyButton, L"결과 복사"},
   };
+  // The tools reach the tooltip with the first mouse message, not while the bar starts.
+  HWND tip = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&tip));
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+  MSG move{};
+  move.hwnd = mainWindow.menuButton;
+  move.message = WM_MOUSEMOVE;
+  RelayToTooltip(move);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), static_cast<LRESULT>(std::size(expected)));
+  EXPECT_EQ(tip, TooltipOf(bar));
   std::map<HWND, std::wstring> texts = TooltipTexts(bar);
   EXPECT_EQ(texts.size(), std::size(expected));
   for (const auto& [window, text] : expected) {
