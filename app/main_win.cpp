@@ -10,6 +10,7 @@
 #include "core/app_messages_win.h"
 #include "core/data_folder_win.h"
 #include "core/ini_file_win.h"
+#include "core/settings_win.h"
 #include "core/single_instance_win.h"
 #include "core/wide_win.h"
 #include "core/tooltip_win.h"
@@ -51,9 +52,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   bar.dataProgramPath = SettleDataFolder(folder);
   bar.settings.FillPaths(bar.dataProgramPath);
   const bool restored = RestoreTornIni(bar.settings.iniPath);
-  bar.Load();
-
-  HWND window = bar.CreateBar();
+  HWND window = nullptr;
+  {
+    // The settings and every widget's own are read in one go.
+    CSettings::ReadBatch reads(bar.settings);
+    bar.Load();
+    window = bar.CreateBar();
+  }
   if (!window) return 1;
   single.Publish(window);
   if (KeepBarOnScreen(window)) bar.barState.placementChanged = true;

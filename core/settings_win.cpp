@@ -53,6 +53,7 @@ void CSettings::FillPaths(const std::wstring& dataProgramPath) {
 
 const IniValues* CSettings::CurrentValues() {
   if (editing_ || iniPath.empty()) return nullptr;
+  if (read_ && stampChecked_) return read_->usable ? &read_->values : nullptr;
   FileStamp stamp;
   WIN32_FILE_ATTRIBUTE_DATA file{};
   if (GetFileAttributesExW(iniPath.c_str(), GetFileExInfoStandard, &file))
@@ -67,6 +68,7 @@ const IniValues* CSettings::CurrentValues() {
     read_->usable =
         !stamp.present || (ReadWholeFile(iniPath, bytes) == WholeRead::kRead && read_->values.Parse(bytes));
   }
+  stampChecked_ = readBatchDepth_ > 0;
   return read_->usable ? &read_->values : nullptr;
 }
 

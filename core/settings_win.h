@@ -35,6 +35,21 @@ class CSettings {
     CSettings& store_;
   };
 
+  // The reads made while one lives (nested ones join the outer) take the file as it was
+  // at the first of them: a burst of reads, as at start-up, asks for its stamp once.
+  class ReadBatch {
+   public:
+    explicit ReadBatch(CSettings& store) : store_(store) { ++store_.readBatchDepth_; }
+    ~ReadBatch() {
+      if (--store_.readBatchDepth_ == 0) store_.stampChecked_ = false;
+    }
+    ReadBatch(const ReadBatch&) = delete;
+    ReadBatch& operator=(const ReadBatch&) = delete;
+
+   private:
+    CSettings& store_;
+  };
+
   bool useIni = true;
   std::wstring iniPath;
   std::wstring regBase = L"Software\\Tarvinex\\Pelgra\\";
@@ -84,6 +99,8 @@ class CSettings {
   };
   std::optional<ReadCopy> read_;
 
+  int readBatchDepth_ = 0;
+  bool stampChecked_ = false;  // read_ was checked against the file in this read batch
   int batchDepth_ = 0;
   bool editing_ = false;      // the working copy holds this batch's writes
   bool editFailed_ = false;   // a write of this batch failed: nothing of it reaches the file

@@ -174,6 +174,18 @@ TEST_F(IniSettings, ValuesReadInOnePassAreWhatTheProfileApiGives) {
   // A change from outside, as a hand edit while the bar runs, is seen at the next read.
   WriteBytes(store_.iniPath, utf16(L"[m]\nv=5"));
   EXPECT_EQ(store_.GetInt(L"m", L"v", 0), 5);
+  {
+    // Within a batch of reads, only after the batch; the store's own writes at once.
+    CSettings::ReadBatch reads(store_);
+    EXPECT_EQ(store_.GetInt(L"m", L"v", 0), 5);
+    WriteBytes(store_.iniPath, utf16(L"[m]\nv=66"));
+    EXPECT_EQ(store_.GetInt(L"m", L"v", 0), 5);
+    EXPECT_TRUE(store_.SetInt(L"m", L"w", 7));
+    EXPECT_EQ(store_.GetInt(L"m", L"w", 0), 7);
+    EXPECT_EQ(store_.GetInt(L"m", L"v", 0), 66);
+  }
+  WriteBytes(store_.iniPath, utf16(L"[m]\nv=8"));
+  EXPECT_EQ(store_.GetInt(L"m", L"v", 0), 8);
 }
 
 TEST_F(IniSettings, ABatchReachesTheFileInOneStepAndItsLastGoodCopyFollows) {
