@@ -58,23 +58,28 @@ CMemo::~CMemo() {
 LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   const std::optional<SIZE> size = placed_.TakeClientOf(hwnd);
   const MemoWidgetLayout at = size ? MemoWidgetLayoutOf(size->cx, size->cy, scale) : MemoWidgetLayout{};
+  current = -1;
+  ReadFile();
+  // With no memo to show the edit is made as it stays (naming and disabling it after
+  // would cost a repaint and trips to the system); a memo's text comes once its
+  // length limit is lifted.
+  const bool none = !At(current);
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
   const TextTable& texts = host.Texts();
   addButton = CreateTippedControl(hwnd, L"BUTTON", 0, kAddId, at.addButton, TextId::MemoAddTip, texts, scale);
   deleteButton =
       CreateTippedControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton, TextId::MemoDeleteTip, texts, scale);
   openButton = CreateTippedControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton, TextId::MemoOpenTip, texts, scale);
-  edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL, kEditId, at.edit);
+  edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | (none ? WS_DISABLED : 0),
+                       kEditId, at.edit, none ? WideText(texts, TextId::MemoEmpty) : L"");
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
   // Lifts the 32,767-character limit on typing and pasting.
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-  current = -1;
-  ReadFile();
   for (const MemoRecord* memo : memos)
     SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memo->title)));
-  ShowCurrent();
+  if (!none) ShowCurrent();
   return 0;
 }
 
