@@ -91,7 +91,7 @@ Tooltip* MakeTooltip(HWND root, Scale scale) {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                              appInstance, nullptr);
   if (!tip) return nullptr;
-  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(scale), {}});
+  auto tooltip = std::make_unique<Tooltip>(Tooltip{root, tip, TooltipFont(scale), {}, {}});
   if (tooltip->font) SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltip->font.get()), FALSE);
   return Tooltips().emplace_back(std::move(tooltip)).get();
 }
