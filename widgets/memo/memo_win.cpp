@@ -60,9 +60,9 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   const MemoWidgetLayout at = size ? MemoWidgetLayoutOf(size->cx, size->cy, scale) : MemoWidgetLayout{};
   current = -1;
   ReadFile();
-  // With no memo to show the edit is made as it stays (naming and disabling it after
-  // would cost a repaint and trips to the system); a memo's text comes once its
-  // length limit is lifted.
+  // With no memo to show the edit is made disabled (disabling it after would cost a
+  // repaint). Its text comes once it has its font: text given at its making would be
+  // laid out in the system's font, which would be loaded for that alone.
   const bool none = !At(current);
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
   const TextTable& texts = host.Texts();
@@ -71,7 +71,7 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
       CreateTippedControl(hwnd, L"BUTTON", 0, kDeleteId, at.deleteButton, TextId::MemoDeleteTip, texts, scale);
   openButton = CreateTippedControl(hwnd, L"BUTTON", 0, kOpenId, at.openButton, TextId::MemoOpenTip, texts, scale);
   edit = CreateControl(hwnd, L"EDIT", WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | (none ? WS_DISABLED : 0),
-                       kEditId, at.edit, none ? WideText(texts, TextId::MemoEmpty) : L"");
+                       kEditId, at.edit);
   // The buttons too: the system's dialog font may have no glyph for "ㅁ".
   for (HWND control : {titleList, addButton, deleteButton, openButton, edit})
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(normalFont.get()), FALSE);
@@ -79,7 +79,7 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
   for (const MemoRecord* memo : memos)
     SendMessageW(titleList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(AsWide(memo->title)));
-  if (!none) ShowCurrent();
+  ShowCurrent();
   return 0;
 }
 
