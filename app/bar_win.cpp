@@ -117,8 +117,6 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   menuButton = CreateBarButton(hwnd, kMenuButtonId, TextId::BarMenuTip, texts, plan.menuButton, scale);
   SetGrpBtnImages(menuButton, IDB_MENU, IDB_MENU, IDB_MENU, IDB_MENU);
   scrollBack = scrollOn = nullptr;
-  splitCursorLeftRight = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_LEFTRIGHT));
-  splitCursorUpDown = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_SPLIT_UPDOWN));
   CreateSharedFonts(scale);
   CreateChildren(plan);
   SetTimer(hwnd, kHeartbeatTimer, kHeartbeatMs, nullptr);
@@ -421,13 +419,22 @@ LRESULT CMainWindow::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
   return HTCLIENT;
 }
 
+// Loaded when first needed: most starts never rest the pointer on a splitter.
+HCURSOR CMainWindow::SplitCursor() {
+  const bool vertical = barSettings.vertical;
+  HCURSOR& cursor = vertical ? splitCursorUpDown : splitCursorLeftRight;
+  if (!cursor)
+    cursor = LoadCursorW(appInstance, MAKEINTRESOURCEW(vertical ? IDC_SPLIT_UPDOWN : IDC_SPLIT_LEFTRIGHT));
+  return cursor;
+}
+
 LRESULT CMainWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(lParam) == HTCLIENT) {
     POINT pointer{};
     GetCursorPos(&pointer);
     ScreenToClient(hwnd, &pointer);
     if (SplitterUnder(pointer) >= 0) {
-      SetCursor(barSettings.vertical ? splitCursorUpDown : splitCursorLeftRight);
+      SetCursor(SplitCursor());
       return 0;
     }
   }

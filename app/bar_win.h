@@ -151,6 +151,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   // Splitter under a client point: the record index of its leader, or -1.
   int SplitterUnder(POINT client) const;
 
+  HCURSOR SplitCursor();
   HCURSOR splitCursorLeftRight = nullptr;
   HCURSOR splitCursorUpDown = nullptr;
   // Fitting moves the bar; where monitors overlap oddly that move must not start another.
