@@ -60,9 +60,9 @@ LRESULT CMemo::OnCreate(WPARAM, LPARAM) {
   const MemoWidgetLayout at = size ? MemoWidgetLayoutOf(size->cx, size->cy, scale) : MemoWidgetLayout{};
   current = -1;
   ReadFile();
-  // With no memo to show the edit is made disabled (disabling it after would cost a
-  // repaint). Its text comes once it has its font: text given at its making would be
-  // laid out in the system's font, which would be loaded for that alone.
+  // With no memo to show the edit is made disabled (disabling it after is one more
+  // message and style change). Its text comes once it has its font: text given at its
+  // making would be laid out in the system's font, which would be loaded for that alone.
   const bool none = !At(current);
   titleList = CreateControl(hwnd, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, kTitleListId, at.titleList);
   const TextTable& texts = host.Texts();
