@@ -65,11 +65,12 @@ TTTOOLINFOW ToolOf(HWND control) {
   return tool;
 }
 
+// Every tool has its text kept; only one handed over already is in the tooltip.
 void DeleteTool(Tooltip& tooltip, HWND control) {
+  if (std::erase_if(tooltip.texts, [control](const auto& text) { return text.first == control; }) == 0) return;
+  if (std::erase_if(tooltip.pending, [control](const auto& text) { return text.first == control; }) > 0) return;
   TTTOOLINFOW tool = ToolOf(control);
   SendMessageW(tooltip.window, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  std::erase_if(tooltip.texts, [control](const auto& text) { return text.first == control; });
-  std::erase_if(tooltip.pending, [control](const auto& text) { return text.first == control; });
 }
 
 void RegisterPending(Tooltip& tooltip) {
@@ -170,7 +171,6 @@ void ForgetTools(HWND window) {
   });
   Tooltip* tooltip = Find(GetAncestor(window, GA_ROOT));
   if (!tooltip) return;
-  // Every tool, handed over or not, has its text kept.
   std::vector<HWND> gone;
   for (const auto& [control, text] : tooltip->texts)
     if (control == window || IsChild(window, control)) gone.push_back(control);
