@@ -30,6 +30,7 @@ constexpr UINT kHeartbeatMs = 1000;
 // Timer messages come after every pending paint, so one of 0 ms fires once the bar
 // stands painted.
 constexpr UINT_PTR kIconTimer = 2;
+constexpr UINT kIconDelayMs = 500;
 
 // The widgets lie along the bar's length, the stored size is a sane number at most:
 // the layout pass sets the real one.
@@ -127,7 +128,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
-void CMainWindow::GiveIconAfterFirstPaint() { SetTimer(hwnd, kIconTimer, 0, nullptr); }
+void CMainWindow::GiveIconAfterFirstPaint() { SetTimer(hwnd, kIconTimer, kIconDelayMs, nullptr); }
 
 void CMainWindow::CreateChildren(const BarLayout& plan) {
   for (int i = 0; i < widgetList.count(); ++i)

@@ -35,8 +35,9 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   // Makes the bar from its options and lists; OnCreate makes every child and lays them
   // out. Returns the window, or null.
   HWND CreateBar();
-  // The program's icon (task switcher, task bar) is given once the bar and its children
-  // have painted: nothing in the bar shows it, and loading it cost a millisecond of start.
+  // The program's icon (task switcher, task bar) is given half a second after the bar
+  // is shown, when the start has settled: nothing in the bar shows it, and loading it
+  // costs a millisecond, which a timer of 0 ms still spent before the first idle moment.
   void GiveIconAfterFirstPaint();
 
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
