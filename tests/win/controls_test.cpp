@@ -255,6 +255,12 @@ TEST_F(Controls, SetImagesGivesEachStateItsFace) {
   MouseUp(button, 8, 8);
   EnableWindow(button, FALSE);
   ExpectPixels(Shown(button), {{2, 2, kPaleBlue}});
+
+  // Faces and a state given before the first paint show at that paint.
+  HWND fresh = Child(kGrpBtnClass, kButtonId + 1, GBS_TOGGLE, 40, 16, 16);
+  SendMessageW(fresh, GBM_SETIMAGES, MAKEWPARAM(132, 131), MAKELPARAM(130, 132));
+  SendMessageW(fresh, GBM_SETSTATE, grpbtn::kPressed, 0);
+  ExpectPixels(Shown(fresh), {{2, 2, kAmber}});
 }
 
 TEST_F(Controls, DisablingAHoveredButtonShowsStateThreeAndStopsTheTimer) {

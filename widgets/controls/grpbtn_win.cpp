@@ -28,7 +28,15 @@ struct ButtonData {
   int32_t state = grpbtn::kNormal;
   // The state the toggle button had when the left button went down on it.
   int32_t pressState = grpbtn::kNormal;
+  // Until the first paint nothing shows an old face, and that paint is already due:
+  // asking for one more would cost a trip to the server for nothing (a panel sets
+  // the faces and states of a dozen new buttons).
+  bool painted = false;
 };
+
+void Repaint(HWND hwnd, const ButtonData& data) {
+  if (data.painted) InvalidateRect(hwnd, nullptr, FALSE);
+}
 
 ButtonData* Data(HWND hwnd) { return reinterpret_cast<ButtonData*>(GetWindowLongPtrW(hwnd, 0)); }
 
@@ -37,7 +45,7 @@ bool IsToggle(HWND hwnd) { return (GetWindowLongW(hwnd, GWL_STYLE) & GBS_TOGGLE)
 void ShowState(HWND hwnd, ButtonData& data, int state) {
   if (state == data.state) return;
   data.state = state;
-  InvalidateRect(hwnd, nullptr, FALSE);
+  Repaint(hwnd, data);
 }
 
 bool ScreenPointInside(HWND hwnd, POINT screen) {
@@ -71,6 +79,7 @@ void Paint(HWND hwnd) {
   gdi::PaintScope paint(hwnd);
   ButtonData* data = Data(hwnd);
   if (!data || data->state < 0 || data->state >= grpbtn::kStateCount) return;
+  data->painted = true;
   HBITMAP face = Face(hwnd, *data, data->state);
   if (!face) return;
   BITMAP size{};
@@ -86,7 +95,7 @@ void SetImages(HWND hwnd, ButtonData& data, WPARAM wParam, LPARAM lParam) {
     data.imageIds[state] = ids[state];
     data.images[state].reset();
   }
-  InvalidateRect(hwnd, nullptr, FALSE);
+  Repaint(hwnd, data);
 }
 
 void OnUncapturedMove(HWND hwnd, ButtonData& data) {
