@@ -27,8 +27,7 @@ namespace {
 
 constexpr UINT_PTR kHeartbeatTimer = 1;
 constexpr UINT kHeartbeatMs = 1000;
-// Timer messages come after every pending paint, so one of 0 ms fires once the bar
-// stands painted.
+// The program's icon waits until the start has settled (see GiveIconWhenSettled).
 constexpr UINT_PTR kIconTimer = 2;
 constexpr UINT kIconDelayMs = 500;
 
@@ -128,7 +127,7 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   return 0;
 }
 
-void CMainWindow::GiveIconAfterFirstPaint() { SetTimer(hwnd, kIconTimer, kIconDelayMs, nullptr); }
+void CMainWindow::GiveIconWhenSettled() { SetTimer(hwnd, kIconTimer, kIconDelayMs, nullptr); }
 
 void CMainWindow::CreateChildren(const BarLayout& plan) {
   for (int i = 0; i < widgetList.count(); ++i)

@@ -38,7 +38,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   // The program's icon (task switcher, task bar) is given half a second after the bar
   // is shown, when the start has settled: nothing in the bar shows it, and loading it
   // costs a millisecond, which a timer of 0 ms still spent before the first idle moment.
-  void GiveIconAfterFirstPaint();
+  void GiveIconWhenSettled();
 
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnCreate(WPARAM wParam, LPARAM lParam) override;

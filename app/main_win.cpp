@@ -63,7 +63,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   single.Publish(window);
   if (KeepBarOnScreen(window)) bar.barState.placementChanged = true;
   ShowWindow(window, showCommand);
-  bar.GiveIconAfterFirstPaint();
+  bar.GiveIconWhenSettled();
   if (restored) PostMessageW(window, kMsgSettingsNotice, kIniRestored, 0);
   const int exitCode = RunMessageLoop(bar.popup);
   single.Publish(nullptr);

@@ -188,9 +188,9 @@ TEST_F(BarTest, DefaultShapedBarPlacesEveryChild) {
   EXPECT_EQ(ChildRect(GetDlgItem(bar, kCloseButtonId)), (Rect{178, 8, 194, 24}));
   EXPECT_EQ(ChildRect(mainWindow.menuButton), (Rect{158, 8, 174, 24}));
 
-  // The program's icon comes once the bar has painted.
+  // The program's icon comes once the start has settled.
   SetClassLongPtrW(bar, GCLP_HICON, 0);
-  mainWindow.GiveIconAfterFirstPaint();
+  mainWindow.GiveIconWhenSettled();
   EXPECT_TRUE(test_support::PumpUntil([&] { return GetClassLongPtrW(bar, GCLP_HICON) != 0; }));
 }
 
