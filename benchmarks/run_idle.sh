@@ -42,9 +42,8 @@ pelgra_bench_prefix_copy() {  # DIR
 
 pelgra_bench_idle() {
   local out=$1 work=$2 seconds=$3
-  # The program gets a fresh copy too: the bench's own server, which has just served
-  # every start-up run, read 1.20-1.35 x the baseline's fresh one where two fresh
-  # servers read 1.06-1.09 x.
+  # The program gets a fresh copy too, not the bench's own server, which has just
+  # served every start-up run: both servers start from the same state.
   local own="$work/prefix-baseline" floorPrefix="$work/prefix-floor" pelgraPrefix="$work/prefix-pelgra"
   pelgra_bench_prefix_copy "$own" && pelgra_bench_prefix_copy "$floorPrefix" &&
     pelgra_bench_prefix_copy "$pelgraPrefix" || return 1
