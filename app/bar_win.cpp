@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr UINT_PTR kHeartbeatTimer = 1;
-constexpr UINT kHeartbeatMs = 1000;
 // The program's icon waits until the start has settled (see GiveIconWhenSettled).
 constexpr UINT_PTR kIconTimer = 2;
 constexpr UINT kIconDelayMs = 500;
@@ -119,7 +117,6 @@ LRESULT CMainWindow::OnCreate(WPARAM, LPARAM) {
   scrollBack = scrollOn = nullptr;
   CreateSharedFonts(scale);
   CreateChildren(plan);
-  SetTimer(hwnd, kHeartbeatTimer, kHeartbeatMs, nullptr);
   screen.Start();
   LayoutBar();
   // A first run writes its placement along with the new lists.
@@ -154,7 +151,6 @@ LRESULT CMainWindow::OnDestroy(WPARAM, LPARAM) {
   dragIndex = -1;
   ending_ = true;
   endingWrites_.emplace(settings);
-  KillTimer(hwnd, kHeartbeatTimer);
   screen.Stop(hwnd);
   write_later::Forget(this);
   SaveBarChanges();
@@ -187,19 +183,19 @@ LRESULT CMainWindow::OnSize(WPARAM wParam, LPARAM) {
   return 0;
 }
 
-// Under Wine the foreground hook hears nothing of other programs' windows: one look
-// a second at the window in front, on the tick the bar has anyway, stands in for it.
 LRESULT CMainWindow::OnTimer(WPARAM wParam, LPARAM) {
-  if (wParam == kIconTimer) {
-    KillTimer(hwnd, kIconTimer);
-    const HICON icon = LoadIconW(appInstance, MAKEINTRESOURCEW(IDI_PELGRA));
-    SetClassLongPtrW(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-    return 0;
-  }
-  if (wParam != kHeartbeatTimer) return 0;
+  if (wParam != kIconTimer) return 0;
+  KillTimer(hwnd, kIconTimer);
+  const HICON icon = LoadIconW(appInstance, MAKEINTRESOURCEW(IDI_PELGRA));
+  SetClassLongPtrW(hwnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  return 0;
+}
+
+// Under Wine the foreground hook hears nothing of other programs' windows: one look
+// a second at the window in front, on the beat the bar has anyway, stands in for it.
+void CMainWindow::Beat() {
   heartbeat.Beat();
   screen.LookAtFront(hwnd, barSettings, true);
-  return 0;
 }
 
 LRESULT CMainWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam) {

@@ -45,8 +45,11 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnPaint(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
-  // The heartbeat: the widgets that tick in whole seconds.
+  // The program's icon, given once the start has settled.
   LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
+  // One beat of the heartbeat, from the message loop once a second: the widgets that
+  // tick in whole seconds, and a look at the window in front.
+  void Beat();
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam) override;
@@ -111,7 +114,7 @@ class CMainWindow : public CWindow, public BarHost, public DgetHost, public Sett
   // The one settings popup of the program (its `activeDialog` gets the keyboard first).
   OpenPopup popup;
   std::array<COLORREF, 16> customColors{};
-  // One timer of the bar's ticks every widget whose period is whole seconds.
+  // Ticks every widget whose period is whole seconds, once a second.
   Heartbeat heartbeat;
   // Stepping back behind full-screen programs, and the screen edge the bar holds.
   ScreenSharing screen;

@@ -6,6 +6,7 @@
 
 #include "app/bar_onscreen_win.h"
 #include "app/bar_win.h"
+#include "app/message_loop_win.h"
 #include "app/settings_notice_win.h"
 #include "core/app_messages_win.h"
 #include "core/data_folder_win.h"
@@ -13,27 +14,7 @@
 #include "core/settings_win.h"
 #include "core/single_instance_win.h"
 #include "core/wide_win.h"
-#include "core/tooltip_win.h"
 #include "core/write_later_win.h"
-
-namespace {
-
-int RunMessageLoop(const OpenPopup& popup) {
-  MSG msg{};
-  for (;;) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) return static_cast<int>(msg.wParam);
-    if (got == -1) return 1;
-    RelayToTooltip(msg);
-    // The open settings popup, if any, gets its keyboard navigation first.
-    HWND dialog = popup.activeDialog;
-    if (dialog && IsWindow(dialog) && IsDialogMessageW(dialog, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   appInstance = instance;
@@ -65,7 +46,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   ShowWindow(window, showCommand);
   bar.GiveIconWhenSettled();
   if (restored) PostMessageW(window, kMsgSettingsNotice, kIniRestored, 0);
-  const int exitCode = RunMessageLoop(bar.popup);
+  const int exitCode = RunMessageLoop(bar.popup, [&bar] {
+    if (bar.hwnd) bar.Beat();
+  });
   single.Publish(nullptr);
   // Tool windows outlive the bar; what they still had waiting is written now.
   write_later::WriteAll();

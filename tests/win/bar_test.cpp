@@ -18,6 +18,7 @@
 #include "app/bar_lists.h"
 #include "app/bar_state.h"
 #include "app/layout_win.h"
+#include "app/message_loop_win.h"
 #include "core/fonts_win.h"
 #include "core/tooltip_win.h"
 #include "app/tray_win.h"
@@ -29,6 +30,7 @@
 #include "support/win_test_support.h"
 #include "widgets/calc/calc_win.h"
 #include "widgets/base/dget_win.h"
+#include "widgets/base/popup_win.h"
 #include "widgets/memo/memo_win.h"
 #include "widgets/music/music_win.h"
 
@@ -736,6 +738,51 @@ TEST_F(BarTest, IconOnlyButtonsOfTheDefaultSetSayWhatTheyDo) {
   EXPECT_EQ(TooltipTexts(bar).size(), std::size(expected) - 1);
   DestroyWindow(bar);
   ReleaseRecordObjects();
+}
+
+// The program's loop keeps the beat while a message box runs a loop of its own, takes
+// it back afterwards, and never beats twice in one period.
+namespace loop_case {
+std::vector<ULONGLONG> beats;
+int inBox = 0, after = 0;
+bool boxOpen = false;
+constexpr wchar_t kCaption[] = L"PelgraLoopTest";
+
+void CloseBox() {
+  if (HWND box = FindWindowW(L"#32770", kCaption)) PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+void CALLBACK OpenBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  boxOpen = true;
+  MessageBoxW(nullptr, L"beat", kCaption, MB_OK);
+  boxOpen = false;
+}
+
+// Should the beat stop in the box, the test ends with what it has.
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  CloseBox();
+  PostQuitMessage(1);
+}
+
+void Beat() {
+  beats.push_back(GetTickCount64());
+  if (boxOpen && ++inBox == 2) CloseBox();
+  if (!boxOpen && inBox >= 2 && ++after == 2) PostQuitMessage(0);
+}
+}  // namespace loop_case
+
+TEST(MessageLoop, KeepsTheBeatThroughAModalLoopAndNeverDoublesIt) {
+  SetTimer(nullptr, 0, 10, loop_case::OpenBox);
+  const UINT_PTR watchdog = SetTimer(nullptr, 0, 15000, loop_case::GiveUp);
+  OpenPopup popup;
+  EXPECT_EQ(RunMessageLoop(popup, loop_case::Beat), 0);
+  KillTimer(nullptr, watchdog);
+  EXPECT_EQ(loop_case::inBox, 2);
+  EXPECT_EQ(loop_case::after, 2);
+  for (size_t i = 1; i < loop_case::beats.size(); ++i)
+    EXPECT_GE(loop_case::beats[i] - loop_case::beats[i - 1], 900u) << "beat " << i;
 }
 
 }  // namespace

@@ -34,3 +34,10 @@ void Heartbeat::Beat() {
   for (const Entry& entry : due)
     if (PeriodOf(*entry.listener, entry.id) != 0) entry.listener->OnBeat(entry.id);
 }
+
+bool BeatClock::TakeIfDue(Ms now) {
+  if (UntilDue(now) != 0) return false;
+  due_ += kPeriodMs;
+  if (due_ <= now) due_ = now + kPeriodMs;
+  return true;
+}

@@ -60,4 +60,30 @@ TEST(Heartbeat, AListenerLeftDuringABeatIsNotCalledAfter) {
   EXPECT_EQ(heartbeat.PeriodOf(third, 7), 1);
 }
 
+// The moments a loop asks at, and which of them get a beat.
+TEST(BeatClock, BeatsKeepTheirPaceWithoutBurstsOrDoubles) {
+  const struct {
+    const char* name;
+    std::vector<BeatClock::Ms> asks;
+    std::vector<BeatClock::Ms> beats;
+  } cases[] = {
+      {"on time", {1000, 2000, 3000}, {1000, 2000, 3000}},
+      {"a little early counts", {985, 1990}, {985, 1990}},
+      {"too early waits", {970, 1000}, {1000}},
+      {"asked twice, one beat", {1000, 1001, 1500, 2000}, {1000, 2000}},
+      {"late keeps the pace", {1400, 2000}, {1400, 2000}},
+      {"very late: no burst", {3500, 3600, 4000, 4500}, {3500, 4500}},
+  };
+  for (const auto& c : cases) {
+    BeatClock clock(0);
+    std::vector<BeatClock::Ms> beats;
+    for (const BeatClock::Ms now : c.asks)
+      if (clock.TakeIfDue(now)) beats.push_back(now);
+    EXPECT_EQ(beats, c.beats) << c.name;
+  }
+  BeatClock clock(0);
+  EXPECT_EQ(clock.UntilDue(400), 600u);
+  EXPECT_EQ(clock.UntilDue(990), 0u);
+}
+
 }  // namespace
