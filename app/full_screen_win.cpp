@@ -82,6 +82,7 @@ void FrontWatch::Look(HWND bar, bool alwaysOnTop, bool stepBackOption, bool only
   const bool wanted = alwaysOnTop && stepBackOption;
   // Nothing to step back from, and nothing to return from: not even a look.
   if (!wanted && !SteppedBack()) return;
+  if (onlyIfNew && lastFront_ == bar && !SteppedBack()) return;
   HWND front = GetForegroundWindow();
   if (onlyIfNew && front == lastFront_ && !SteppedBack()) return;
   lastFront_ = front;

@@ -26,7 +26,11 @@ class FrontWatch {
   // Looks at the window in front and steps `bar` back behind it or returns it to its
   // band. With `onlyIfNew` (the heartbeat's look) a window already looked at is taken
   // as it was, unless the bar stands behind it: then it is looked at until that ends.
+  // While the bar itself is in front, that look asks nothing: no window can cover it
+  // without taking the foreground from it first, and the bar hears that (LostFront).
   void Look(HWND bar, bool alwaysOnTop, bool stepBackOption, bool onlyIfNew);
+  // The bar is no longer the active window: the next look asks again.
+  void LostFront() { lastFront_ = nullptr; }
   bool SteppedBack() const { return state_.SteppedBack(); }
   // The bar was put in its band by other means ("항상 위" changed).
   void Forget() { state_.Reset(); }

@@ -57,6 +57,7 @@ bool ScreenSharing::Handle(HWND bar, const BarSettings& options, UINT msg, WPARA
       }
       return true;
     case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) frontWatch_.LostFront();
       if (reservation_.Registered()) ShellAppBar(bar).Activated();
       return false;
     default:

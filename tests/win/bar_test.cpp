@@ -19,6 +19,7 @@
 #include "app/bar_state.h"
 #include "app/layout_win.h"
 #include "app/message_loop_win.h"
+#include "app/screen_sharing_win.h"
 #include "core/fonts_win.h"
 #include "core/tooltip_win.h"
 #include "app/tray_win.h"
@@ -783,6 +784,46 @@ TEST(MessageLoop, KeepsTheBeatThroughAModalLoopAndNeverDoublesIt) {
   EXPECT_EQ(loop_case::after, 2);
   for (size_t i = 1; i < loop_case::beats.size(); ++i)
     EXPECT_GE(loop_case::beats[i] - loop_case::beats[i - 1], 900u) << "beat " << i;
+}
+
+// A bar in front asks nothing at its beats; once another window takes the foreground,
+// the next beat looks again and steps back behind a full-screen one.
+namespace front_case {
+ScreenSharing* sharing = nullptr;
+BarSettings options;
+LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (sharing) sharing->Handle(hwnd, options, msg, wParam);
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+}  // namespace front_case
+
+TEST(FrontWatch, ABarInFrontLooksAgainOnceItLosesTheForeground) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = front_case::BarProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"PelgraFrontBar";
+  RegisterClassW(&wc);
+  ScreenSharing screen;
+  front_case::sharing = &screen;
+  front_case::options.alwaysontop = front_case::options.fullScreenStepBack = true;
+  HWND bar = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                             nullptr, wc.hInstance, nullptr);
+  SetForegroundWindow(bar);
+  PumpMessages();
+  screen.LookAtFront(bar, front_case::options, true);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& m = monitor.rcMonitor;
+  HWND cover = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, m.left, m.top, m.right - m.left,
+                               m.bottom - m.top, nullptr, nullptr, wc.hInstance, nullptr);
+  SetForegroundWindow(cover);
+  PumpMessages();
+  screen.LookAtFront(bar, front_case::options, true);
+  EXPECT_EQ(GetWindowLongW(bar, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  DestroyWindow(cover);
+  DestroyWindow(bar);
+  front_case::sharing = nullptr;
 }
 
 }  // namespace
