@@ -782,8 +782,10 @@ TEST(MessageLoop, KeepsTheBeatThroughAModalLoopAndNeverDoublesIt) {
   KillTimer(nullptr, watchdog);
   EXPECT_EQ(loop_case::inBox, 2);
   EXPECT_EQ(loop_case::after, 2);
+  // A beat taken late is followed by one on time, so a busy machine shortens a gap;
+  // a beat from both the loop and its timer would come within some 50 ms.
   for (size_t i = 1; i < loop_case::beats.size(); ++i)
-    EXPECT_GE(loop_case::beats[i] - loop_case::beats[i - 1], 900u) << "beat " << i;
+    EXPECT_GE(loop_case::beats[i] - loop_case::beats[i - 1], 500u) << "beat " << i;
 }
 
 // A bar in front asks nothing at its beats; once another window takes the foreground,
