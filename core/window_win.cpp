@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/dpi_win.h"
+#include "core/frameless_win.h"
 #include "core/tooltip_win.h"
 #include "core/window_table.h"
 
@@ -88,7 +89,7 @@ LRESULT CWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       RescaleTooltip(hwnd, scale);
       return result;
     }
-    default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+    default: return AnswerFramelessNonClient(hwnd, msg) ? 0 : DefWindowProcW(hwnd, msg, wParam, lParam);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "core/dpi_win.h"
+#include "core/frameless_win.h"
 #include "core/window_win.h"
 #include "core/gdi_win.h"
 #include "core/tooltip_win.h"
@@ -184,6 +185,10 @@ LRESULT CALLBACK GrpBtnProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       OnDestroy(hwnd);
       return 0;
     case WM_PAINT: Paint(hwnd); return 0;
+    case WM_NCCALCSIZE:
+    case WM_NCPAINT:
+      if (AnswerFramelessNonClient(hwnd, msg)) return 0;
+      break;
     // A right click on the button is meant for the parent (the bar's menu, for one).
     case WM_CONTEXTMENU: PostMessageW(GetParent(hwnd), WM_CONTEXTMENU, wParam, lParam); return 0;
     default: break;

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "core/dpi_win.h"
+#include "core/frameless_win.h"
 #include "core/window_win.h"
 #include "core/gdi_win.h"
 #include "core/geometry_win.h"
@@ -204,6 +205,10 @@ LRESULT CALLBACK GrpScrlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_CREATE: return OnCreate(hwnd);
     case WM_DESTROY: OnDestroy(hwnd); return 0;
     case WM_PAINT: Paint(hwnd); return 0;
+    case WM_NCCALCSIZE:
+    case WM_NCPAINT:
+      if (AnswerFramelessNonClient(hwnd, msg)) return 0;
+      break;
     default: break;
   }
   SliderData* data = Data(hwnd);
