@@ -4,8 +4,9 @@
 #include <cstring>
 #include <vector>
 
-#include "core/pixel_scale.h"
+#include "core/bitmap_resource_win.h"
 #include "core/instance_win.h"
+#include "core/pixel_scale.h"
 
 namespace {
 
@@ -89,8 +90,7 @@ void AdjustWindowRectForScale(RECT& rect, DWORD style, bool menu, DWORD exStyle,
 gdi::Bitmap LoadScaledBitmap(int resourceId, Scale scale) {
   // A DIB section at every scale: under Wine it loads several times faster than a
   // device bitmap, and the faces are loaded while the bar paints for the first time.
-  gdi::Bitmap source(static_cast<HBITMAP>(
-      LoadImageW(appInstance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  gdi::Bitmap source = LoadBitmapResource(resourceId);
   if (scale.IsBase()) return source;
   BITMAP size{};
   if (!source || !GetObjectW(source, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0) return {};
