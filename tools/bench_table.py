@@ -104,6 +104,15 @@ def read_rows(path):
     return values, units, notes
 
 
+def paired_ratio(values, beside):
+    """The median over the rounds of one program's start over the other's in the same round.
+
+    The runs alternate between the programs, and the machine's speed drifts from round
+    to round: a ratio of each program's own median mixes in which rounds happened to be
+    slow for which program, a ratio within each round does not."""
+    return statistics.median(a / b for a, b in zip(values, beside))
+
+
 def read_starts(path):
     starts = {}
     if os.path.exists(path):
@@ -126,9 +135,9 @@ def main():
     # The floor: what Wine charges for the windows the default bar must have.
     if 3 in starts:
         start_f = spread(starts[3])
-        ratio = start_p[1] / start_f[1]
+        ratio = paired_ratio(starts[0], starts[3])
         table.add("start-up to first full paint (beside it: the floor)", "ms", start_p, start_f,
-                  "<= 1.10 x floor", f"{ratio:.2f} x {ok(ratio <= 1.10)}")
+                  "<= 1.10 x floor", f"{ratio:.2f} x {ok(ratio <= 1.10)} (medians {start_p[1] / start_f[1]:.2f})")
     repaint_p, repaint_f = paint.get("full bar repaint"), paint.get(FLOOR_REPAINT)
     if repaint_p and repaint_f:
         ratio = repaint_p[1] / repaint_f[1]
@@ -139,7 +148,7 @@ def main():
         table.add("resident memory after start-up (beside it: the floor)", "MB", rss_p, rss_f,
                   "<= floor + 4 MB", f"+{rss_p - rss_f:.1f} MB {ok(rss_p - rss_f <= 4)}")
 
-    ratio = start_p[1] / start_b[1]
+    ratio = paired_ratio(starts[0], starts[1])
     table.add("  start-up beside the minimal one-window baseline", "ms", start_p, start_b, "",
               f"{ratio:.2f} x baseline")
     scaled_path = os.path.join(raw, "startup_144.txt")
@@ -150,7 +159,7 @@ def main():
     if 2 in starts:
         start_d = spread(starts[2])
         table.add("  baseline with the program's system DLLs", "ms", start_d, start_b, "",
-                  f"{start_d[1] / start_b[1]:.2f} x baseline")
+                  f"{paired_ratio(starts[2], starts[1]):.2f} x baseline")
 
     seconds = idle["seconds"]
     cpu_p = 100.0 * idle["pelgra_cpu"] / seconds
