@@ -280,7 +280,10 @@ TEST(WindowFramework, NonClientAnswersMatchTheDefaultHandling) {
     EXPECT_TRUE(EqualRect(&ourUpdate, &theirUpdate))
         << ourUpdate.left << "," << ourUpdate.top << "," << ourUpdate.right << "," << ourUpdate.bottom;
     // The answer itself, with the flags that say what a size change redraws.
-    NCCALCSIZE_PARAMS ourSizes{{{0, 0, 150, 70}, {0, 0, 120, 90}, {0, 0, 120, 90}}}, theirSizes = ourSizes;
+    NCCALCSIZE_PARAMS ourSizes{};
+    ourSizes.rgrc[0] = {0, 0, 150, 70};
+    ourSizes.rgrc[1] = ourSizes.rgrc[2] = {0, 0, 120, 90};
+    NCCALCSIZE_PARAMS theirSizes = ourSizes;
     EXPECT_EQ(SendMessageW(ours, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&ourSizes)),
               SendMessageW(theirs, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&theirSizes)));
     EXPECT_TRUE(EqualRect(&ourSizes.rgrc[0], &theirSizes.rgrc[0]));
