@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "res/version.h"
 #include "support/dialog_fit.h"
+#include "support/win_test_support.h"
 
 namespace {
 
@@ -169,23 +170,6 @@ TEST(ProgramIcon, GroupHolds16And32PixelTrueColourImages) {
   EXPECT_EQ(sizes, (std::vector<int>{16, 32}));
 }
 
-// Every pixel of a bitmap as 0xRRGGBB, top row first; empty for no bitmap.
-std::vector<std::uint32_t> BitmapPixels(HBITMAP bitmap) {
-  BITMAP size{};
-  if (!bitmap || !GetObjectW(bitmap, sizeof size, &size)) return {};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = size.bmWidth;
-  info.bmiHeader.biHeight = -std::abs(size.bmHeight);  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.bmWidth) * std::abs(size.bmHeight));
-  gdi::MemoryDC dc(nullptr);
-  if (!GetDIBits(dc, bitmap, 0, std::abs(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS)) return {};
-  return pixels;
-}
-
 BOOL CALLBACK CollectId(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
   if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<int>*>(ids)->push_back(static_cast<int>(LOWORD(name)));
   return TRUE;
@@ -194,16 +178,18 @@ BOOL CALLBACK CollectId(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
 // The faces are copied from the resources by our own loader; the system's is the judge.
 TEST(BitmapResources, EveryBitmapLoadsAsTheSystemLoadsIt) {
   std::vector<int> ids;
-  EnumResourceNamesW(GetModuleHandleW(nullptr), RT_BITMAP, CollectId,
-                     reinterpret_cast<LONG_PTR>(&ids));
+  EnumResourceNamesW(GetModuleHandleW(nullptr), RT_BITMAP, CollectId, reinterpret_cast<LONG_PTR>(&ids));
   ASSERT_GE(ids.size(), 20u);
   for (const int id : ids) {
-    gdi::Bitmap ours = LoadBitmapResource(id);
     gdi::Bitmap theirs(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    const std::vector<std::uint32_t> pixels = BitmapPixels(ours);
-    EXPECT_FALSE(pixels.empty()) << id;
-    EXPECT_EQ(pixels, BitmapPixels(theirs)) << id;
+    const auto ours = test_support::Snapshot::OfBitmap(LoadBitmapResource(id));
+    const auto expected = test_support::Snapshot::OfBitmap(theirs);
+    ASSERT_GT(ours.width(), 0) << id;
+    ASSERT_EQ(ours.width(), expected.width()) << id;
+    ASSERT_EQ(ours.height(), expected.height()) << id;
+    for (int y = 0; y < ours.height(); ++y)
+      for (int x = 0; x < ours.width(); ++x) ASSERT_EQ(ours.At(x, y), expected.At(x, y)) << id << " at " << x << "," << y;
   }
   EXPECT_FALSE(LoadBitmapResource(1));  // no such bitmap
 }
