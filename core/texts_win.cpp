@@ -12,31 +12,24 @@ WORD LangIdOf(Language language) {
                                        : MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN);
 }
 
-struct Bytes {
-  const BYTE* data = nullptr;
-  DWORD size = 0;
-};
+using Bytes = std::span<const std::uint8_t>;
 
 Bytes ResourceOf(Language language, const wchar_t* type, int id) {
-  HRSRC found = FindResourceExW(appInstance, type, MAKEINTRESOURCEW(id), LangIdOf(language));
-  if (!found) return {};
-  HGLOBAL loaded = LoadResource(appInstance, found);
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  return data ? Bytes{static_cast<const BYTE*>(data), SizeofResource(appInstance, found)} : Bytes{};
+  return ResourceBytes(type, id, LangIdOf(language));
 }
 
 // The language's own resource, else the Korean one.
 Bytes TemplateOf(Language language, const wchar_t* type, int id) {
   const Bytes own = ResourceOf(language, type, id);
-  return own.data || language == Language::Korean ? own : ResourceOf(Language::Korean, type, id);
+  return !own.empty() || language == Language::Korean ? own : ResourceOf(Language::Korean, type, id);
 }
 
 // A string table block holds strings 16 * (block - 1) .. 16 * block - 1, each a
 // count of UTF-16 units and the units, without a terminator.
 std::u16string StringOf(Language language, int id) {
   const Bytes block = ResourceOf(language, RT_STRING, id / 16 + 1);
-  const BYTE* at = block.data;
-  const BYTE* end = block.data + block.size;
+  const BYTE* at = block.data();
+  const BYTE* end = block.data() + block.size();
   for (int i = 0; at && at + sizeof(WORD) <= end; ++i) {
     WORD length = 0;
     memcpy(&length, at, sizeof length);
@@ -76,19 +69,19 @@ bool WindowsIsKorean() { return PRIMARYLANGID(GetUserDefaultUILanguage()) == LAN
 
 INT_PTR RunDialogIn(Language language, int id, HWND owner, DLGPROC procedure, LPARAM param) {
   const Bytes dialog = TemplateOf(language, RT_DIALOG, id);
-  if (!dialog.data) return -1;
-  return DialogBoxIndirectParamW(appInstance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data), owner, procedure,
+  if (dialog.empty()) return -1;
+  return DialogBoxIndirectParamW(appInstance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()), owner, procedure,
                                  param);
 }
 
 HWND CreateDialogIn(Language language, int id, HWND owner, DLGPROC procedure, LPARAM param) {
   const Bytes dialog = TemplateOf(language, RT_DIALOG, id);
-  if (!dialog.data) return nullptr;
-  return CreateDialogIndirectParamW(appInstance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data), owner, procedure,
+  if (dialog.empty()) return nullptr;
+  return CreateDialogIndirectParamW(appInstance, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()), owner, procedure,
                                     param);
 }
 
 HMENU LoadMenuIn(Language language, int id) {
   const Bytes menu = TemplateOf(language, RT_MENU, id);
-  return menu.data ? LoadMenuIndirectW(menu.data) : nullptr;
+  return menu.empty() ? nullptr : LoadMenuIndirectW(menu.data());
 }

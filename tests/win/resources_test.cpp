@@ -14,6 +14,7 @@
 
 #include "core/bitmap_resource_win.h"
 #include "core/gdi_win.h"
+#include "core/instance_win.h"
 #include "core/texts_win.h"
 #include "res/resource.h"
 #include "res/version.h"
@@ -95,14 +96,9 @@ void ExpectPixels(int size, const std::vector<Probe>& probes) {
 }
 
 // A resource of this executable as bytes; empty when it is missing.
-std::string_view ResourceBytes(const wchar_t* type, const wchar_t* name) {
-  HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(module, name, type);
-  if (!found) return {};
-  HGLOBAL loaded = LoadResource(module, found);
-  const void* data = loaded ? LockResource(loaded) : nullptr;
-  if (!data) return {};
-  return {static_cast<const char*>(data), SizeofResource(module, found)};
+std::string_view ResourceText(const wchar_t* type, int id) {
+  const std::span<const std::uint8_t> bytes = ResourceBytes(type, id);
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 bool ContainsUtf16(std::string_view bytes, std::wstring_view text) {
@@ -152,7 +148,7 @@ TEST(ProgramIcon, LargeImageIsDrawnPixelForPixel) {
 
 // The icon group offers both drawn sizes, so neither is scaled from the other.
 TEST(ProgramIcon, GroupHolds16And32PixelTrueColourImages) {
-  const std::string_view group = ResourceBytes(RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_PELGRA));
+  const std::string_view group = ResourceText(RT_GROUP_ICON, IDI_PELGRA);
   ASSERT_GE(group.size(), 6u);
   ASSERT_EQ(Word(group, 2), 1) << "resource type: icon";
   const int count = Word(group, 4);
@@ -195,7 +191,7 @@ TEST(BitmapResources, EveryBitmapLoadsAsTheSystemLoadsIt) {
 }
 
 TEST(VersionResource, NumbersAndTextsComeFromTheVersionHeader) {
-  const std::string_view block = ResourceBytes(RT_VERSION, MAKEINTRESOURCEW(1));
+  const std::string_view block = ResourceText(RT_VERSION, 1);
   ASSERT_FALSE(block.empty());
 
   const std::uint32_t signature = 0xFEEF04BD;
@@ -218,7 +214,7 @@ TEST(VersionResource, NumbersAndTextsComeFromTheVersionHeader) {
 }
 
 TEST(Manifest, AsksForCommonControls6) {
-  const std::string_view manifest = ResourceBytes(RT_MANIFEST, MAKEINTRESOURCEW(1));
+  const std::string_view manifest = ResourceText(RT_MANIFEST, 1);
   ASSERT_FALSE(manifest.empty());
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string_view::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string_view::npos);
